@@ -1,0 +1,37 @@
+# Warnings are an interface target that our own targets link, never global flags.
+add_library(quorvex_warnings INTERFACE)
+target_compile_options(quorvex_warnings INTERFACE -Wall -Wextra -Wpedantic -Werror)
+
+# quorvex_layer(NAME [DEPENDS targets...])
+# One library per folder of src/: every .cpp of src/NAME, public include root src/.
+function(quorvex_layer name)
+    cmake_parse_arguments(LAYER "" "" "DEPENDS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+    if(NOT sources)
+        # A layer with headers only (or none yet) still lets its dependents link.
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+        target_link_libraries(${name} INTERFACE ${LAYER_DEPENDS})
+        return()
+    endif()
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${LAYER_DEPENDS} PRIVATE quorvex_warnings)
+endfunction()
+
+# quorvex_layer_tests(LAYER [DEPENDS targets...])
+# One test program per layer from every .cpp of tests/LAYER.
+function(quorvex_layer_tests layer)
+    cmake_parse_arguments(SUITE "" "" "DEPENDS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${layer}/*.cpp)
+    if(NOT sources)
+        return()
+    endif()
+    add_executable(test_${layer} ${sources})
+    target_link_libraries(test_${layer} PRIVATE ${layer} ${SUITE_DEPENDS} GTest::gtest GTest::gmock
+                                               quorvex_warnings)
+    target_include_directories(test_${layer} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_compile_definitions(test_${layer}
+                               PRIVATE QUORVEX_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+    gtest_discover_tests(test_${layer} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()
