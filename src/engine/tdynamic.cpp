@@ -148,11 +148,15 @@ void TDYNAMIC::DesignCurve() {
             Gain[static_cast<std::size_t>(i)] = makeupGain;
         }
     }
-    if (Bypass == 1) {
+    if (IsBypassed()) {
         for (int i = first; i <= last; ++i) {
             Gain[static_cast<std::size_t>(i)] = 1.0F;
         }
     }
+}
+
+float TDYNAMIC::FullScaleOutputDb() const {
+    return OutputDb[static_cast<std::size_t>(ClampedPointCount(PointCount) - 1)];
 }
 
 void TDYNAMIC::ComposeGainTable() {

@@ -50,6 +50,11 @@ struct TDYNAMIC : DynamicsSetting {
 
     /// True when CompressorMode selects the compressor (1); every other code is the limiter.
     bool IsCompressor() const { return CompressorMode == 1; }
+    /// True when Bypass is 1: the table is unity apart from the gate.
+    bool IsBypassed() const { return Bypass == 1; }
+
+    /// Y[N - 1]: the designed curve's output level (dBFS) for a 0 dBFS input.
+    float FullScaleOutputDb() const;
 
     /// The stored settings part.
     DynamicsSetting& Settings() { return *this; }
