@@ -83,20 +83,6 @@ TEST(PowerCheck, WarnsOnlyWhenThePowerIsAboveTheBoxRating) {
     EXPECT_TRUE(check.Warning);
 }
 
-TEST(PowerCheck, ShownPowerRoundsToWholeWatts) {
-    // 16 ohms, gain 10: P = (4.16200 x 10)^2 / 16.
-    TDYNAMIC block = DesignedStartUpBlock(1);
-    block.AmpGain = 10.0F;
-    block.LoadImpedance = 16.0F;
-    const PowerCheckResult check = CheckPower(block, 1, StartUpSlider);
-    EXPECT_NEAR(check.OutputPowerWatts, 108.265, 0.005);
-    EXPECT_EQ(check.PowerLabel, "108 W");
-    block.AmpGain = 10.05F; // 109.35 W
-    EXPECT_EQ(CheckPower(block, 1, StartUpSlider).PowerLabel, "109 W");
-    block.AmpGain = 10.06F; // 109.57 W
-    EXPECT_EQ(CheckPower(block, 1, StartUpSlider).PowerLabel, "110 W");
-}
-
 TEST(PowerMeter, LimiterFollowsTheThresholdSlider) {
     const TDYNAMIC block = DesignedStartUpBlock(1);
     EXPECT_EQ(CheckPower(block, 1, {101, 0}).MeterPosition, 101);
@@ -122,12 +108,8 @@ TEST(SpeakerChoices, ImpedanceItemsComeBackFromTheStoredValue) {
     EXPECT_EQ(ImpedanceItemOf(8.0F), 3);
     EXPECT_EQ(ImpedanceItemOf(16.0F), 4);
     EXPECT_EQ(ImpedanceItemOf(6.0F), std::nullopt);
-    EXPECT_EQ(ImpedanceItemOf(0.0F), std::nullopt);
     EXPECT_EQ(ImpedanceOfItem(1), 2.67F);
-    EXPECT_EQ(ImpedanceOfItem(4), 16.0F);
     EXPECT_EQ(ImpedanceOfItem(5), std::nullopt);
-    EXPECT_EQ(ImpedanceOfItem(-1), std::nullopt);
-    EXPECT_EQ(ImpedanceItemTexts[1], "2.67");
 }
 
 TEST(SpeakerChoices, OutputButtonsChooseTheirPairsBlock) {
