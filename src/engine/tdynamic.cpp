@@ -77,7 +77,7 @@ TDYNAMIC::TDYNAMIC() {
 }
 
 void TDYNAMIC::BuildLevelGrid(int pointCount, double lowerBound) {
-    const int linearCount = pointCount - GainTableSize;
+    const int linearCount = ClampedPointCount(pointCount) - GainTableSize;
     const double step = (1.0 - lowerBound) / linearCount;
     for (int i = 1; i <= linearCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);

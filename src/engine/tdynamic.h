@@ -36,7 +36,8 @@ struct TDYNAMIC : DynamicsSetting {
     /// 93 points, decimation on), then DesignCurve once.
     TDYNAMIC();
 
-    /// Fills LevelGrid and LevelGridDb for N points and a linear lower bound b (0 < b < 1).
+    /// Fills LevelGrid and LevelGridDb for N points (taken within 35..254) and a linear lower
+    /// bound b (0 < b < 1).
     void BuildLevelGrid(int pointCount, double lowerBound);
 
     /// Recomputes the static curve and the gains at the 33 table levels. PointCount is first

@@ -250,5 +250,12 @@ TEST(TdynamicGrid, LinearRunFromTheLowerBoundThenTheTableLevels) {
     EXPECT_EQ(dynamics.LevelGrid[92], 1.0F);
 }
 
+TEST(TdynamicGrid, PointCountBeyondTheSlotsIsTakenAsTheLargest) {
+    TDYNAMIC dynamics;
+    dynamics.BuildLevelGrid(1000, 0.5);
+    EXPECT_EQ(dynamics.LevelGridDb[221], -96.0F);
+    EXPECT_EQ(dynamics.LevelGridDb[253], 0.0F);
+}
+
 } // namespace
 } // namespace quorvex
