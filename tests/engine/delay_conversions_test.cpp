@@ -19,12 +19,6 @@ TEST(DelayMs, TypedMillisecondsRoundToWholeSamples) {
     EXPECT_EQ(LimitDelaySamples(DelaySamplesFromMs(5.00)), 234);
 }
 
-TEST(DelayMs, SamplesShowAsMilliseconds) {
-    EXPECT_DOUBLE_EQ(DelayMsFromSamples(0), 0.0);
-    EXPECT_DOUBLE_EQ(DelayMsFromSamples(48), 1.0);
-    EXPECT_DOUBLE_EQ(DelayMsFromSamples(234), 4.875);
-}
-
 TEST(DelayDistance, HundredCentimetresAt25DegreesIs139Samples) {
     // t = 100 / 34629 x 1000 = 2.8877 ms, x 48 = 138.6 samples.
     EXPECT_EQ(SamplesFromDistanceCm(100.0, 25), 139);
