@@ -51,9 +51,5 @@ TEST(ResponseGrid, FollowsTheSampleRate) {
     EXPECT_NEAR(grid.Omega.back(), 2.0 * std::numbers::pi * 22049 / 44100, 1e-6);
 }
 
-TEST(ResponseGrid, IsBuiltOnceAndShared) {
-    EXPECT_EQ(&TheResponseGrid(), &TheResponseGrid());
-}
-
 } // namespace
 } // namespace quorvex
