@@ -77,7 +77,7 @@ TDYNAMIC::TDYNAMIC() {
 }
 
 void TDYNAMIC::BuildLevelGrid(int pointCount, double lowerBound) {
-    const int linearCount = pointCount - GainTableSize;
+    const int linearCount = ClampedPointCount(pointCount) - GainTableSize;
     const double step = (1.0 - lowerBound) / linearCount;
     for (int i = 1; i <= linearCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
@@ -148,11 +148,15 @@ void TDYNAMIC::DesignCurve() {
             Gain[static_cast<std::size_t>(i)] = makeupGain;
         }
     }
-    if (Bypass == 1) {
+    if (IsBypassed()) {
         for (int i = first; i <= last; ++i) {
             Gain[static_cast<std::size_t>(i)] = 1.0F;
         }
     }
+}
+
+float TDYNAMIC::FullScaleOutputDb() const {
+    return OutputDb[static_cast<std::size_t>(ClampedPointCount(PointCount) - 1)];
 }
 
 void TDYNAMIC::ComposeGainTable() {

@@ -36,7 +36,8 @@ struct TDYNAMIC : DynamicsSetting {
     /// 93 points, decimation on), then DesignCurve once.
     TDYNAMIC();
 
-    /// Fills LevelGrid and LevelGridDb for N points and a linear lower bound b (0 < b < 1).
+    /// Fills LevelGrid and LevelGridDb for N points (taken within 35..254) and a linear lower
+    /// bound b (0 < b < 1).
     void BuildLevelGrid(int pointCount, double lowerBound);
 
     /// Recomputes the static curve and the gains at the 33 table levels. PointCount is first
@@ -50,6 +51,11 @@ struct TDYNAMIC : DynamicsSetting {
 
     /// True when CompressorMode selects the compressor (1); every other code is the limiter.
     bool IsCompressor() const { return CompressorMode == 1; }
+    /// True when Bypass is 1: the table is unity apart from the gate.
+    bool IsBypassed() const { return Bypass == 1; }
+
+    /// Y[N - 1]: the designed curve's output level (dBFS) for a 0 dBFS input.
+    float FullScaleOutputDb() const;
 
     /// The stored settings part.
     DynamicsSetting& Settings() { return *this; }

@@ -88,15 +88,6 @@ TEST(TdynamicTables, HardKneeLimiterIsUnityEverywhereBelowTheKnee) {
     ExpectEntries(dynamics, 30, {0.99426, 0.70795, 0.50119});
 }
 
-TEST(TdynamicTables, TableIsTheSameWhateverThePointCount) {
-    for (int pointCount : {35, 60, 254}) {
-        TDYNAMIC dynamics = StartUpBlock(1);
-        dynamics.PointCount = pointCount;
-        Design(dynamics);
-        ExpectEntries(dynamics, 29, {0.9928, 0.8913, 0.7029, 0.5012});
-    }
-}
-
 // --- Bypass and gate ----------------------------------------------------------------------
 
 TEST(TdynamicGate, BypassLeavesOnlyTheGate) {
@@ -259,21 +250,11 @@ TEST(TdynamicGrid, LinearRunFromTheLowerBoundThenTheTableLevels) {
     EXPECT_EQ(dynamics.LevelGrid[92], 1.0F);
 }
 
-TEST(TdynamicGrid, SmallestGridKeepsTwoLinearPoints) {
+TEST(TdynamicGrid, PointCountBeyondTheSlotsIsTakenAsTheLargest) {
     TDYNAMIC dynamics;
-    dynamics.BuildLevelGrid(35, 0.5);
-    EXPECT_FLOAT_EQ(dynamics.LevelGrid[1], 0.5F);
-    EXPECT_EQ(dynamics.LevelGridDb[2], -96.0F);
-    EXPECT_EQ(dynamics.LevelGridDb[34], 0.0F);
-}
-
-TEST(TdynamicLevels, TableLevelsAndDbuReferences) {
-    EXPECT_EQ(LevelTableDb(0), -96.0F);
-    EXPECT_EQ(LevelTableDb(13), -57.0F);
-    EXPECT_EQ(LevelTableDb(32), 0.0F);
-    EXPECT_DOUBLE_EQ(DbuOffsetOfBlock(1), 20.6);
-    EXPECT_DOUBLE_EQ(DbuOffsetOfBlock(2), 20.6);
-    EXPECT_DOUBLE_EQ(DbuOffsetOfBlock(3), 23.6);
+    dynamics.BuildLevelGrid(1000, 0.5);
+    EXPECT_EQ(dynamics.LevelGridDb[221], -96.0F);
+    EXPECT_EQ(dynamics.LevelGridDb[253], 0.0F);
 }
 
 } // namespace
