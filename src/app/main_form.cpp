@@ -198,6 +198,7 @@ bool TMainForm::RequestRealTime() {
 
 void TMainForm::ShowRealTimePicture() {
     RealTimePictureOn = State().RealTime;
+    program_.Loudness().RealTimePictureOn = State().RealTime;
 }
 
 void TMainForm::RouteBClick(int output) {

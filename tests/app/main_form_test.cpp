@@ -2,6 +2,7 @@
 
 #include "app/delay_fino_form.h"
 #include "app/gains_form.h"
+#include "app/loudness_form.h"
 #include "app/system_info_form.h"
 #include "fakes.h"
 
@@ -256,7 +257,9 @@ TEST_F(MainWindow, RealTimeIsRefusedOffline) {
 
 TEST_F(MainWindow, RealTimeOffWhenSwitchedAgain) {
     h.GoRealTime();
+    h.App.Loudness().RealTimePictureOn = true;
     main.RealTimeBClick();
+    EXPECT_FALSE(h.App.Loudness().RealTimePictureOn);
     EXPECT_FALSE(h.State().RealTime);
     EXPECT_FALSE(main.RealTimePictureOn);
     EXPECT_TRUE(h.Dialogs.Messages.empty());
