@@ -2,10 +2,11 @@
 add_library(quorvex_warnings INTERFACE)
 target_compile_options(quorvex_warnings INTERFACE -Wall -Wextra -Wpedantic -Werror)
 
-# quorvex_layer(NAME [DEPENDS targets...])
+# quorvex_layer(NAME [QT] [DEPENDS targets...])
 # One library per folder of src/: every .cpp of src/NAME, public include root src/.
+# QT runs moc on the layer's sources.
 function(quorvex_layer name)
-    cmake_parse_arguments(LAYER "" "" "DEPENDS" ${ARGN})
+    cmake_parse_arguments(LAYER "QT" "" "DEPENDS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
     if(NOT sources)
         # A layer with headers only (or none yet) still lets its dependents link.
@@ -15,6 +16,9 @@ function(quorvex_layer name)
         return()
     endif()
     add_library(${name} STATIC ${sources})
+    if(LAYER_QT)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    endif()
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC ${LAYER_DEPENDS} PRIVATE quorvex_warnings)
 endfunction()

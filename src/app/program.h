@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/session.h"
+
+#include <memory>
+
+namespace quorvex {
+
+class TMainForm;
+class TSystemInfoForm;
+class TShowCoeffForm;
+class TFinalResponseForm;
+class TPEQForm;
+class TGainsForm;
+class TDynamicform;
+class TDelayFinoForm;
+class TXOVERForm;
+class TSpeakerForm;
+class TLoudnessForm;
+class TCopyOutputsForm;
+
+/// The whole program without widgets: the session and one model per window, created in
+/// the order the program starts them. Models reach each other through it.
+class Program {
+public:
+    /// Program start: creates every window model in order; each creation sets its part of
+    /// the configuration to its defaults.
+    Program(Dialogs& dialogs, Progress& progress, Pump& pump);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Session& State() { return session_; }
+    const Session& State() const { return session_; }
+
+    TMainForm& Main() { return *main_; }
+    TSystemInfoForm& SystemInfo() { return *systemInfo_; }
+    TShowCoeffForm& ShowCoeff() { return *showCoeff_; }
+    TFinalResponseForm& FinalResponse() { return *finalResponse_; }
+    TPEQForm& Peq() { return *peq_; }
+    TGainsForm& Gains() { return *gains_; }
+    TDynamicform& Dynamics() { return *dynamics_; }
+    TDelayFinoForm& Delay() { return *delay_; }
+    TXOVERForm& Xover() { return *xover_; }
+    TSpeakerForm& Speaker() { return *speaker_; }
+    TLoudnessForm& Loudness() { return *loudness_; }
+    TCopyOutputsForm& CopyOutputs() { return *copyOutputs_; }
+
+private:
+    Session session_;
+    std::unique_ptr<TCopyOutputsForm> copyOutputs_;
+    std::unique_ptr<TMainForm> main_;
+    std::unique_ptr<TShowCoeffForm> showCoeff_;
+    std::unique_ptr<TFinalResponseForm> finalResponse_;
+    std::unique_ptr<TPEQForm> peq_;
+    std::unique_ptr<TGainsForm> gains_;
+    std::unique_ptr<TDynamicform> dynamics_;
+    std::unique_ptr<TDelayFinoForm> delay_;
+    std::unique_ptr<TXOVERForm> xover_;
+    std::unique_ptr<TSpeakerForm> speaker_;
+    std::unique_ptr<TLoudnessForm> loudness_;
+    std::unique_ptr<TSystemInfoForm> systemInfo_;
+};
+
+} // namespace quorvex
