@@ -9,15 +9,18 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::string_view Blanks = " \t\v\f";
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
 
 std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos) {
-        return {};
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
     }
-    const std::size_t last = text.find_last_not_of(Blanks);
-    return text.substr(first, last - first + 1);
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 bool IsDigit(char c) {
@@ -78,15 +81,15 @@ LineValues TabSeparatedValues(std::string_view line, const MeasurementLayout& la
     return values;
 }
 
-bool IsBlank(std::string_view line) {
-    return line.find_first_not_of(Blanks) == std::string_view::npos;
+bool IsBlankLine(std::string_view line) {
+    return Trimmed(line).empty();
 }
 
 bool HoldsData(std::string_view line, const MeasurementLayout& layout) {
     if (layout.DigitLinesOnly) {
         return !line.empty() && IsDigit(line.front());
     }
-    return !IsBlank(line);
+    return !IsBlankLine(line);
 }
 
 MeasurementReadFault FaultAt(MeasurementFault kind, std::size_t lineIndex, MeasurementColumn column,

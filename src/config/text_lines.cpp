@@ -6,6 +6,16 @@ namespace {
 
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
+// A plain scan: find_first_of would search the two-character set once per character.
+std::size_t LineEnd(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || text[i] == '\r') {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
 } // namespace
 
 std::optional<std::vector<std::string_view>> SplitLines(std::string_view text,
@@ -18,7 +28,7 @@ std::optional<std::vector<std::string_view>> SplitLines(std::string_view text,
         if (lines.size() == maxLines) {
             return std::nullopt;
         }
-        const std::size_t end = text.find_first_of("\r\n");
+        const std::size_t end = LineEnd(text);
         if (end == std::string_view::npos) {
             lines.push_back(text);
             break;
