@@ -11,7 +11,7 @@ inline constexpr int FirstMemory = 1;
 inline constexpr int LastMemory = 60;
 inline constexpr int OperatingSystemMemory = 61; ///< the number that addresses the DSP program
 
-inline constexpr std::size_t ImageSize = 2046;          ///< bytes of one memory
+inline constexpr std::size_t ImageSize = 2046;           ///< bytes of one memory
 inline constexpr std::size_t OperatingSystemSize = 2560; ///< 512 program words of five bytes
 
 inline constexpr std::size_t BytesPerWord = 3;

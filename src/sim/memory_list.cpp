@@ -56,8 +56,8 @@ std::optional<std::vector<int>> ParseMemoryList(std::string_view text, std::stri
         const std::size_t comma = std::min(text.find(',', from), text.size());
         const std::string_view item = text.substr(from, comma - from);
         if (!AppendItem(item, memories)) {
-            error = "Not a memory or range of memories 1..60: \"" + std::string(Trimmed(item)) +
-                    "\"";
+            error =
+                "Not a memory or range of memories 1..60: \"" + std::string(Trimmed(item)) + "\"";
             return std::nullopt;
         }
         from = comma + 1;

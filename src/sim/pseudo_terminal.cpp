@@ -47,8 +47,8 @@ std::unique_ptr<PseudoTerminal> PseudoTerminal::Open(std::string& error) {
         return nullptr;
     }
     char path[256] = {};
-    if (grantpt(master) != 0 || unlockpt(master) != 0 || ptsname_r(master, path, sizeof path) != 0 ||
-        !AddDescriptorFlags(master, O_NONBLOCK)) {
+    if (grantpt(master) != 0 || unlockpt(master) != 0 ||
+        ptsname_r(master, path, sizeof path) != 0 || !AddDescriptorFlags(master, O_NONBLOCK)) {
         error = SystemError("Cannot prepare the pseudo-terminal");
         close(master);
         return nullptr;

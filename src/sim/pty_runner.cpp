@@ -19,9 +19,10 @@ using Clock = std::chrono::steady_clock;
 
 /// Longest wait in poll: bounds how late a raised stop flag is seen.
 constexpr int IdleWaitMs = 50;
-/// How long a lone START waits for its second byte, which tells a real-time frame (no
-/// answer) from a transaction (answered). The program sends the frame without pauses.
-constexpr int SecondByteWaitMs = 3;
+/// How long a START that ends what was read waits for the byte after it, which tells a
+/// real-time frame (no answer) from a transaction (answered). The program sends a frame
+/// without pauses, so the wait only delays the answer to a transaction's START.
+constexpr int SecondByteWaitMs = 10;
 
 std::string SystemError(const char* what) {
     return std::string(what) + ": " + std::strerror(errno);
@@ -63,8 +64,8 @@ std::unique_ptr<PtyRunner> PtyRunner::Open(PtyRunnerOptions options, std::string
 }
 
 PtyRunner::PtyRunner(PtyRunnerOptions options, std::unique_ptr<PseudoTerminal> terminal)
-    : options_(std::move(options)), terminal_(std::move(terminal)),
-      processor_(options_.Processor) {}
+    : options_(std::move(options)), terminal_(std::move(terminal)), processor_(options_.Processor) {
+}
 
 PtyRunner::~PtyRunner() = default;
 
@@ -114,8 +115,7 @@ bool PtyRunner::ReadAndAnswer(std::string& error) {
     }
     if (!received.empty() && received.back() == StartByte) {
         pollfd descriptor{master, POLLIN, 0};
-        if (poll(&descriptor, 1, SecondByteWaitMs) > 0 &&
-            !ReadAvailable(master, received, error)) {
+        if (poll(&descriptor, 1, SecondByteWaitMs) > 0 && !ReadAvailable(master, received, error)) {
             return false;
         }
     }

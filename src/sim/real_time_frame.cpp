@@ -57,8 +57,8 @@ RealTimeOutcome ApplyRealTimeFrame(std::span<std::uint8_t> image, std::uint8_t d
     if (first < 0 || first + wordCount > sim::WordsPerDspBlock) {
         return RealTimeOutcome::OutOfRange;
     }
-    std::copy(words.begin(), words.end(), image.begin() + static_cast<std::ptrdiff_t>(
-                                                              sim::WordOffset(dsp, first)));
+    std::copy(words.begin(), words.end(),
+              image.begin() + static_cast<std::ptrdiff_t>(sim::WordOffset(dsp, first)));
     return RealTimeOutcome::Applied;
 }
 

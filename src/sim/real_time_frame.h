@@ -16,9 +16,9 @@ std::optional<std::size_t> RealTimePayloadLength(std::uint8_t type);
 /// What a complete real-time frame did to the current memory.
 enum class RealTimeOutcome {
     Applied,
-    UnknownDsp,     ///< DSP number other than 1 or 2: nothing changed
-    OutOfRange,     ///< the words would reach past the DSP block: nothing changed
-    NotApplicable,  ///< a 100-byte block: the unit has no use for it
+    UnknownDsp,    ///< DSP number other than 1 or 2: nothing changed
+    OutOfRange,    ///< the words would reach past the DSP block: nothing changed
+    NotApplicable, ///< a 100-byte block: the unit has no use for it
 };
 
 /// Writes the words of a real-time payload into `image` (a whole memory image).

@@ -16,20 +16,6 @@ std::string Number(int value) {
     return std::to_string(value);
 }
 
-const char* RealTimeOutcomeText(RealTimeOutcome outcome) {
-    switch (outcome) {
-    case RealTimeOutcome::Applied:
-        return "applied";
-    case RealTimeOutcome::UnknownDsp:
-        return "ignored: no such DSP";
-    case RealTimeOutcome::OutOfRange:
-        return "ignored: address outside the DSP block";
-    case RealTimeOutcome::NotApplicable:
-        return "ignored: block messages are not used";
-    }
-    return "ignored";
-}
-
 } // namespace
 
 std::vector<int> DefaultProtectedMemories() {
@@ -41,13 +27,13 @@ std::vector<int> DefaultProtectedMemories() {
 }
 
 VirtualProcessor::VirtualProcessor(const VirtualProcessorOptions& options)
-    : memories_(options.InitialImage.size() == sim::ImageSize ? options.InitialImage
-                                                               : BlankImage()),
-      idleTimeout_(options.IdleTimeout),
-      currentMemory_(sim::IsImageMemory(options.CurrentMemory) ? options.CurrentMemory : 1) {
+    : state_(options.InitialImage.size() == sim::ImageSize ? options.InitialImage : BlankImage(),
+             sim::IsImageMemory(options.CurrentMemory) ? options.CurrentMemory : 1),
+      idleTimeout_(options.IdleTimeout) {
     assert(options.InitialImage.empty() || options.InitialImage.size() == sim::ImageSize);
+    assert(sim::IsImageMemory(options.CurrentMemory));
     for (int memory : options.ProtectedMemories) {
-        memories_.SetProtected(memory, true);
+        state_.Memories().SetProtected(memory, true);
     }
 }
 
@@ -95,7 +81,7 @@ bool VirtualProcessor::LoadMemory(int number, std::span<const std::uint8_t> byte
     if (!UnitMemories::Exists(number) || bytes.size() != UnitMemories::SizeOf(number)) {
         return false;
     }
-    const std::span<std::uint8_t> target = memories_.Edit(number);
+    const std::span<std::uint8_t> target = state_.Memories().Edit(number);
     std::copy(bytes.begin(), bytes.end(), target.begin());
     return true;
 }
@@ -169,13 +155,13 @@ void VirtualProcessor::OnNumber(std::uint8_t byte) {
     if (!NumberAccepted(rule_.Number, byte)) {
         return Refuse("command " + Number(command) + " does not take memory " + Number(byte));
     }
-    if (rule_.Command == UnitCommand::WriteMemory && memories_.IsProtected(byte)) {
+    if (rule_.Command == UnitCommand::WriteMemory && state_.Memories().IsProtected(byte)) {
         Transmit(ReplyKind::NumberAnswer, ProtectedReply);
         return Refuse("memory " + Number(byte) + " is protected");
     }
     const bool reportsMemory = rule_.Number == NumberRule::Any;
     Transmit(ReplyKind::NumberAnswer,
-             reportsMemory ? static_cast<std::uint8_t>(currentMemory_) : byte);
+             reportsMemory ? static_cast<std::uint8_t>(state_.CurrentMemory()) : byte);
     number_ = byte;
     phase_ = Phase::AwaitNumberAgain;
 }
@@ -216,15 +202,17 @@ void VirtualProcessor::OnEnd(std::uint8_t byte) {
     if (byte != EndByte) {
         return Refuse("byte " + Number(byte) + " where END was due; data discarded");
     }
-    if (const std::optional<std::string> refusal = Perform()) {
-        return Refuse(*refusal);
+    const CommandOutcome outcome = state_.Carry(rule_.Command, number_, data_);
+    if (outcome.Refused) {
+        return Refuse(outcome.Note);
     }
+    Log(outcome.Note);
     Transmit(ReplyKind::EndAnswer, EndByte);
     if (rule_.Command != UnitCommand::ReadMemory) {
         return Reset();
     }
     readSteps_ = PlanReadTransfer(static_cast<std::uint8_t>(rule_.Command), number_,
-                                  memories_.Read(number_));
+                                  state_.Memories().Read(number_));
     readIndex_ = 0;
     phase_ = Phase::AwaitReadStart;
 }
@@ -274,78 +262,8 @@ void VirtualProcessor::OnRealTimeEnd(std::uint8_t byte) {
     if (byte != EndByte) {
         return Refuse("real-time message without END; discarded");
     }
-    const RealTimeOutcome outcome =
-        ApplyRealTimeFrame(memories_.Edit(currentMemory_), frameDsp_, frameType_, data_);
-    if (outcome == RealTimeOutcome::Applied) {
-        memories_.MarkChanged(currentMemory_);
-    }
-    Log("real-time message type " + Number(frameType_) + " for DSP " + Number(frameDsp_) + " " +
-        RealTimeOutcomeText(outcome));
+    Log(state_.ApplyRealTime(frameDsp_, frameType_, data_));
     Reset();
-}
-
-std::optional<std::string> VirtualProcessor::Perform() {
-    switch (rule_.Command) {
-    case UnitCommand::ConnectionTest:
-        Log("connection test");
-        return std::nullopt;
-    case UnitCommand::LoadOperatingSystem:
-        memories_.Write(sim::OperatingSystemMemory, data_);
-        operatingSystemPending_ = true;
-        Log("operating system loaded");
-        return std::nullopt;
-    case UnitCommand::WriteMemory:
-        memories_.Write(number_, data_);
-        Log("memory " + Number(number_) + " written");
-        return std::nullopt;
-    case UnitCommand::ReadMemory:
-        return std::nullopt;
-    case UnitCommand::KeyboardLock:
-        return PerformKeyboardLock();
-    case UnitCommand::KeyboardPassword:
-        return PerformPassword();
-    case UnitCommand::ChangeMemory:
-        currentMemory_ = number_;
-        Log("current memory " + Number(number_));
-        return std::nullopt;
-    case UnitCommand::CloseOperatingSystemLoad:
-        PerformOperatingSystemClose();
-        return std::nullopt;
-    case UnitCommand::ReportCurrentMemory:
-        Log("reported current memory " + Number(currentMemory_));
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> VirtualProcessor::PerformKeyboardLock() {
-    const std::optional<bool> lock = ParseLockByte(data_);
-    if (!lock) {
-        return "keyboard lock byte " + Number(data_.front()) + " is neither 0 nor 255";
-    }
-    keyboardLocked_ = *lock;
-    Log(keyboardLocked_ ? "keyboard locked" : "keyboard unlocked");
-    return std::nullopt;
-}
-
-std::optional<std::string> VirtualProcessor::PerformPassword() {
-    const std::optional<KeyboardPassword> password = ParsePasswordBlock(data_);
-    if (!password) {
-        return "password block is not six letters A..Z and an active mark";
-    }
-    password_ = password;
-    Log("password " + password->Text() + (password->Active ? " active" : " not active"));
-    return std::nullopt;
-}
-
-void VirtualProcessor::PerformOperatingSystemClose() {
-    if (!operatingSystemPending_) {
-        Log("closing command without an operating-system load");
-        return;
-    }
-    operatingSystemPending_ = false;
-    ++operatingSystemUpdates_;
-    Log("operating system updated");
 }
 
 void VirtualProcessor::SendReadStep() {

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "sim/fault_injection.h"
-#include "sim/keyboard_password.h"
 #include "sim/read_transfer.h"
 #include "sim/unit_commands.h"
-#include "sim/unit_memories.h"
+#include "sim/unit_state.h"
 
 #include <chrono>
 #include <cstdint>
@@ -52,29 +51,31 @@ public:
     bool Idle() const;
 
     /// Contents of memory 1..61.
-    std::span<const std::uint8_t> Memory(int number) const { return memories_.Read(number); }
+    std::span<const std::uint8_t> Memory(int number) const {
+        return state_.Memories().Read(number);
+    }
     /// Puts contents into memory 1..61 as stored state (not reported by TakeChangedMemories).
     /// False when the number or the size is wrong.
     bool LoadMemory(int number, std::span<const std::uint8_t> bytes);
     /// Memories whose contents changed by protocol since the last call, ascending.
-    std::vector<int> TakeChangedMemories() { return memories_.TakeChanged(); }
+    std::vector<int> TakeChangedMemories() { return state_.Memories().TakeChanged(); }
 
-    int CurrentMemory() const { return currentMemory_; }
+    int CurrentMemory() const { return state_.CurrentMemory(); }
 
     /// The keyboard's protection of memories 1..60.
-    bool IsProtected(int memory) const { return memories_.IsProtected(memory); }
+    bool IsProtected(int memory) const { return state_.Memories().IsProtected(memory); }
     void SetProtected(int memory, bool isProtected) {
-        memories_.SetProtected(memory, isProtected);
+        state_.Memories().SetProtected(memory, isProtected);
     }
 
-    bool KeyboardLocked() const { return keyboardLocked_; }
+    bool KeyboardLocked() const { return state_.KeyboardLocked(); }
     /// The keyboard password; nothing until one has been set.
-    const std::optional<KeyboardPassword>& Password() const { return password_; }
+    const std::optional<KeyboardPassword>& Password() const { return state_.Password(); }
 
     /// True after an operating system was loaded into memory 61 and before command 8.
-    bool OperatingSystemPending() const { return operatingSystemPending_; }
+    bool OperatingSystemPending() const { return state_.OperatingSystemPending(); }
     /// Loads closed by command 8.
-    int OperatingSystemUpdates() const { return operatingSystemUpdates_; }
+    int OperatingSystemUpdates() const { return state_.OperatingSystemUpdates(); }
 
     /// Arms a fault (Fault::None clears it).
     void SetFault(const FaultPlan& plan) { faults_.Arm(plan); }
@@ -116,11 +117,6 @@ private:
     void OnRealTimePayload(std::uint8_t byte);
     void OnRealTimeEnd(std::uint8_t byte);
 
-    /// Carries out the transaction that END closed; the reason when its data are refused.
-    std::optional<std::string> Perform();
-    std::optional<std::string> PerformKeyboardLock();
-    std::optional<std::string> PerformPassword();
-    void PerformOperatingSystemClose();
     void SendReadStep();
 
     /// Sends one transmission through the fault injector; returns its last byte as it went
@@ -132,15 +128,10 @@ private:
     void Reset();
     void Log(std::string line);
 
-    UnitMemories memories_;
+    UnitState state_;
     FaultInjector faults_;
     std::chrono::microseconds idleTimeout_;
     std::chrono::microseconds quiet_{0};
-    int currentMemory_ = 1;
-    bool keyboardLocked_ = false;
-    std::optional<KeyboardPassword> password_;
-    bool operatingSystemPending_ = false;
-    int operatingSystemUpdates_ = 0;
 
     Phase phase_ = Phase::AwaitStart;
     bool startAnswerOwed_ = false;
