@@ -31,7 +31,8 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    virtual MessageAnswer ShowMessage(MessageKind kind, MessageButtons buttons, std::string_view text) = 0;
+    virtual MessageAnswer ShowMessage(MessageKind kind, MessageButtons buttons,
+                                      std::string_view text) = 0;
     /// The chosen path, or nothing when cancelled.
     virtual std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;

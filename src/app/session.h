@@ -42,11 +42,12 @@ struct Session {
     double MicrophoneSensitivity = 0.020;        ///< V/Pa (the window shows mV/Pa, 1..999)
     bool SaveQuestionCancelled = false;          ///< the cancel mark that Read tests
     std::string ChosenFileName;                  ///< full path of the open or saved file
-    std::string ConfigurationFolder;             ///< folder of the last file opened, kept for re-imports
+    std::string ConfigurationFolder; ///< folder of the last file opened, kept for re-imports
     std::string Caption = "Quorvex Loudspeaker Management System ";
-    int EditorOutput = 1;      ///< output (1..6) whose chain button was pressed last
-    int EditorBlock = 1;       ///< dynamics processor (1..3) asked for last
+    int EditorOutput = 1;       ///< output (1..6) whose chain button was pressed last
+    int EditorBlock = 1;        ///< dynamics processor (1..3) asked for last
     int HiddenButtonClicks = 0; ///< clicks on "PROGRAM" since the main window was activated
+    bool ConnectionButtonsEnabled = true; ///< the connection window's link buttons
 
     Dialogs& Ui;
     Progress& ProgressWindow;

@@ -10,7 +10,7 @@ namespace quorvex {
 std::int32_t RoundHalfEven(double value);
 
 /// Nearest integer, ties away from zero: the rounding of values as a field shows them
-/// (formats "0", "0.0", "0.00") is done by FormatFixed, not by this.
+/// (formats "0", "0.0", "0.00") is FormatFixed of config/shown_value.h.
 std::int32_t RoundHalfAway(double value);
 
 } // namespace quorvex

@@ -53,9 +53,13 @@ struct TSOS : PeqBand {
     float Coefficient(int k) const;
 };
 
+/// 2 pi f / SampleRate (radians per sample), narrowed to double as every design takes it.
+double SectionAngle(double frequencyHz);
+
 /// Evaluates the cascade of the first `count` sections on the response grid and writes
 /// the summed magnitude (dB; |m| < 1e-8 stored as 0) and the summed, unwrapped phase
-/// (radians). A count of 0 leaves both at zero.
+/// (radians). A count of 0 leaves both at zero; a count beyond the list is limited to it and
+/// null entries count as pass-through sections.
 void AddResponse(std::span<const TSOS* const> sections, int count, FrequencyResponse& response);
 
 /// Convenience: the cascade of a contiguous array of sections.

@@ -1,0 +1,223 @@
+#include "app/delay_fino_form.h"
+
+#include "app/dialogs.h"
+#include "app/field_format.h"
+#include "app/final_response_form.h"
+#include "app/main_form.h"
+#include "app/program.h"
+#include "config/rounding.h"
+#include "engine/delay_alignment.h"
+#include "engine/delay_conversions.h"
+#include "link/real_time_sink.h"
+
+#include <algorithm>
+
+namespace quorvex {
+
+namespace {
+
+constexpr int MinimumCelsius = 0;
+constexpr int MaximumCelsius = 50;
+constexpr int MinimumFahrenheit = 32;
+constexpr int MaximumFahrenheit = 122;
+constexpr double DrawingPixels = 60.0; ///< line length of a full-scale distance difference
+
+std::size_t Index(int output) {
+    return static_cast<std::size_t>(output - 1);
+}
+
+} // namespace
+
+TDelayFinoForm::TDelayFinoForm(Program& program) : program_(program) {
+    Reset();
+}
+
+void TDelayFinoForm::Show() {
+    Visible = true;
+    Activate();
+}
+
+void TDelayFinoForm::Activate() {
+    ChannelLabel = program_.State().Config.OutputNames;
+    RealTimeLamp = program_.State().RealTime;
+}
+
+void TDelayFinoForm::SetPosition(int output, int position) {
+    Position.at(Index(output)) = std::clamp(position, 0, SliderMaximum);
+    DelTrackChange(output);
+}
+
+void TDelayFinoForm::DelTrackChange(int output) {
+    // The slider has one position more than there are delays; its last one stays at 0.
+    const int samples = LimitDelaySamples(MaxDelaySamples - Position.at(Index(output)));
+    program_.State().Config.Output(output).Delay.DelaySamples = samples;
+    ShowDelayOf(output);
+    program_.Main().ShowDelay(output, DelayMsFromSamples(samples));
+    DrawLines();
+    program_.FinalResponse().DibujaFinalResponse();
+    if (program_.State().ShouldSendRealTime()) {
+        SendDelay(output);
+    }
+}
+
+void TDelayFinoForm::ApplySamples(int output, int samples) {
+    SetPosition(output, MaxDelaySamples - samples);
+}
+
+void TDelayFinoForm::MsEditEnter(int output, std::string_view text) {
+    const auto ms = ParseFieldValue(text);
+    if (!ms || *ms < 0.0 || *ms > MaximumMs) {
+        return;
+    }
+    ApplySamples(output, DelaySamplesFromMs(*ms));
+}
+
+void TDelayFinoForm::CmEditEnter(int output, std::string_view text) {
+    const auto cm = ParseFieldValue(text);
+    if (!cm || *cm < 0.0 || *cm > MaximumCm) {
+        return;
+    }
+    ApplySamples(output, SamplesFromDistanceCm(*cm, program_.State().Config.TemperatureC));
+}
+
+void TDelayFinoForm::StepUp(int output) {
+    const int samples = program_.State().Config.Output(output).Delay.DelaySamples;
+    if (StepDelayUp(samples) != samples) {
+        ApplySamples(output, StepDelayUp(samples));
+    }
+}
+
+void TDelayFinoForm::StepDown(int output) {
+    const int samples = program_.State().Config.Output(output).Delay.DelaySamples;
+    if (StepDelayDown(samples) != samples) {
+        ApplySamples(output, StepDelayDown(samples));
+    }
+}
+
+void TDelayFinoForm::TemperatureCChange(int celsius) {
+    Configuration& config = program_.State().Config;
+    config.TemperatureC = std::clamp(celsius, MinimumCelsius, MaximumCelsius);
+    TemperatureF = FahrenheitFromCelsius(config.TemperatureC);
+    RefreshDisplays();
+}
+
+void TDelayFinoForm::TemperatureFChange(int fahrenheit) {
+    TemperatureF = std::clamp(fahrenheit, MinimumFahrenheit, MaximumFahrenheit);
+    program_.State().Config.TemperatureC =
+        std::clamp(CelsiusFromFahrenheit(TemperatureF), MinimumCelsius, MaximumCelsius);
+    RefreshDisplays();
+}
+
+void TDelayFinoForm::DistanceEnter(int output, std::string_view text) {
+    const auto cm = ParseFieldValue(text);
+    if (!cm || *cm < 0.0 || *cm > MaximumCm) {
+        return;
+    }
+    DistanceText.at(Index(output)) = FormatFixed(*cm, 1);
+    EditDistance(output, DistanceEdit::Confirm);
+}
+
+void TDelayFinoForm::DistanceStepUp(int output) {
+    EditDistance(output, DistanceEdit::StepUp);
+}
+
+void TDelayFinoForm::DistanceStepDown(int output) {
+    EditDistance(output, DistanceEdit::StepDown);
+}
+
+void TDelayFinoForm::EditDistance(int output, DistanceEdit edit) {
+    Configuration& config = program_.State().Config;
+    CmPerOutput fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i] = ParseFieldValue(DistanceText[i]).value_or(0.0);
+    }
+    const RelativeDistanceEditResult result =
+        EditRelativeDistance(fields, output, edit, config.TemperatureC);
+    for (int o = 1; o <= OutputCount; ++o) {
+        config.Output(o).Delay.RelativeDistanceSamples = result.RelativeDistanceSamples[Index(o)];
+    }
+    DistanceText.at(Index(output)) = FormatFixed(result.EditedFieldCm, 1);
+    RefreshDisplays();
+}
+
+void TDelayFinoForm::AutoAlignClick() {
+    const Configuration& config = program_.State().Config;
+    SamplesPerOutput distances{};
+    for (int output = 1; output <= OutputCount; ++output) {
+        distances[Index(output)] = config.Output(output).Delay.RelativeDistanceSamples;
+    }
+    const SamplesPerOutput delays = AutoAlign(distances, lookAhead_[0], lookAhead_[1]);
+    for (int output = 1; output <= OutputCount; ++output) {
+        ApplySamples(output, delays[Index(output)]);
+    }
+}
+
+void TDelayFinoForm::RealTimeBClick() {
+    program_.Main().RealTimeBClick();
+    RealTimeLamp = program_.State().RealTime;
+}
+
+void TDelayFinoForm::SetLookAhead(int block, int samples) {
+    if (block == 1 || block == 2) {
+        lookAhead_[static_cast<std::size_t>(block - 1)] = samples;
+    }
+}
+
+void TDelayFinoForm::ReapplyDelay(int output) {
+    SetPosition(output, Position.at(Index(output)));
+}
+
+void TDelayFinoForm::Reset() {
+    Configuration& config = program_.State().Config;
+    for (int output = 1; output <= OutputCount; ++output) {
+        config.Output(output).Delay.DelaySamples = 0;
+        Position[Index(output)] = MaxDelaySamples;
+        program_.Main().ShowDelay(output, 0.0);
+    }
+    ResetDistances();
+    config.TemperatureC = 25;
+    TemperatureF = FahrenheitFromCelsius(config.TemperatureC);
+    RefreshDisplays();
+}
+
+void TDelayFinoForm::ResetDistances() {
+    for (int output = 1; output <= OutputCount; ++output) {
+        program_.State().Config.Output(output).Delay.RelativeDistanceSamples = 0;
+        DistanceText[Index(output)] = FormatFixed(0.0, 1);
+    }
+    DrawLines();
+}
+
+void TDelayFinoForm::RefreshDisplays() {
+    for (int output = 1; output <= OutputCount; ++output) {
+        ShowDelayOf(output);
+    }
+    DrawLines();
+}
+
+void TDelayFinoForm::ShowDelayOf(int output) {
+    const Configuration& config = program_.State().Config;
+    const int samples = config.Output(output).Delay.DelaySamples;
+    MsText.at(Index(output)) = FormatFixed(DelayMsFromSamples(samples), 2);
+    CmText.at(Index(output)) = FormatFixed(DistanceCmFromSamples(samples, config.TemperatureC), 1);
+}
+
+void TDelayFinoForm::DrawLines() {
+    const Configuration& config = program_.State().Config;
+    for (int output = 1; output <= OutputCount; ++output) {
+        const DelaySetting& delay = config.Output(output).Delay;
+        LineLength[Index(output)] = RoundHalfEven(
+            (delay.RelativeDistanceSamples - delay.DelaySamples) * DrawingPixels / MaxDelaySamples);
+    }
+}
+
+void TDelayFinoForm::SendDelay(int output) {
+    const int samples = program_.State().Config.Output(output).Delay.DelaySamples;
+    const bool sent = program_.State().Sink->SendInteger(
+        DspOf(output), DelayAddress + PositionInDspOf(output) - 1, samples + 1);
+    if (!sent) {
+        program_.State().Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, WriteFailedText);
+    }
+}
+
+} // namespace quorvex

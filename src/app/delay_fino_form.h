@@ -1,0 +1,88 @@
+#pragma once
+
+#include "config/dimensions.h"
+#include "engine/delay_alignment.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+class Program;
+
+/// The delay editor ("Output Delay"): each output's delay, the air temperature, the
+/// relative distances of the speakers and Auto Align.
+class TDelayFinoForm {
+public:
+    static constexpr std::string_view Caption = "Output Delay";
+    static constexpr std::string_view WriteFailedText = "ERROR";
+    static constexpr int SliderMaximum = 235;
+    static constexpr int DelayAddress = 141; ///< output at position 1 of its DSP; +1, +2
+    static constexpr double MaximumMs = 5.00;
+    static constexpr double MaximumCm = 168.8;
+
+    explicit TDelayFinoForm(Program& program);
+
+    bool Visible = false;
+    bool RealTimeLamp = false;
+    int CurrentOutput = 1; ///< the output whose delay button opened the editor
+    std::array<std::string, OutputCount> ChannelLabel{"OUT   1", "OUT   2", "OUT   3",
+                                                      "OUT   4", "SUB   1", "SUB   2"};
+    /// `Del1track`..: positions 0..235; the delay is 234 - position.
+    std::array<int, OutputCount> Position{};
+    std::array<std::string, OutputCount> MsText{};       ///< "0.00"
+    std::array<std::string, OutputCount> CmText{};       ///< "0.0"
+    std::array<std::string, OutputCount> DistanceText{}; ///< "0.0", relative distance in cm
+    std::array<int, OutputCount> LineLength{};           ///< the drawing, pixels
+    int TemperatureF = 77;                               ///< the "ºF" spin; "ºC" is the config's
+
+    void Show();
+    void Close() { Visible = false; }
+    /// Channel labels from the main window's names; the real-time lamp.
+    void Activate();
+
+    /// Places an output's slider (kept inside 0..235); its change handling always runs.
+    void SetPosition(int output, int position);
+    /// The slider's change handling: delay, fields, main window, drawing, redraw, send.
+    void DelTrackChange(int output);
+    /// Enter in (or leaving) an output's ms or cm field; values outside the field's range
+    /// or not numbers are refused.
+    void MsEditEnter(int output, std::string_view text);
+    void CmEditEnter(int output, std::string_view text);
+    /// The up and down keys of both fields and their spin buttons: one sample.
+    void StepUp(int output);
+    void StepDown(int output);
+    /// The "ºC" and "ºF" spins.
+    void TemperatureCChange(int celsius);
+    void TemperatureFChange(int fahrenheit);
+    /// A relative distance field: Enter (or leaving it), and the up and down steps.
+    void DistanceEnter(int output, std::string_view text);
+    void DistanceStepUp(int output);
+    void DistanceStepDown(int output);
+    /// "Auto Align".
+    void AutoAlignClick();
+    void RealTimeBClick();
+
+    /// L1 or L2 of the alignment: the look-ahead of dynamics block 1 or 2 in samples.
+    void SetLookAhead(int block, int samples);
+    /// An output's delay applied again through its slider.
+    void ReapplyDelay(int output);
+    /// Delays 0, distances 0.0 and 25 ºC: New configuration.
+    void Reset();
+    /// The six distance fields 0.0 and the relative distances 0.
+    void ResetDistances();
+
+private:
+    void ApplySamples(int output, int samples);
+    void EditDistance(int output, DistanceEdit edit);
+    void RefreshDisplays();
+    void ShowDelayOf(int output);
+    void DrawLines();
+    void SendDelay(int output);
+
+    Program& program_;
+    std::array<int, 2> lookAhead_{};
+};
+
+} // namespace quorvex

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "config/shown_value.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+/// Coefficients as the coefficient display shows them: 18 decimals ("0.000000000000000000").
+std::string FormatCoefficient(long double value);
+
+/// The number a field holds, or nothing when its text is not a number. Blanks around the
+/// number are allowed.
+std::optional<double> ParseFieldValue(std::string_view text);
+
+} // namespace quorvex

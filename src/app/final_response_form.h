@@ -1,0 +1,71 @@
+#pragma once
+
+#include "config/dimensions.h"
+#include "engine/frequency_response.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+class Program;
+
+/// The "Final response" window: each output's combined response and their sum.
+class TFinalResponseForm {
+public:
+    static constexpr int CurveCount = OutputCount + 1; ///< six outputs and "ADD"
+    static constexpr std::string_view Caption = "Final response";
+    static constexpr std::string_view GraphTitle = "Final Frequency Response";
+    static constexpr std::string_view SumLabel = "ADD";
+
+    enum class Mode { Magnitude, Phase };
+
+    explicit TFinalResponseForm(Program& program);
+
+    bool Visible = false;
+    /// `Via1`..`Via7`: whether each curve is shown.
+    std::array<bool, CurveCount> ViaVisible{true, true, true, true, true, true, true};
+    std::array<std::string, CurveCount> ViaLabel{};
+    Mode GraphMode = Mode::Magnitude;
+    std::string YAxisTitle = "dB";
+    double YMinimum = -20.0;
+    double YMaximum = 20.0;
+    std::string InfoLabel;
+    /// The seven curves on the response grid (index output - 1; the sum last).
+    std::array<std::array<float, GridPointCount>, CurveCount> Curves{};
+    /// Look-ahead in samples of dynamics blocks 1 and 2, as read at the last activation.
+    std::array<int, 2> LookAhead{};
+
+    void Show();
+    void Close() { Visible = false; }
+    /// Reads the look-ahead of blocks 1 and 2 and the output names, then redraws.
+    void Activate();
+
+    /// Recomputes the seven curves from the stored stage responses and the view flags.
+    void DibujaFinalResponse();
+
+    /// `Via1`..`Via7` (curve 1..7): toggles the curve and redraws.
+    void ViaClick(int curve);
+    void MagClick();
+    void PhaseClick();
+    /// The five check boxes; each writes its view flag and redraws.
+    void SpkDataClick(bool checked);
+    void PEQBoxClick(bool checked);
+    void XOVERBoxClick(bool checked);
+    void GAINBoxClick(bool checked);
+    void DelayBoxClick(bool checked);
+    /// The "Add" button.
+    void AddClick() { DibujaFinalResponse(); }
+
+    /// The information label for the mouse at a frequency (Hz) and a curve value; empty
+    /// outside the axis ranges.
+    void MouseMove(double frequencyHz, double value);
+
+private:
+    void SetMode(Mode mode);
+
+    Program& program_;
+};
+
+} // namespace quorvex

@@ -1,0 +1,202 @@
+#include "app/gains_form.h"
+
+#include "app/field_format.h"
+#include "app/final_response_form.h"
+#include "app/main_form.h"
+#include "app/program.h"
+#include "config/level_setting.h"
+#include "link/real_time_sink.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvex {
+
+namespace {
+
+constexpr double MinimumGainDb = -30.0;
+constexpr double MaximumGainDb = 6.0;
+constexpr double GainStepDb = 0.1;
+
+std::size_t Index(int output) {
+    return static_cast<std::size_t>(output - 1);
+}
+
+/// The gain a stored factor stands for. A factor of 0 (or a damaged one) has no level in
+/// dB; it is shown as the bottom of the scale.
+double ShownGainDb(double gainFactor) {
+    const double magnitude = std::fabs(gainFactor);
+    if (!std::isfinite(magnitude) || magnitude == 0.0) {
+        return MinimumGainDb;
+    }
+    return std::clamp(20.0 * std::log10(magnitude), MinimumGainDb, MaximumGainDb);
+}
+
+} // namespace
+
+SubFeedCoefficients SubFeedFor(bool firstMuted, bool secondMuted) {
+    if (!firstMuted && secondMuted) {
+        return {1.0, 0.0, 1.0, 0.0};
+    }
+    if (firstMuted && !secondMuted) {
+        return {0.0, 1.0, 0.0, 1.0};
+    }
+    return {};
+}
+
+TGainsForm::TGainsForm(Program& program) : program_(program) {
+    Reset();
+}
+
+LevelSetting& TGainsForm::Level(int output) {
+    return program_.State().Config.Output(output).Level;
+}
+
+void TGainsForm::Show() {
+    Visible = true;
+    Activate();
+}
+
+void TGainsForm::Activate() {
+    ChannelLabel = program_.State().Config.OutputNames;
+    RealTimeLamp = program_.State().RealTime;
+}
+
+void TGainsForm::SetPosition(int output, int position) {
+    Position.at(Index(output)) = std::clamp(position, 0, LevelSliderMax);
+    OutputTrackChange(output);
+}
+
+void TGainsForm::OutputTrackChange(int output) {
+    GainText.at(Index(output)) = FormatFixed(LevelDbFromPosition(Position[Index(output)]), 1);
+    LevelSetting& level = Level(output);
+    // The field is what the person sees, so its value is the gain that is used.
+    level.GainDb = ParseFieldValue(GainText[Index(output)]).value_or(0.0);
+    level.GainFactor = GainFactorOf(level.GainDb, level.PolaritySign);
+    if (program_.State().ShouldSendRealTime()) {
+        SendOutputGain(output);
+    }
+    program_.FinalResponse().DibujaFinalResponse();
+}
+
+void TGainsForm::ApplyGainDb(int output, double gainDb) {
+    LevelSetting& level = Level(output);
+    level.GainDb = gainDb;
+    level.GainFactor = GainFactorOf(gainDb, level.PolaritySign);
+    SetPosition(output, LevelPositionFromDb(gainDb));
+}
+
+void TGainsForm::GainEditEnter(int output, std::string_view text) {
+    const auto gainDb = ParseFieldValue(text);
+    if (!gainDb || *gainDb < MinimumGainDb || *gainDb > MaximumGainDb) {
+        return;
+    }
+    ApplyGainDb(output, *gainDb);
+}
+
+void TGainsForm::GainEditKeyUp(int output) {
+    const double gainDb = ParseFieldValue(GainText.at(Index(output))).value_or(0.0);
+    ApplyGainDb(output, std::min(gainDb + GainStepDb, MaximumGainDb));
+}
+
+void TGainsForm::GainEditKeyDown(int output) {
+    const double gainDb = ParseFieldValue(GainText.at(Index(output))).value_or(0.0);
+    ApplyGainDb(output, std::max(gainDb - GainStepDb, MinimumGainDb));
+}
+
+void TGainsForm::InvClick(int output) {
+    InvLamp.at(Index(output)) = !InvLamp[Index(output)];
+    LevelSetting& level = Level(output);
+    level.PolarityInverted = InvLamp[Index(output)];
+    level.PolaritySign = level.PolarityInverted ? -1.0F : 1.0F;
+    OutputTrackChange(output);
+}
+
+void TGainsForm::MuteClick(int output) {
+    MuteLamp.at(Index(output)) = !MuteLamp[Index(output)];
+    LevelSetting& level = Level(output);
+    level.Muted = MuteLamp[Index(output)];
+    level.MuteFactor = level.Muted ? 0.0 : 1.0;
+    RecomputeSubFeeds();
+    program_.Main().ShowMuteIndicators(output, level.Muted);
+    if (program_.State().ShouldSendRealTime()) {
+        SendOutputGain(output);
+        SendSubFeeds();
+    }
+    program_.FinalResponse().DibujaFinalResponse();
+}
+
+void TGainsForm::RealTimeBClick() {
+    program_.Main().RealTimeBClick();
+    RealTimeLamp = program_.State().RealTime;
+}
+
+void TGainsForm::RecomputeSubFeeds() {
+    Configuration& config = program_.State().Config;
+    for (int dsp = 1; dsp <= DspCount; ++dsp) {
+        config.SubFeed.at(static_cast<std::size_t>(dsp - 1)) =
+            SubFeedFor(config.Output(OutputAt(dsp, 1)).Level.Muted,
+                       config.Output(OutputAt(dsp, 2)).Level.Muted);
+    }
+}
+
+void TGainsForm::SendOutputGain(int output) {
+    program_.State().Sink->SendCoefficient(DspOf(output), GainAddress + PositionInDspOf(output) - 1,
+                                           OutputGainValue(Level(output)));
+}
+
+void TGainsForm::SendSubFeeds() {
+    const Configuration& config = program_.State().Config;
+    RealTimeSink& sink = *program_.State().Sink;
+    for (int dsp = 1; dsp <= DspCount; ++dsp) {
+        const SubFeedCoefficients& feed = config.SubFeed.at(static_cast<std::size_t>(dsp - 1));
+        const std::array<double, 4> values{feed.P, feed.Q, feed.R, feed.S};
+        for (int k = 0; k < 4; ++k) {
+            sink.SendCoefficient(dsp, SubFeedAddress + k, values[static_cast<std::size_t>(k)]);
+        }
+    }
+}
+
+void TGainsForm::ApplyLamps(int output) {
+    LevelSetting& level = Level(output);
+    level.PolarityInverted = InvLamp.at(Index(output));
+    level.PolaritySign = level.PolarityInverted ? -1.0F : 1.0F;
+    level.Muted = MuteLamp[Index(output)];
+    level.MuteFactor = level.Muted ? 0.0 : 1.0;
+    RecomputeSubFeeds();
+    program_.Main().ShowMuteIndicators(output, level.Muted);
+    OutputTrackChange(output);
+}
+
+void TGainsForm::RefreshFromSettings() {
+    for (int output = 1; output <= OutputCount; ++output) {
+        LevelSetting& level = Level(output);
+        InvLamp[Index(output)] = level.PolarityInverted;
+        MuteLamp[Index(output)] = level.Muted;
+        level.PolaritySign = level.PolarityInverted ? -1.0F : 1.0F;
+        level.MuteFactor = level.Muted ? 0.0 : 1.0;
+        GainText[Index(output)] = FormatFixed(ShownGainDb(level.GainFactor), 1);
+        ApplyGainDb(output, ParseFieldValue(GainText[Index(output)]).value_or(MinimumGainDb));
+        program_.Main().ShowMuteIndicators(output, level.Muted);
+    }
+}
+
+void TGainsForm::RealignSliders() {
+    for (int output = 1; output <= OutputCount; ++output) {
+        const auto gainDb = ParseFieldValue(GainText[Index(output)]);
+        if (gainDb) {
+            SetPosition(output, LevelPositionFromDb(*gainDb));
+        }
+    }
+}
+
+void TGainsForm::Reset() {
+    InvLamp.fill(false);
+    MuteLamp.fill(false);
+    for (int output = 1; output <= OutputCount; ++output) {
+        Position[Index(output)] = LevelSliderZeroDb;
+        GainText[Index(output)] = FormatFixed(LevelDbFromPosition(LevelSliderZeroDb), 1);
+    }
+}
+
+} // namespace quorvex

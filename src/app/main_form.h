@@ -1,0 +1,107 @@
+#pragma once
+
+#include "config/dimensions.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+class Program;
+struct Session;
+
+/// The main window: names, routes, memory and mode, the chain buttons that open the
+/// editors, New configuration, Save, the real-time switch and closing.
+class TMainForm {
+public:
+    static constexpr std::string_view CaptionPrefix = "Quorvex Loudspeaker Management System ";
+    static constexpr std::string_view SaveQuestion =
+        "Do you want to save the present configuration?";
+    static constexpr std::string_view ClosingQuestion =
+        "Quorvex is closing...Do you want to save the present configuration before?";
+    static constexpr std::string_view OfflineText =
+        "You are Offline, Real Time Mode is not posible";
+    static constexpr std::string_view RealTimeText =
+        "You are in Real Time Mode!. Quorvex is going to read the present configuration for "
+        "security";
+    static constexpr std::string_view InitializingText = "Initializing ";
+    static constexpr int CopyAllMemClicks = 20;
+
+    explicit TMainForm(Program& program);
+
+    bool Visible = false;
+    bool Running = true;                               ///< false once the program has been closed
+    bool RealTimePictureOn = false;                    ///< `RealTimeB`'s picture
+    bool CopyAllMemVisible = false;                    ///< "Copiar todas las memorias igual"
+    std::string SystemName;                            ///< the `SystemName` field
+    std::string BandAddressText;                       ///< the band address field
+    std::array<int, OutputCount> RoutePicture{};       ///< picture index of `Route1B`..`Route6B`
+    std::array<bool, OutputCount> MuteLabelVisible{};  ///< "MUTE"
+    std::array<bool, OutputCount> MuteMarkVisible{};   ///< "x"
+    std::array<bool, OutputCount> OutputNameEnabled{}; ///< `Out1Edit`..`OutSub2Edit`
+    std::array<std::string, OutputCount> DelayText{};  ///< each output's delay, "0.00 ms"
+
+    void Show();
+    void Close() { Visible = false; }
+    /// Pending messages run, the real-time picture follows the flag, the PROGRAM count restarts.
+    void Activate();
+
+    /// New configuration with its save question.
+    void NewButtonClick();
+    /// Save: the save dialog, then the file. True when a file was written.
+    bool SaveButtonClick();
+    /// The real-time switch.
+    void RealTimeBClick();
+    /// `Route1B`..`Route6B`: the route of `output` (1..6) steps on.
+    void RouteBClick(int output);
+    /// A change of the `SystemName` field; copied to System Info at once.
+    void SystemNameChange(std::string_view text);
+    /// A change of an input (1, 2) or output (1..6) name field; at most six characters.
+    void InputNameChange(int input, std::string_view text);
+    void OutputNameChange(int output, std::string_view text);
+    /// A click on the label "PROGRAM".
+    void ProgramLabelClick();
+    /// The close icon: asks to save; false when the person chose to keep running.
+    bool CloseQuery();
+
+    // Chain buttons; `output` is the button's tag 1..6.
+    void PeqBtnClick(int output);
+    void XoverBtnClick(int output);
+    void GainBtnClick(int output);
+    void DelayBtnClick(int output);
+    void DynamicBtnClick(int output);
+    void FinalResponseBClick();
+    void SystemInfoBClick();
+    void ShowCoeffButtonClick();
+    void CopyOutsBClick();
+
+    /// The address of the band being edited, as the equaliser reports it.
+    void ShowBandAddress(int dspAddress);
+    /// The "MUTE" and "x" labels and the name field of an output follow its mute.
+    void ShowMuteIndicators(int output, bool muted);
+    /// An output's delay indicator, "0.00" followed by " ms".
+    void ShowDelay(int output, double delayMs);
+    /// `RealTimeB`'s picture (and the sub reinforcement editor's) for the current flag.
+    void ShowRealTimePicture();
+    /// The import window's OK action: every output's speaker data from its measurement file.
+    void ReimportSpeakerData();
+    /// Names and route pictures from the configuration.
+    void RefreshNamesAndRoutes();
+
+    /// New configuration without the question: the ten steps with the progress window.
+    void ResetConfiguration();
+
+private:
+    void RunNewConfigurationStep(int index);
+    void SendRoute(int output);
+    /// Writes the configuration file; false when it could not be written.
+    bool WriteConfiguration(const std::string& path);
+    /// Asks the processor for real-time mode; true when it agreed.
+    bool RequestRealTime();
+    Session& State();
+
+    Program& program_;
+};
+
+} // namespace quorvex

@@ -1,0 +1,20 @@
+#include "app/show_coeff_form.h"
+
+#include "app/field_format.h"
+#include "engine/tsos.h"
+
+namespace quorvex {
+
+TShowCoeffForm::TShowCoeffForm(Program& /*program*/) {
+    Update(TSOS{});
+}
+
+void TShowCoeffForm::Update(const TSOS& section) {
+    b0Edit = FormatCoefficient(section.b0);
+    b1Edit = FormatCoefficient(section.b1);
+    b2Edit = FormatCoefficient(section.b2);
+    a1Edit = FormatCoefficient(section.a1);
+    a2Edit = FormatCoefficient(section.a2);
+}
+
+} // namespace quorvex

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace quorvex {
+
+class Program;
+struct TSOS;
+
+/// "Show Filter Coefficients": the five coefficients of the band being edited.
+class TShowCoeffForm {
+public:
+    explicit TShowCoeffForm(Program& program);
+
+    bool Visible = false;
+    std::string b0Edit;
+    std::string b1Edit;
+    std::string b2Edit;
+    std::string a1Edit;
+    std::string a2Edit;
+
+    void Show() { Visible = true; }
+    void Close() { Visible = false; }
+
+    /// The section's b0, b1, b2, a1, a2 into the five fields, also while hidden.
+    void Update(const TSOS& section);
+};
+
+} // namespace quorvex

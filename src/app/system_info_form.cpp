@@ -1,0 +1,50 @@
+#include "app/system_info_form.h"
+
+#include "app/main_form.h"
+#include "app/program.h"
+
+namespace quorvex {
+
+namespace {
+
+std::string Limited(std::string_view text, int capacity) {
+    return std::string(text.substr(0, static_cast<std::size_t>(capacity)));
+}
+
+} // namespace
+
+TSystemInfoForm::TSystemInfoForm(Program& program) : program_(program) {
+    Reset();
+}
+
+void TSystemInfoForm::Reset() {
+    SystemName = program_.Main().SystemName;
+    ProjectNameChange("");
+    EngineerChange("");
+    CommentsChange("");
+}
+
+void TSystemInfoForm::SystemNameChange(std::string_view text) {
+    SystemName = Limited(text, SystemNameCapacity);
+    program_.State().Config.SystemInfo.SystemName = SystemName;
+    if (program_.Main().SystemName != SystemName) {
+        program_.Main().SystemNameChange(SystemName);
+    }
+}
+
+void TSystemInfoForm::ProjectNameChange(std::string_view text) {
+    ProjectName = Limited(text, ProjectNameCapacity);
+    program_.State().Config.SystemInfo.ProjectName = ProjectName;
+}
+
+void TSystemInfoForm::EngineerChange(std::string_view text) {
+    Engineer = Limited(text, EngineerCapacity);
+    program_.State().Config.SystemInfo.Engineer = Engineer;
+}
+
+void TSystemInfoForm::CommentsChange(std::string_view text) {
+    Comments = Limited(text, CommentsCapacity);
+    program_.State().Config.SystemInfo.Comments = Comments;
+}
+
+} // namespace quorvex

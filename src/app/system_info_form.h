@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+class Program;
+
+/// The "System Info" window: preset name, project, engineer and comments.
+class TSystemInfoForm {
+public:
+    explicit TSystemInfoForm(Program& program);
+
+    bool Visible = false;
+    std::string SystemName;  ///< "PRESET NAME"
+    std::string ProjectName; ///< "PROJECT NAME"
+    std::string Engineer;    ///< "ENGINEER" (`EngineerLabel`)
+    std::string Comments;    ///< "COMMENTS"
+
+    void Show() { Visible = true; }
+    void Close() { Visible = false; }
+
+    /// Takes the main window's system name and empties the other three fields.
+    void Reset();
+
+    /// A change of the system name; copied to the main window at once.
+    void SystemNameChange(std::string_view text);
+    void ProjectNameChange(std::string_view text);
+    void EngineerChange(std::string_view text);
+    void CommentsChange(std::string_view text);
+
+private:
+    Program& program_;
+};
+
+} // namespace quorvex
