@@ -1,9 +1,12 @@
 #pragma once
 
+#include "image/coefficient_image.h"
+#include "image/dsp_address.h"
+
 #include <cstddef>
 
-// What the processor's memories hold, as far as the unit itself needs to know it: the size of
-// an image, where each DSP's coefficient words sit inside it and the operating-system store.
+// The unit's own numbering of its stores, and where a word of a DSP sits in a memory's image
+// (the image's layout itself belongs to the image layer).
 
 namespace quorvex::sim {
 
@@ -11,18 +14,12 @@ inline constexpr int FirstMemory = 1;
 inline constexpr int LastMemory = 60;
 inline constexpr int OperatingSystemMemory = 61; ///< the number that addresses the DSP program
 
-inline constexpr std::size_t ImageSize = 2046;           ///< bytes of one memory
+inline constexpr std::size_t ImageSize = CoefficientImageSize;
 inline constexpr std::size_t OperatingSystemSize = 2560; ///< 512 program words of five bytes
 
-inline constexpr std::size_t BytesPerWord = 3;
-inline constexpr int WordsPerDspBlock = 258;
-inline constexpr std::size_t Dsp1BlockOffset = 100;
-inline constexpr std::size_t Dsp2BlockOffset = 874;
-
-/// Word addresses where the real-time path writes the output gains (a, b, sub); the image
-/// keeps the same three values at the last three words of the block.
-inline constexpr int RealTimeGainAddress = 258;
-inline constexpr int ImageGainWord = 255;
+/// Real-time addresses 258..260 also reach the output gains of positions a, b and sub,
+/// which the image keeps at OutputGainWord(1..3).
+inline constexpr int RealTimeGainAlias = 258;
 inline constexpr int OutputGainCount = 3;
 
 /// True for the memories that hold coefficient images (1..60).
@@ -32,8 +29,7 @@ constexpr bool IsImageMemory(int number) {
 
 /// Byte offset of word `word` (0..257) of DSP `dsp` (1 or 2) inside an image.
 constexpr std::size_t WordOffset(int dsp, int word) {
-    return (dsp == 1 ? Dsp1BlockOffset : Dsp2BlockOffset) +
-           static_cast<std::size_t>(word) * BytesPerWord;
+    return static_cast<std::size_t>(DspBlockOffsets[dsp - 1] + word * WordByteCount);
 }
 
 } // namespace quorvex::sim

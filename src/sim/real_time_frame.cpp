@@ -20,11 +20,11 @@ int AddressOf(std::span<const std::uint8_t> payload) {
 
 /// The image word that an address reaches, or -1 past the block.
 int ImageWordOf(int address) {
-    if (address >= sim::RealTimeGainAddress &&
-        address < sim::RealTimeGainAddress + sim::OutputGainCount) {
-        return address - sim::RealTimeGainAddress + sim::ImageGainWord;
+    if (address >= sim::RealTimeGainAlias &&
+        address < sim::RealTimeGainAlias + sim::OutputGainCount) {
+        return OutputGainWord(address - sim::RealTimeGainAlias + 1);
     }
-    return address < sim::WordsPerDspBlock ? address : -1;
+    return address < DspBlockWordCount ? address : -1;
 }
 
 } // namespace
@@ -52,9 +52,9 @@ RealTimeOutcome ApplyRealTimeFrame(std::span<std::uint8_t> image, std::uint8_t d
         return RealTimeOutcome::UnknownDsp;
     }
     const std::span<const std::uint8_t> words = payload.subspan(AddressBytes);
-    const int wordCount = static_cast<int>(words.size() / sim::BytesPerWord);
+    const int wordCount = static_cast<int>(words.size()) / WordByteCount;
     const int first = ImageWordOf(AddressOf(payload));
-    if (first < 0 || first + wordCount > sim::WordsPerDspBlock) {
+    if (first < 0 || first + wordCount > DspBlockWordCount) {
         return RealTimeOutcome::OutOfRange;
     }
     std::copy(words.begin(), words.end(),

@@ -7,28 +7,6 @@
 
 namespace quorvex {
 
-namespace {
-
-constexpr std::size_t NameFieldsOffset = 12;
-constexpr std::size_t NameFieldsLength = 40 + 8 * 6;
-constexpr std::size_t FillOffset = 2038;
-constexpr std::size_t FillLength = 7;
-constexpr std::uint8_t FormatVersion = 203;
-
-} // namespace
-
-std::vector<std::uint8_t> BlankImage() {
-    std::vector<std::uint8_t> image(sim::ImageSize, 0x00);
-    const std::size_t lengthField = sim::ImageSize - 2;
-    image[0] = static_cast<std::uint8_t>(lengthField >> 8);
-    image[1] = static_cast<std::uint8_t>(lengthField & 0xFF);
-    image[2] = FormatVersion;
-    std::fill_n(image.begin() + 4, 8, std::uint8_t{0x01});
-    std::fill_n(image.begin() + NameFieldsOffset, NameFieldsLength, std::uint8_t{' '});
-    std::fill_n(image.begin() + FillOffset, FillLength, std::uint8_t{0x0D});
-    return image;
-}
-
 UnitMemories::UnitMemories(std::span<const std::uint8_t> initialImage) {
     assert(initialImage.size() == sim::ImageSize);
     for (int number = sim::FirstMemory; number <= sim::LastMemory; ++number) {

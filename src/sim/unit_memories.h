@@ -7,11 +7,6 @@
 
 namespace quorvex {
 
-/// The image a memory holds before anything was written to it: the header framing of a real
-/// image (length field, format version, blank names), every DSP word zero (outputs silent),
-/// a zero settings block and the closing fill bytes.
-std::vector<std::uint8_t> BlankImage();
-
 /// The unit's stores: memories 1..60 (one image each) and 61 (the DSP operating system),
 /// with the protection its keyboard sets on memories 1..60.
 class UnitMemories {

@@ -1,5 +1,6 @@
 #include "sim/virtual_processor.h"
 
+#include "sim/factory_image.h"
 #include "sim/memory_layout.h"
 #include "sim/real_time_frame.h"
 
@@ -27,7 +28,7 @@ std::vector<int> DefaultProtectedMemories() {
 }
 
 VirtualProcessor::VirtualProcessor(const VirtualProcessorOptions& options)
-    : state_(options.InitialImage.size() == sim::ImageSize ? options.InitialImage : BlankImage(),
+    : state_(options.InitialImage.size() == sim::ImageSize ? options.InitialImage : FactoryImage(),
              sim::IsImageMemory(options.CurrentMemory) ? options.CurrentMemory : 1),
       idleTimeout_(options.IdleTimeout) {
     assert(options.InitialImage.empty() || options.InitialImage.size() == sim::ImageSize);

@@ -24,7 +24,7 @@ struct VirtualProcessorOptions {
     /// the program's own reply waits, so the unit is listening for START again by the time
     /// the program gives up and retries.
     std::chrono::microseconds IdleTimeout = std::chrono::milliseconds(750);
-    /// What every memory 1..60 holds at start: ImageSize bytes, or empty for BlankImage().
+    /// What every memory 1..60 holds at start: ImageSize bytes, or empty for FactoryImage().
     std::vector<std::uint8_t> InitialImage;
 };
 

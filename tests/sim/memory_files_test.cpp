@@ -41,7 +41,9 @@ TEST_F(StateDirectory, ASavedMemoryIsLoadedByTheNextUnit) {
     VirtualProcessor second;
     EXPECT_TRUE(LoadMemoryFiles(directory_, second).empty());
     EXPECT_TRUE(std::equal(image.begin(), image.end(), second.Memory(30).begin()));
-    EXPECT_EQ(second.Memory(31)[100], 0x00) << "memories without a file keep their contents";
+    EXPECT_TRUE(
+        std::equal(first.Memory(31).begin(), first.Memory(31).end(), second.Memory(31).begin()))
+        << "memories without a file keep their contents";
     EXPECT_TRUE(second.TakeChangedMemories().empty()) << "loading is not a change to save";
     EXPECT_FALSE(std::filesystem::exists(directory_ / "memory_30.bin.partial"));
 }
@@ -53,7 +55,8 @@ TEST_F(StateDirectory, AFileOfTheWrongSizeIsReportedAndIgnored) {
     const std::vector<std::string> problems = LoadMemoryFiles(directory_, unit);
     ASSERT_EQ(problems.size(), 1U);
     EXPECT_NE(problems[0].find("memory_12.bin"), std::string::npos);
-    EXPECT_EQ(unit.Memory(12)[0], 0x07);
+    EXPECT_TRUE(
+        std::equal(unit.Memory(12).begin(), unit.Memory(12).end(), unit.Memory(13).begin()));
 }
 
 TEST_F(StateDirectory, ADirectoryThatCannotBeMadeIsReported) {

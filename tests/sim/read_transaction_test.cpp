@@ -55,22 +55,19 @@ TEST(ReadMemory, ReturnsTheImageThatAWriteStored) {
     EXPECT_TRUE(unit.Idle());
 }
 
-TEST(ReadMemory, AMemoryNeverWrittenHoldsTheBlankImage) {
+TEST(ReadMemory, AMemoryNeverWrittenHoldsTheImageOfANewConfiguration) {
     VirtualProcessor unit;
-    const auto blank = unit.Memory(44);
-    ASSERT_EQ(blank.size(), 2046U);
-    EXPECT_EQ(blank[0], 0x07);
-    EXPECT_EQ(blank[1], 0xFC);
-    EXPECT_EQ(blank[2], 0xCB);
-    EXPECT_EQ(blank[4], 0x01);
-    EXPECT_EQ(blank[11], 0x01);
-    EXPECT_EQ(blank[12], ' ');
-    EXPECT_EQ(blank[99], ' ');
-    EXPECT_EQ(blank[100], 0x00);
-    EXPECT_EQ(blank[2037], 0x00);
-    EXPECT_EQ(blank[2038], 0x0D);
-    EXPECT_EQ(blank[2044], 0x0D);
-    EXPECT_EQ(blank[2045], 0x00);
+    const auto image = unit.Memory(44);
+    ASSERT_EQ(image.size(), 2046U);
+    EXPECT_EQ(Bytes(image.begin(), image.begin() + 4), (Bytes{0x07, 0xFC, 0xCB, 0x00}));
+    // Words 0..5 of DSP 1: Out1 from A, Out2 from B, SUB1 from half of each.
+    EXPECT_EQ(Bytes(image.begin() + 100, image.begin() + 118),
+              (Bytes{0x10, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x00, 0x08,
+                     0x00, 0x00, 0x08, 0x00, 0x00}));
+    // Word 222 of DSP 2 (874 + 666) is the integer 18.
+    EXPECT_EQ(Bytes(image.begin() + 1540, image.begin() + 1543), (Bytes{0x00, 0x00, 0x12}));
+    EXPECT_EQ(Bytes(image.begin() + 2038, image.begin() + 2045), Bytes(7, 0x0D));
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), unit.Memory(1).begin()));
 }
 
 TEST(ReadMemory, AWrongEchoMakesTheUnitAbandonTheTransfer) {
