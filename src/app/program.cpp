@@ -1,12 +1,15 @@
 #include "app/program.h"
 
+#include "app/connect_form.h"
 #include "app/copy_outputs_form.h"
 #include "app/delay_fino_form.h"
 #include "app/dynamic_form.h"
 #include "app/final_response_form.h"
 #include "app/gains_form.h"
+#include "app/input_pass_form.h"
 #include "app/loudness_form.h"
 #include "app/main_form.h"
+#include "app/password_form.h"
 #include "app/peq_form.h"
 #include "app/pump.h"
 #include "app/show_coeff_form.h"
@@ -25,7 +28,9 @@ constexpr int StartUpPumps = 100;
 
 Program::Program(Dialogs& dialogs, Progress& progress, Pump& pump)
     : session_(dialogs, progress, pump) {
+    connect_ = std::make_unique<TConnectForm>(*this);
     copyOutputs_ = std::make_unique<TCopyOutputsForm>(*this);
+    inputPass_ = std::make_unique<TInputPassForm>(*this);
     pump.Run(StartUpPumps);
     main_ = std::make_unique<TMainForm>(*this);
     showCoeff_ = std::make_unique<TShowCoeffForm>(*this);
@@ -38,6 +43,7 @@ Program::Program(Dialogs& dialogs, Progress& progress, Pump& pump)
     speaker_ = std::make_unique<TSpeakerForm>(*this);
     loudness_ = std::make_unique<TLoudnessForm>(*this);
     systemInfo_ = std::make_unique<TSystemInfoForm>(*this);
+    password_ = std::make_unique<TPasswordForm>(*this);
 }
 
 Program::~Program() = default;

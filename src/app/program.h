@@ -18,6 +18,9 @@ class TXOVERForm;
 class TSpeakerForm;
 class TLoudnessForm;
 class TCopyOutputsForm;
+class TConnectForm;
+class TInputPassForm;
+class TPasswordForm;
 
 /// The whole program without widgets: the session and one model per window, created in
 /// the order the program starts them. Models reach each other through it.
@@ -45,10 +48,15 @@ public:
     TSpeakerForm& Speaker() { return *speaker_; }
     TLoudnessForm& Loudness() { return *loudness_; }
     TCopyOutputsForm& CopyOutputs() { return *copyOutputs_; }
+    TConnectForm& Connect() { return *connect_; }
+    TInputPassForm& InputPass() { return *inputPass_; }
+    TPasswordForm& Password() { return *password_; }
 
 private:
     Session session_;
+    std::unique_ptr<TConnectForm> connect_;
     std::unique_ptr<TCopyOutputsForm> copyOutputs_;
+    std::unique_ptr<TInputPassForm> inputPass_;
     std::unique_ptr<TMainForm> main_;
     std::unique_ptr<TShowCoeffForm> showCoeff_;
     std::unique_ptr<TFinalResponseForm> finalResponse_;
@@ -60,6 +68,7 @@ private:
     std::unique_ptr<TSpeakerForm> speaker_;
     std::unique_ptr<TLoudnessForm> loudness_;
     std::unique_ptr<TSystemInfoForm> systemInfo_;
+    std::unique_ptr<TPasswordForm> password_;
 };
 
 } // namespace quorvex
