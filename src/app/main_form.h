@@ -93,7 +93,9 @@ public:
     void ResetConfiguration();
 
     // The device operations (main_form_device.cpp). Busy: the device buttons are disabled
-    // for the operation's duration; idle: enabled again, but only while connected.
+    // for the operation's duration; idle: enabled again, but only while connected. Each
+    // handler tells whether its operation ran and succeeded (false also when the person
+    // declined it).
     bool DeviceButtonsEnabled = false; ///< Read, Write, Change, Update DSP, Unblock, Block,
                                        ///< Password and `NProgramSpin`
     void Busy();
@@ -103,16 +105,16 @@ public:
     void NProgramSpinChange(int value);
     void ConnectButtonClick();
     void LOGOImageClick();
-    void ReadButtonClick();
-    void WriteButtonClick();
-    void ChangeButtonClick();
-    void CopyAllMemClick();
-    void BlockBClick();
-    void UnblockBClick();
+    bool ReadButtonClick();
+    bool WriteButtonClick();
+    bool ChangeButtonClick();
+    bool CopyAllMemClick();
+    bool BlockBClick();
+    bool UnblockBClick();
     /// Shows the password window; the set-password operation runs when it closes with OK.
     void PasswordBClick();
-    void PasswordWindowClosed(bool ok);
-    void UpdateDSPClick();
+    bool PasswordWindowClosed(bool ok);
+    bool UpdateDSPClick();
 
 private:
     void RunNewConfigurationStep(int index);

@@ -93,6 +93,22 @@ TransferResult WriteOneMemory(DeviceOperations& operations, int memory,
     return operations.Protocol().Send({DeviceCommand::WriteMemory, memory, image, true});
 }
 
+bool SetKeyboardLock(Program& program, bool lock) {
+    TMainForm& main = program.Main();
+    main.Busy();
+    bool done = false;
+    if (Ask(program.State(), MessageButtons::OkCancel,
+            lock ? device_text::LockQuestion : device_text::UnlockQuestion, MessageAnswer::Ok)) {
+        if (DeviceOperations* operations = OperationsOf(program)) {
+            const OperationResult result = operations->SetKeyboardLock(lock);
+            Finish(program, result);
+            done = result.Ok;
+        }
+    }
+    main.Idle();
+    return done;
+}
+
 } // namespace
 
 void TMainForm::Busy() {
@@ -115,20 +131,20 @@ void TMainForm::LOGOImageClick() {
     program_.InputPass().Show();
 }
 
-void TMainForm::ReadButtonClick() {
-    ReadFromProcessor(program_, State().MemoryNumber);
+bool TMainForm::ReadButtonClick() {
+    return ReadFromProcessor(program_, State().MemoryNumber);
 }
 
-void TMainForm::WriteButtonClick() {
+bool TMainForm::WriteButtonClick() {
     Session& session = State();
     const int memory = session.MemoryNumber;
     if (!Ask(session, MessageButtons::YesNoCancel, device_text::OverwriteQuestion(memory),
              MessageAnswer::Yes)) {
-        return;
+        return false;
     }
     DeviceOperations* operations = OperationsOf(program_);
     if (operations == nullptr) {
-        return;
+        return false;
     }
     Busy();
     const CoefficientImage image = BuildCoefficientImage(session.Config, session.Engine);
@@ -139,18 +155,19 @@ void TMainForm::WriteButtonClick() {
     if (result.Ok) {
         Idle();
     }
+    return result.Ok;
 }
 
-void TMainForm::ChangeButtonClick() {
+bool TMainForm::ChangeButtonClick() {
     Session& session = State();
     const int memory = session.MemoryNumber;
     if (!Ask(session, MessageButtons::YesNoCancel, device_text::ChangeQuestion(memory),
              MessageAnswer::Yes)) {
-        return;
+        return false;
     }
     DeviceOperations* operations = OperationsOf(program_);
     if (operations == nullptr) {
-        return;
+        return false;
     }
     Busy();
     const OperationResult result = operations->ChangeMemory(memory);
@@ -158,13 +175,14 @@ void TMainForm::ChangeButtonClick() {
     if (result.Ok) {
         Idle();
     }
+    return result.Ok;
 }
 
-void TMainForm::CopyAllMemClick() {
+bool TMainForm::CopyAllMemClick() {
     Session& session = State();
     DeviceOperations* operations = OperationsOf(program_);
     if (operations == nullptr) {
-        return;
+        return false;
     }
     Busy();
     const CoefficientImage image = BuildCoefficientImage(session.Config, session.Engine);
@@ -180,31 +198,20 @@ void TMainForm::CopyAllMemClick() {
             failed.Messages = written.Messages;
             failed.ConnectionLost = written.ConnectionLost;
             Finish(program_, failed);
-            return;
+            return false;
         }
         session.Messages.Run(PassesAfterEachMemory);
     }
     Idle();
+    return true;
 }
 
-void TMainForm::BlockBClick() {
-    Busy();
-    if (Ask(State(), MessageButtons::OkCancel, device_text::LockQuestion, MessageAnswer::Ok)) {
-        if (DeviceOperations* operations = OperationsOf(program_)) {
-            Finish(program_, operations->SetKeyboardLock(true));
-        }
-    }
-    Idle();
+bool TMainForm::BlockBClick() {
+    return SetKeyboardLock(program_, true);
 }
 
-void TMainForm::UnblockBClick() {
-    Busy();
-    if (Ask(State(), MessageButtons::OkCancel, device_text::UnlockQuestion, MessageAnswer::Ok)) {
-        if (DeviceOperations* operations = OperationsOf(program_)) {
-            Finish(program_, operations->SetKeyboardLock(false));
-        }
-    }
-    Idle();
+bool TMainForm::UnblockBClick() {
+    return SetKeyboardLock(program_, false);
 }
 
 void TMainForm::PasswordBClick() {
@@ -212,37 +219,44 @@ void TMainForm::PasswordBClick() {
     program_.Password().Show();
 }
 
-void TMainForm::PasswordWindowClosed(bool ok) {
+bool TMainForm::PasswordWindowClosed(bool ok) {
     DeviceOperations* operations = OperationsOf(program_);
+    bool done = false;
     if (ok && operations != nullptr) {
         const OperationResult result = operations->SetPassword(program_.Password().Block());
         Finish(program_, result);
-        if (!result.Ok) {
+        done = result.Ok;
+        if (!done) {
             program_.Connect().GoOffline();
         }
     }
     Idle();
+    return done;
 }
 
-void TMainForm::UpdateDSPClick() {
+bool TMainForm::UpdateDSPClick() {
     Session& session = State();
     session.Ui.Beep();
     if (!Ask(session, MessageButtons::YesNo, device_text::UpdateDspWarning, MessageAnswer::Yes)) {
-        return;
+        return false;
     }
     DeviceOperations* operations = OperationsOf(program_);
     if (operations == nullptr) {
-        return;
+        return false;
     }
     Busy();
+    bool done = false;
     std::string error;
     const auto program = ParseOperatingSystemText(program_.Connect().OperatingSystemText, error);
     if (!program) {
         session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, error);
     } else {
-        Finish(program_, operations->UpdateDspProgram(*program));
+        const OperationResult result = operations->UpdateDspProgram(*program);
+        Finish(program_, result);
+        done = result.Ok;
     }
     Idle();
+    return done;
 }
 
 bool TMainForm::RequestRealTime() {
