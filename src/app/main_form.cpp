@@ -7,7 +7,9 @@
 #include "app/field_format.h"
 #include "app/final_response_form.h"
 #include "app/gains_form.h"
+#include "app/import_form.h"
 #include "app/loudness_form.h"
+#include "app/open_workflow.h"
 #include "app/peq_form.h"
 #include "app/program.h"
 #include "app/progress.h"
@@ -16,6 +18,8 @@
 #include "app/system_info_form.h"
 #include "app/xover_form.h"
 #include "config/new_configuration.h"
+#include "config/qvx_encoder.h"
+#include "config/qvx_file.h"
 #include "config/route.h"
 #include "link/real_time_sink.h"
 
@@ -170,10 +174,18 @@ bool TMainForm::SaveButtonClick() {
     return true;
 }
 
-bool TMainForm::WriteConfiguration(const std::string& /*path*/) {
-    // The configuration file writer is not part of the program yet: nothing is written,
-    // and the caption keeps naming the last file that was.
-    return false;
+void TMainForm::OpenButtonClick() {
+    OpenConfiguration(program_);
+}
+
+bool TMainForm::WriteConfiguration(const std::string& path) {
+    const auto error =
+        WriteConfigurationFile(path, EncodeConfigurationRecord(State().Config, path));
+    if (error) {
+        State().Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, *error);
+        return false;
+    }
+    return true;
 }
 
 void TMainForm::RealTimeBClick() {
@@ -321,13 +333,7 @@ void TMainForm::ShowDelay(int output, double delayMs) {
 }
 
 void TMainForm::ReimportSpeakerData() {
-    // An output without a measurement file has no speaker data. Reading the named files is
-    // the measurement import's; until it is present their data stays as it is.
-    for (int output = 1; output <= OutputCount; ++output) {
-        if (State().Config.Output(output).SpeakerFile.empty()) {
-            State().SpeakerResponse[Index(output)] = FrequencyResponse{};
-        }
-    }
+    program_.Import().OKButtonClick();
 }
 
 void TMainForm::RefreshNamesAndRoutes() {
