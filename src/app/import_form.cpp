@@ -67,8 +67,8 @@ void TImportForm::FileFieldChange(int output, std::string_view text) {
 }
 
 void TImportForm::DataButtonClick(int output) {
-    const FileDialogRequest request{std::string(FileDialogTitle), DialogFilter, "",
-                                    DialogFileName, false, false};
+    const FileDialogRequest request{
+        std::string(FileDialogTitle), DialogFilter, "", DialogFileName, false, false};
     if (const auto path = State().Ui.ChooseOpenFile(request)) {
         DialogFileName = *path;
         FileFieldChange(output, *path);
@@ -95,8 +95,8 @@ void TImportForm::ReferenceLevelExit(std::string_view text) {
     const auto typed = ParseFieldValue(text);
     if (typed && std::isfinite(*typed)) {
         const double tenths = std::round(*typed * 10.0) / 10.0;
-        State().Config.ImportReferenceLevel = static_cast<float>(
-            std::clamp(tenths, MinimumReferenceLevel, MaximumReferenceLevel));
+        State().Config.ImportReferenceLevel =
+            static_cast<float>(std::clamp(tenths, MinimumReferenceLevel, MaximumReferenceLevel));
     }
     ShowReferenceLevel();
 }
@@ -113,8 +113,7 @@ bool TImportForm::OKButtonClick() {
     settings.ReferenceLevelDb = config.ImportReferenceLevel;
     settings.MicrophoneSensitivity = session.MicrophoneSensitivity;
     settings.ConfigurationFolder = session.ConfigurationFolder;
-    const SpeakerImport import =
-        ImportSpeakerData(fields, settings, TheResponseGrid().FrequencyHz);
+    const SpeakerImport import = ImportSpeakerData(fields, settings, TheResponseGrid().FrequencyHz);
 
     for (const SpeakerImportResult& result : import.Outputs) {
         if (!result.Message.empty()) {

@@ -31,12 +31,8 @@ namespace {
 constexpr int StepPumps = 10;
 constexpr std::string_view OpeningText = "Opening ";
 
-const FileDialogRequest OpenRequest{"Open Varnel File",
-                                    "Quorvex Files *.QVX|*.QVX|All Files *.*|*.*",
-                                    "QVX",
-                                    "",
-                                    true,
-                                    false};
+const FileDialogRequest OpenRequest{
+    "Open Varnel File", "Quorvex Files *.QVX|*.QVX|All Files *.*|*.*", "QVX", "", true, false};
 
 void Announce(Session& session, int percent, std::string_view text) {
     session.ProgressWindow.SetStepText(text);
@@ -85,8 +81,8 @@ void UpdateRelativeDistances(Program& program) {
     const Configuration& config = program.State().Config;
     TDelayFinoForm& delay = program.Delay();
     for (int output = 1; output <= OutputCount; ++output) {
-        const double cm = DistanceCmFromSamples(
-            config.Output(output).Delay.RelativeDistanceSamples, config.TemperatureC);
+        const double cm = DistanceCmFromSamples(config.Output(output).Delay.RelativeDistanceSamples,
+                                                config.TemperatureC);
         delay.DistanceText[static_cast<std::size_t>(output - 1)] = FormatFixed(cm, 1);
     }
 }

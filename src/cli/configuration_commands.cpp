@@ -75,8 +75,8 @@ int RunImageCommand(const CommandArguments& arguments, std::ostream&, std::ostre
         BuildCoefficientImage(program.Config(), program.App().State().Engine);
     // Exactly the bytes a Write sends: the length the image's first two bytes announce.
     const auto length = static_cast<std::size_t>(TransferLength(image));
-    const auto error =
-        WriteOutputFile(*line->Option("-o"), std::span(image).first(std::min(length, image.size())));
+    const auto error = WriteOutputFile(*line->Option("-o"),
+                                       std::span(image).first(std::min(length, image.size())));
     return error ? Failure(*error, err) : ExitSuccess;
 }
 

@@ -54,12 +54,12 @@ int RunImportCommand(const CommandArguments& arguments, std::ostream& out, std::
         return Failure(choice.Warning, err);
     }
     settings.Format = choice.Format;
-    const auto reference = NumberIn(line->Option("--ref").value_or("90.0"),
-                                    TImportForm::MinimumReferenceLevel,
-                                    TImportForm::MaximumReferenceLevel);
-    const auto millivolts = NumberIn(line->Option("--sensitivity").value_or("20"),
-                                     TSensitivityForm::MinimumMillivolts,
-                                     TSensitivityForm::MaximumMillivolts);
+    const auto reference =
+        NumberIn(line->Option("--ref").value_or("90.0"), TImportForm::MinimumReferenceLevel,
+                 TImportForm::MaximumReferenceLevel);
+    const auto millivolts =
+        NumberIn(line->Option("--sensitivity").value_or("20"), TSensitivityForm::MinimumMillivolts,
+                 TSensitivityForm::MaximumMillivolts);
     if (!reference || !millivolts) {
         return UsageError(ImportUsage,
                           "--ref takes -140 .. 140 dB and --sensitivity 1 .. 999 mV/Pa", err);
