@@ -7,7 +7,9 @@
 #include "app/field_format.h"
 #include "app/final_response_form.h"
 #include "app/gains_form.h"
+#include "app/import_form.h"
 #include "app/loudness_form.h"
+#include "app/open_workflow.h"
 #include "app/peq_form.h"
 #include "app/program.h"
 #include "app/progress.h"
@@ -172,6 +174,10 @@ bool TMainForm::SaveButtonClick() {
     return true;
 }
 
+void TMainForm::OpenButtonClick() {
+    OpenConfiguration(program_);
+}
+
 bool TMainForm::WriteConfiguration(const std::string& path) {
     const auto error =
         WriteConfigurationFile(path, EncodeConfigurationRecord(State().Config, path));
@@ -321,13 +327,7 @@ void TMainForm::ShowDelay(int output, double delayMs) {
 }
 
 void TMainForm::ReimportSpeakerData() {
-    // An output without a measurement file has no speaker data. Reading the named files is
-    // the measurement import's; until it is present their data stays as it is.
-    for (int output = 1; output <= OutputCount; ++output) {
-        if (State().Config.Output(output).SpeakerFile.empty()) {
-            State().SpeakerResponse[Index(output)] = FrequencyResponse{};
-        }
-    }
+    program_.Import().OKButtonClick();
 }
 
 void TMainForm::RefreshNamesAndRoutes() {

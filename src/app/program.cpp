@@ -6,12 +6,14 @@
 #include "app/dynamic_form.h"
 #include "app/final_response_form.h"
 #include "app/gains_form.h"
+#include "app/import_form.h"
 #include "app/input_pass_form.h"
 #include "app/loudness_form.h"
 #include "app/main_form.h"
 #include "app/password_form.h"
 #include "app/peq_form.h"
 #include "app/pump.h"
+#include "app/sensitivity_form.h"
 #include "app/show_coeff_form.h"
 #include "app/speaker_form.h"
 #include "app/system_info_form.h"
@@ -30,6 +32,7 @@ Program::Program(Dialogs& dialogs, Progress& progress, Pump& pump)
     : session_(dialogs, progress, pump) {
     connect_ = std::make_unique<TConnectForm>(*this);
     copyOutputs_ = std::make_unique<TCopyOutputsForm>(*this);
+    sensitivity_ = std::make_unique<TSensitivityForm>(*this);
     inputPass_ = std::make_unique<TInputPassForm>(*this);
     pump.Run(StartUpPumps);
     main_ = std::make_unique<TMainForm>(*this);
@@ -44,6 +47,7 @@ Program::Program(Dialogs& dialogs, Progress& progress, Pump& pump)
     loudness_ = std::make_unique<TLoudnessForm>(*this);
     systemInfo_ = std::make_unique<TSystemInfoForm>(*this);
     password_ = std::make_unique<TPasswordForm>(*this);
+    import_ = std::make_unique<TImportForm>(*this);
 }
 
 Program::~Program() = default;

@@ -21,6 +21,8 @@ class TCopyOutputsForm;
 class TConnectForm;
 class TInputPassForm;
 class TPasswordForm;
+class TSensitivityForm;
+class TImportForm;
 
 /// The whole program without widgets: the session and one model per window, created in
 /// the order the program starts them. Models reach each other through it.
@@ -51,11 +53,14 @@ public:
     TConnectForm& Connect() { return *connect_; }
     TInputPassForm& InputPass() { return *inputPass_; }
     TPasswordForm& Password() { return *password_; }
+    TSensitivityForm& Sensitivity() { return *sensitivity_; }
+    TImportForm& Import() { return *import_; }
 
 private:
     Session session_;
     std::unique_ptr<TConnectForm> connect_;
     std::unique_ptr<TCopyOutputsForm> copyOutputs_;
+    std::unique_ptr<TSensitivityForm> sensitivity_;
     std::unique_ptr<TInputPassForm> inputPass_;
     std::unique_ptr<TMainForm> main_;
     std::unique_ptr<TShowCoeffForm> showCoeff_;
@@ -69,6 +74,7 @@ private:
     std::unique_ptr<TLoudnessForm> loudness_;
     std::unique_ptr<TSystemInfoForm> systemInfo_;
     std::unique_ptr<TPasswordForm> password_;
+    std::unique_ptr<TImportForm> import_;
 };
 
 } // namespace quorvex
