@@ -97,12 +97,12 @@ void TPasswordForm::PasswordLEDClick() {
     block_[ActiveIndex] = PasswordLED ? ActiveByte : InactiveByte;
 }
 
-void TPasswordForm::OK_BitBtnClick() {
+bool TPasswordForm::OK_BitBtnClick() {
     if (!OkEnabled) {
-        return;
+        return false;
     }
     Visible = false;
-    program_.Main().PasswordWindowClosed(true);
+    return program_.Main().PasswordWindowClosed(true);
 }
 
 void TPasswordForm::BitBtn2Click() {

@@ -48,9 +48,9 @@ public:
     void KnobReleased();
     /// The active lamp toggles; the block's last byte follows it.
     void PasswordLEDClick();
-    /// OK: the window closes and the main window sends the block. Ignored while OK is
-    /// disabled.
-    void OK_BitBtnClick();
+    /// OK: the window closes and the main window sends the block; true when the processor
+    /// took it. Ignored (false) while OK is disabled.
+    bool OK_BitBtnClick();
     /// Cancel: the window closes, nothing is sent.
     void BitBtn2Click();
 
