@@ -16,6 +16,8 @@
 #include "app/system_info_form.h"
 #include "app/xover_form.h"
 #include "config/new_configuration.h"
+#include "config/qvx_encoder.h"
+#include "config/qvx_file.h"
 #include "config/route.h"
 #include "link/real_time_sink.h"
 
@@ -170,10 +172,14 @@ bool TMainForm::SaveButtonClick() {
     return true;
 }
 
-bool TMainForm::WriteConfiguration(const std::string& /*path*/) {
-    // The configuration file writer is not part of the program yet: nothing is written,
-    // and the caption keeps naming the last file that was.
-    return false;
+bool TMainForm::WriteConfiguration(const std::string& path) {
+    const auto error =
+        WriteConfigurationFile(path, EncodeConfigurationRecord(State().Config, path));
+    if (error) {
+        State().Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, *error);
+        return false;
+    }
+    return true;
 }
 
 void TMainForm::RealTimeBClick() {

@@ -95,7 +95,7 @@ public:
 private:
     void RunNewConfigurationStep(int index);
     void SendRoute(int output);
-    /// Writes the configuration file; false when it could not be written.
+    /// Writes the configuration file; false, after telling the person, when it could not.
     bool WriteConfiguration(const std::string& path);
     /// Asks the processor for real-time mode; true when it agreed.
     bool RequestRealTime();

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace quorvex {
 namespace {
@@ -156,6 +157,31 @@ TEST_F(MainWindow, YesSavesFirstThenResetsEvenWhenTheSaveIsCancelled) {
     EXPECT_LT(save, reset);
     EXPECT_EQ(h.Config().Route[0], 0);
     EXPECT_EQ(h.State().Caption, "Quorvex Loudspeaker Management System ");
+}
+
+TEST_F(MainWindow, SaveWritesTheFileAndNamesItInTheCaption) {
+    const auto folder = std::filesystem::temp_directory_path() / "quorvex_main_window_save";
+    std::filesystem::create_directories(folder);
+    const auto path = folder / "Arena.QVX";
+    std::filesystem::remove(path);
+    h.Dialogs.SaveAnswers = {path.string()};
+    EXPECT_TRUE(main.SaveButtonClick());
+    EXPECT_EQ(std::filesystem::file_size(path), 2688U);
+    EXPECT_EQ(h.State().Caption, "Quorvex Loudspeaker Management System Arena.QVX");
+    EXPECT_EQ(h.State().ChosenFileName, path.string());
+    EXPECT_TRUE(h.Dialogs.Messages.empty());
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(MainWindow, FailedSaveSaysWhyAndKeepsTheCaption) {
+    const auto path = std::filesystem::temp_directory_path() / "quorvex_no_such_folder" / "a.QVX";
+    h.Dialogs.SaveAnswers = {path.string()};
+    EXPECT_FALSE(main.SaveButtonClick());
+    ASSERT_EQ(h.Dialogs.Messages.size(), 1U);
+    EXPECT_EQ(h.Dialogs.Messages[0].Kind, MessageKind::Error);
+    EXPECT_FALSE(h.Dialogs.Messages[0].Text.empty());
+    EXPECT_EQ(h.State().Caption, "Quorvex Loudspeaker Management System ");
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST_F(MainWindow, RouteButtonCyclesAndSendsBothFactorsInRealTime) {
