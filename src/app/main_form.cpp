@@ -15,11 +15,15 @@
 #include "app/show_coeff_form.h"
 #include "app/system_info_form.h"
 #include "app/xover_form.h"
+#include "config/measurement_import.h"
 #include "config/new_configuration.h"
 #include "config/qvx_encoder.h"
 #include "config/qvx_file.h"
 #include "config/route.h"
+#include "engine/response_grid.h"
 #include "link/real_time_sink.h"
+
+#include <algorithm>
 
 #include <filesystem>
 
@@ -327,13 +331,36 @@ void TMainForm::ShowDelay(int output, double delayMs) {
 }
 
 void TMainForm::ReimportSpeakerData() {
-    // An output without a measurement file has no speaker data. Reading the named files is
-    // the measurement import's; until it is present their data stays as it is.
+    Session& session = State();
+    Configuration& config = session.Config;
+    std::array<std::string, OutputCount> fields{};
     for (int output = 1; output <= OutputCount; ++output) {
-        if (State().Config.Output(output).SpeakerFile.empty()) {
-            State().SpeakerResponse[Index(output)] = FrequencyResponse{};
-        }
+        fields[Index(output)] = config.Output(output).SpeakerFile;
     }
+    SpeakerImportSettings settings;
+    settings.Format = config.ImportFormat;
+    settings.ReferenceLevelDb = config.ImportReferenceLevel;
+    settings.MicrophoneSensitivity = session.MicrophoneSensitivity;
+    settings.ConfigurationFolder = session.ConfigurationFolder;
+    const SpeakerImport import = ImportSpeakerData(fields, settings, TheResponseGrid().FrequencyHz);
+    for (int output = 1; output <= OutputCount; ++output) {
+        const SpeakerImportResult& result = import.Outputs[Index(output)];
+        if (!result.Message.empty()) {
+            session.Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, result.Message);
+        }
+        if (import.OutOfMemory) {
+            continue; // the curves shown before stay
+        }
+        config.Output(output).SpeakerFile = result.FieldText;
+        FrequencyResponse& response = session.SpeakerResponse[Index(output)];
+        response = FrequencyResponse{};
+        const std::size_t points =
+            std::min(result.Curve.MagnitudeDb.size(), response.Magnitude.size());
+        std::copy_n(result.Curve.MagnitudeDb.begin(), points, response.Magnitude.begin());
+        std::copy_n(result.Curve.PhaseRadians.begin(),
+                    std::min(points, result.Curve.PhaseRadians.size()), response.Phase.begin());
+    }
+    program_.FinalResponse().DibujaFinalResponse();
 }
 
 void TMainForm::RefreshNamesAndRoutes() {

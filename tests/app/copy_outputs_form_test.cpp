@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 namespace quorvex {
 namespace {
 
@@ -79,7 +82,9 @@ TEST_F(CopyOutputs, CopyAllCarriesRouteDynamicsNameDelayAndSpeakerFile) {
     config.Block(1).LookAheadSamples = 20;
     config.Block(1).MakeupGainDb = 3.0F;
     config.Block(1).NoiseGatePosition = 5.0F;
-    config.Output(1).SpeakerFile = "C:\\meas\\top.txt";
+    const auto file = std::filesystem::temp_directory_path() / "quorvex_copy_top.txt";
+    std::ofstream(file) << "not a measurement\n";
+    config.Output(1).SpeakerFile = file.string();
     h.App.Main().OutputNameChange(1, "Top");
     h.App.Delay().MsEditEnter(1, "1.00");
     h.App.Delay().DistanceEnter(1, "34.6");
@@ -98,7 +103,13 @@ TEST_F(CopyOutputs, CopyAllCarriesRouteDynamicsNameDelayAndSpeakerFile) {
     EXPECT_EQ(config.Block(2).LookAheadSamples, 20);
     EXPECT_EQ(config.Block(2).MakeupGainDb, 0.0F);
     EXPECT_EQ(config.Block(2).NoiseGatePosition, 13.0F);
-    EXPECT_EQ(config.Output(3).SpeakerFile, "C:\\meas\\top.txt");
+    EXPECT_EQ(config.Output(3).SpeakerFile, file.string());
+    // Every output is imported again: both fields name the file, which is refused twice.
+    const std::string refused = file.string() + " is not a valid CLIO exported data file.";
+    EXPECT_EQ(h.Dialogs.Texts(),
+              (std::vector<std::string>{"Do you want to copy data from Output 1 to Output 3 ?",
+                                        refused, refused}));
+    std::filesystem::remove(file);
     EXPECT_EQ(config.OutputNames[2], "Top");
     EXPECT_EQ(config.Output(3).Delay.DelaySamples, 48);
     EXPECT_EQ(config.Output(3).Delay.RelativeDistanceSamples, 48);
