@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -20,13 +21,6 @@ protected:
     ProgramHarness h;
     TCopyOutputsForm& copy = h.App.CopyOutputs();
 };
-
-TEST_F(CopyOutputs, StartsOnTheMainOutputs) {
-    EXPECT_TRUE(copy.OutRB);
-    EXPECT_FALSE(copy.SubRB);
-    EXPECT_EQ(copy.OrigenSpin, 1);
-    EXPECT_EQ(copy.CopiaSpin, 1);
-}
 
 TEST_F(CopyOutputs, GroupButtonsSetTheNumbersAndTheirRange) {
     copy.SubRBClick();
@@ -184,6 +178,7 @@ TEST_F(CopyOutputs, EqualiserCopyUsesEveryBandOfTheTarget) {
 }
 
 TEST_F(CopyOutputs, EqualiserCopyOfMainOutputsUsesSevenBands) {
+    h.Config().Output(4).Band(1) = PeqBand{1, 6.0, 1000.0, 1.0};
     h.Config().Output(4).Band(7) = PeqBand{3, 5.0, 8000.0, 0.707};
     h.Config().Output(1).Band(2) = PeqBand{1, 3.0, 500.0, 1.0};
     copy.PEQXCheck = true;
@@ -194,6 +189,9 @@ TEST_F(CopyOutputs, EqualiserCopyOfMainOutputsUsesSevenBands) {
     EXPECT_NE(h.State().Engine.Band(1, 7).b0, 1.0L);
     EXPECT_EQ(h.Config().Output(1).Band(2).FilterType, 0);
     EXPECT_EQ(h.State().Engine.Band(1, 2).b0, 1.0L);
+    // The target's equaliser response now peaks with the copied band.
+    const auto& magnitude = h.State().EqualiserResponse[0].Magnitude;
+    EXPECT_NEAR(*std::max_element(magnitude.begin(), magnitude.begin() + 401), 6.0, 0.05);
 }
 
 } // namespace
