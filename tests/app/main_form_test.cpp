@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace quorvex {
 namespace {
@@ -38,6 +39,8 @@ protected:
         h.State().MemoryNumber = 33;
         h.State().MicrophoneSensitivity = 0.05;
         h.Config().ImportFormat = 3;
+        h.Config().Output(2).SpeakerFile = "C:\\gone\\mid.txt";
+        h.State().SpeakerResponse[1].Magnitude[7] = -3.0F;
     }
 };
 
@@ -132,6 +135,8 @@ TEST_F(MainWindow, NoResetsEverySectionInTenSteps) {
     EXPECT_EQ(config.RouteGainA[0], 1.0);
     EXPECT_TRUE(config.ResponseView.PeqView);
     EXPECT_TRUE(h.State().ConnectionButtonsEnabled);
+    EXPECT_EQ(config.Output(2).SpeakerFile, "");
+    EXPECT_EQ(h.State().SpeakerResponse[1].Magnitude[7], 0.0F);
     // What New configuration leaves alone.
     EXPECT_FALSE(config.ResponseView.DelayView);
     EXPECT_EQ(h.State().MemoryNumber, 33);
@@ -156,6 +161,31 @@ TEST_F(MainWindow, YesSavesFirstThenResetsEvenWhenTheSaveIsCancelled) {
     EXPECT_LT(save, reset);
     EXPECT_EQ(h.Config().Route[0], 0);
     EXPECT_EQ(h.State().Caption, "Quorvex Loudspeaker Management System ");
+}
+
+TEST_F(MainWindow, SaveWritesTheFileAndNamesItInTheCaption) {
+    const auto folder = std::filesystem::temp_directory_path() / "quorvex_main_window_save";
+    std::filesystem::create_directories(folder);
+    const auto path = folder / "Arena.QVX";
+    std::filesystem::remove(path);
+    h.Dialogs.SaveAnswers = {path.string()};
+    EXPECT_TRUE(main.SaveButtonClick());
+    EXPECT_EQ(std::filesystem::file_size(path), 2688U);
+    EXPECT_EQ(h.State().Caption, "Quorvex Loudspeaker Management System Arena.QVX");
+    EXPECT_EQ(h.State().ChosenFileName, path.string());
+    EXPECT_TRUE(h.Dialogs.Messages.empty());
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(MainWindow, FailedSaveSaysWhyAndKeepsTheCaption) {
+    const auto path = std::filesystem::temp_directory_path() / "quorvex_no_such_folder" / "a.QVX";
+    h.Dialogs.SaveAnswers = {path.string()};
+    EXPECT_FALSE(main.SaveButtonClick());
+    ASSERT_EQ(h.Dialogs.Messages.size(), 1U);
+    EXPECT_EQ(h.Dialogs.Messages[0].Kind, MessageKind::Error);
+    EXPECT_FALSE(h.Dialogs.Messages[0].Text.empty());
+    EXPECT_EQ(h.State().Caption, "Quorvex Loudspeaker Management System ");
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST_F(MainWindow, RouteButtonCyclesAndSendsBothFactorsInRealTime) {
