@@ -84,7 +84,8 @@ public:
     void ShowDelay(int output, double delayMs);
     /// `RealTimeB`'s picture (and the sub reinforcement editor's) for the current flag.
     void ShowRealTimePicture();
-    /// The import window's OK action: every output's speaker data from its measurement file.
+    /// The import window's OK action: every output's speaker data from its measurement file
+    /// (none without one), a box for each file that could not be used, then the redraw.
     void ReimportSpeakerData();
     /// Names and route pictures from the configuration.
     void RefreshNamesAndRoutes();
@@ -95,7 +96,7 @@ public:
 private:
     void RunNewConfigurationStep(int index);
     void SendRoute(int output);
-    /// Writes the configuration file; false when it could not be written.
+    /// Writes the configuration file; false, after telling the person, when it could not.
     bool WriteConfiguration(const std::string& path);
     /// Asks the processor for real-time mode; true when it agreed.
     bool RequestRealTime();

@@ -5,8 +5,10 @@
 // recorded, and questions are answered from a script.
 
 #include "app/dialogs.h"
+#include "app/program.h"
 #include "app/progress.h"
 #include "app/pump.h"
+#include "app/session.h"
 #include "link/real_time_sink.h"
 
 #include <array>
@@ -223,6 +225,30 @@ struct Fakes {
     }
     Fakes(const Fakes&) = delete;
     Fakes& operator=(const Fakes&) = delete;
+};
+
+/// The whole program over the fakes, as it stands after start-up.
+struct ProgramHarness : Fakes {
+    Program App{Dialogs, Progress, Pump};
+
+    Session& State() { return App.State(); }
+    Configuration& Config() { return App.State().Config; }
+
+    /// Connected over USB with real-time mode on and the sink recording.
+    void GoRealTime() {
+        Session& session = App.State();
+        session.Sink = &Sink;
+        session.Link = LinkKind::Usb;
+        session.Connected = true;
+        session.RealTime = true;
+    }
+    /// Forgets everything recorded so far.
+    void ClearRecords() {
+        Log.clear();
+        Sink.Sent.clear();
+        Dialogs.Messages.clear();
+        Pump.Runs.clear();
+    }
 };
 
 } // namespace quorvex::testing

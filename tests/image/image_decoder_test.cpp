@@ -217,27 +217,5 @@ TEST(ImageDecoder, AllOnesSettingsReadAsTheFieldLimits) {
     EXPECT_EQ(config.Output(6).Delay.RelativeDistanceSamples, 234);
 }
 
-TEST(ImageDecoder, AllZeroSettingsReadAsTheFieldLimits) {
-    std::vector<std::uint8_t> image(2046, 0);
-    image[2] = 203;
-    Configuration config = FreshConfiguration();
-    ASSERT_EQ(DecodeCoefficientImage(image, config), ImageDecodeResult::Decoded);
-    EXPECT_EQ(config.Output(1).Band(1).Frequency, 10.0);
-    EXPECT_EQ(config.Output(1).Band(1).Gain, 12.0); // word 0 would be +12.3 dB
-    EXPECT_EQ(config.Output(1).Band(1).Q, 20.0);
-    EXPECT_EQ(config.Output(1).Crossover.LowPass.Order, 2);
-    EXPECT_EQ(config.Output(1).Crossover.LowPass.Frequency, 20.0);
-    EXPECT_NEAR(config.Output(1).Level.GainDb, 6.1, 1e-9); // position 0
-    EXPECT_EQ(config.Output(1).Delay.DelaySamples, 0);     // word 0: -1 limited to 0
-    EXPECT_EQ(config.Block(3).Ratio, 10.0F);
-    EXPECT_EQ(config.Block(3).DecaySteps, 7);                                           // 1 dB/s
-    EXPECT_NEAR(static_cast<double>(config.Block(3).RmsCoefficient), 2.3985e-5, 5e-10); // 5 dB/s
-    EXPECT_EQ(config.Block(3).NoiseGatePosition, 1.0F);
-    EXPECT_EQ(config.Block(3).NoiseGateSlope, 1.0F);
-    EXPECT_EQ(config.Block(3).LoadImpedance, 2.0F);
-    EXPECT_EQ(config.Block(3).AmpMaxPower, 50.0F);
-    EXPECT_EQ(config.SubFeed[0].P, 0.0);
-}
-
 } // namespace
 } // namespace quorvex

@@ -1,0 +1,122 @@
+#include "app/final_response_form.h"
+
+#include "app/field_format.h"
+#include "app/program.h"
+#include "config/rounding.h"
+#include "engine/combined_response.h"
+#include "engine/fixed_sub_low_pass.h"
+#include "engine/response_grid.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr double LowestFrequencyHz = 20.0;
+constexpr double HighestFrequencyHz = 20000.0;
+
+std::size_t Index(int curve) {
+    return static_cast<std::size_t>(curve - 1);
+}
+
+} // namespace
+
+TFinalResponseForm::TFinalResponseForm(Program& program) : program_(program) {
+    ViaLabel.back() = SumLabel;
+    for (int output = 1; output <= OutputCount; ++output) {
+        ViaLabel[Index(output)] = program_.State().Config.OutputNames[Index(output)];
+    }
+}
+
+void TFinalResponseForm::Show() {
+    Visible = true;
+    Activate();
+}
+
+void TFinalResponseForm::Activate() {
+    const Configuration& config = program_.State().Config;
+    LookAhead = {config.Block(1).LookAheadSamples, config.Block(2).LookAheadSamples};
+    for (int output = 1; output <= OutputCount; ++output) {
+        ViaLabel[Index(output)] = config.OutputNames[Index(output)];
+    }
+    DibujaFinalResponse();
+}
+
+void TFinalResponseForm::DibujaFinalResponse() {
+    const Session& session = program_.State();
+    CombinedResponseInputs inputs;
+    TakeOutputSettings(session.Config, inputs);
+    for (int output = 1; output <= OutputCount; ++output) {
+        OutputResponseInputs& stage = inputs.Outputs[Index(output)];
+        stage.Equaliser = &session.EqualiserResponse[Index(output)];
+        stage.Crossover = &session.CrossoverResponse[Index(output)];
+        stage.Speaker = &session.SpeakerResponse[Index(output)];
+        // The window uses the look-ahead it read when it was last activated.
+        const int block = DynamicsBlockOf(output);
+        stage.LookAheadSamples = block <= 2 ? LookAhead[static_cast<std::size_t>(block - 1)] : 0;
+    }
+    inputs.SubLowPass = &FixedSubLowPassResponse();
+    inputs.View = session.Config.ResponseView;
+    inputs.Mode = GraphMode == Mode::Magnitude ? ResponseMode::Magnitude : ResponseMode::Phase;
+    inputs.SampleRate = session.Config.SampleRate;
+    Curves = ComputeCombinedResponse(inputs);
+}
+
+void TFinalResponseForm::ViaClick(int curve) {
+    ViaVisible.at(Index(curve)) = !ViaVisible[Index(curve)];
+    DibujaFinalResponse();
+}
+
+void TFinalResponseForm::SetMode(Mode mode) {
+    GraphMode = mode;
+    const bool magnitude = mode == Mode::Magnitude;
+    YAxisTitle = magnitude ? "dB" : "Phase";
+    YMinimum = magnitude ? -20.0 : -180.0;
+    YMaximum = magnitude ? 20.0 : 180.0;
+    DibujaFinalResponse();
+}
+
+void TFinalResponseForm::MagClick() {
+    SetMode(Mode::Magnitude);
+}
+
+void TFinalResponseForm::PhaseClick() {
+    SetMode(Mode::Phase);
+}
+
+void TFinalResponseForm::SpkDataClick(bool checked) {
+    program_.State().Config.ResponseView.SpeakerDataView = checked;
+    DibujaFinalResponse();
+}
+
+void TFinalResponseForm::PEQBoxClick(bool checked) {
+    program_.State().Config.ResponseView.PeqView = checked;
+    DibujaFinalResponse();
+}
+
+void TFinalResponseForm::XOVERBoxClick(bool checked) {
+    program_.State().Config.ResponseView.CrossoverView = checked;
+    DibujaFinalResponse();
+}
+
+void TFinalResponseForm::GAINBoxClick(bool checked) {
+    program_.State().Config.ResponseView.GainView = checked;
+    DibujaFinalResponse();
+}
+
+void TFinalResponseForm::DelayBoxClick(bool checked) {
+    program_.State().Config.ResponseView.DelayView = checked;
+    DibujaFinalResponse();
+}
+
+void TFinalResponseForm::MouseMove(double frequencyHz, double value) {
+    if (frequencyHz < LowestFrequencyHz || frequencyHz > HighestFrequencyHz || value < YMinimum ||
+        value > YMaximum) {
+        InfoLabel.clear();
+        return;
+    }
+    const char* unit = GraphMode == Mode::Magnitude ? " dBs" : "º ";
+    InfoLabel =
+        std::to_string(RoundHalfEven(frequencyHz)) + " Hz , " + FormatFixed(value, 2) + unit;
+}
+
+} // namespace quorvex

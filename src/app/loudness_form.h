@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/track_bar.h"
+
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+class Program;
+struct Session;
+struct TSOS;
+
+/// The "Sub Reforcement" window: one low-frequency filter per sub output, a parametric
+/// boost or a high pass between 29 and 80 Hz.
+class TLoudnessForm {
+public:
+    static constexpr std::string_view Caption = "Sub Reforcement";
+    static constexpr std::string_view PanelTitle = "SUB Reinforcement";
+    static constexpr int ParametricCode = 1;
+    static constexpr int HighPassCode = 11;
+    static constexpr double ParametricQ = 1.5;
+    static constexpr double DefaultFrequency = 55.0;
+    /// The sub's first equaliser band: the processor has no place of its own for it.
+    static constexpr int ReinforcementAddress = 116;
+    static constexpr int HighestFrequency = 80;
+    static constexpr int GainSliderMaximum = 121;
+
+    explicit TLoudnessForm(Program& program);
+    TLoudnessForm(const TLoudnessForm&) = delete;
+    TLoudnessForm& operator=(const TLoudnessForm&) = delete;
+
+    bool Visible = false;
+    int Sub = 1; ///< 1 = SUB1, 2 = SUB2
+    std::string SubLabel = "1";
+    TrackBar FrecSlider{0, 51, 25};
+    std::string FrecEdit;
+    TrackBar FilterGainSlider{0, GainSliderMaximum, GainSliderMaximum};
+    std::string FilterGainEdit;
+    bool ParamLEDLit = true;
+    bool HighLEDLit = false;
+    bool RealTimePictureOn = false;
+
+    void Show() { Visible = true; }
+    void Close() { Visible = false; }
+    /// The real-time picture follows the mode; the sliders from the selected section.
+    void Activate();
+    /// New configuration: both filters to their defaults.
+    void Reset();
+
+    /// `ModSub1`, `ModSub2`.
+    void SelectSub(int sub);
+    void ParamLEDClick();
+    void HighLEDClick();
+    void RealTimeBClick();
+    /// `DibujaLoudness`: both reinforcement responses, then the crossover editor's update.
+    void DibujaLoudness();
+
+private:
+    void FrecSliderChange();
+    void FilterGainSliderChange();
+    void DesignSelected();
+    void SendSelected();
+    void LoadSliders();
+    void CreateSections();
+    TSOS& Section();
+    Session& State();
+
+    Program& program_;
+};
+
+} // namespace quorvex

@@ -1,0 +1,369 @@
+#include "app/main_form.h"
+
+#include "app/copy_outputs_form.h"
+#include "app/delay_fino_form.h"
+#include "app/dialogs.h"
+#include "app/dynamic_form.h"
+#include "app/field_format.h"
+#include "app/final_response_form.h"
+#include "app/gains_form.h"
+#include "app/loudness_form.h"
+#include "app/peq_form.h"
+#include "app/program.h"
+#include "app/progress.h"
+#include "app/pump.h"
+#include "app/show_coeff_form.h"
+#include "app/system_info_form.h"
+#include "app/xover_form.h"
+#include "config/measurement_import.h"
+#include "config/new_configuration.h"
+#include "config/qvx_encoder.h"
+#include "config/qvx_file.h"
+#include "config/route.h"
+#include "engine/response_grid.h"
+#include "link/real_time_sink.h"
+
+#include <algorithm>
+
+#include <filesystem>
+
+namespace quorvex {
+
+namespace {
+
+constexpr int ActivationPumps = 100;
+constexpr int ProgressPumps = 4;
+constexpr int RouteSendPumps = 100;
+
+const FileDialogRequest SaveRequest{"Save Varnel File",
+                                    "Quorvex Files *.QVX|*.QVX|All Files *.*|*.*",
+                                    "QVX",
+                                    "NoName",
+                                    false,
+                                    true};
+
+std::size_t Index(int output) {
+    return static_cast<std::size_t>(output - 1);
+}
+
+} // namespace
+
+TMainForm::TMainForm(Program& program) : program_(program) {
+    const Configuration& config = State().Config;
+    SystemName = config.SystemInfo.SystemName;
+    OutputNameEnabled.fill(true);
+    RefreshNamesAndRoutes();
+    for (int output = 1; output <= OutputCount; ++output) {
+        ShowDelay(output, 0.0);
+    }
+}
+
+Session& TMainForm::State() {
+    return program_.State();
+}
+
+void TMainForm::Show() {
+    Visible = true;
+    Activate();
+}
+
+void TMainForm::Activate() {
+    State().Messages.Run(ActivationPumps);
+    ShowRealTimePicture();
+    State().HiddenButtonClicks = 0;
+}
+
+void TMainForm::NewButtonClick() {
+    const MessageAnswer answer =
+        State().Ui.ShowMessage(MessageKind::Warning, MessageButtons::YesNoCancel, SaveQuestion);
+    State().SaveQuestionCancelled = answer == MessageAnswer::Cancel;
+    if (answer == MessageAnswer::Cancel) {
+        return;
+    }
+    if (answer == MessageAnswer::Yes) {
+        SaveButtonClick();
+    }
+    ResetConfiguration();
+}
+
+void TMainForm::ResetConfiguration() {
+    Progress& progress = State().ProgressWindow;
+    progress.Show();
+    progress.SetFirstLine(std::string(InitializingText) + State().ChosenFileName);
+    for (int index = 0; index < static_cast<int>(NewConfigurationSteps.size()); ++index) {
+        const NewConfigurationStep& step = NewConfigurationSteps[static_cast<std::size_t>(index)];
+        progress.SetStepText(step.Text);
+        progress.SetPercent(step.Percent);
+        State().Messages.Run(ProgressPumps);
+        RunNewConfigurationStep(index);
+    }
+    progress.Close();
+}
+
+void TMainForm::RunNewConfigurationStep(int index) {
+    Configuration& config = State().Config;
+    switch (index) {
+    case 0:
+        program_.Peq().Close();
+        program_.Gains().Close();
+        program_.Xover().Close();
+        program_.Xover().ApplyPendingParameters();
+        program_.Dynamics().Close();
+        program_.Delay().Close();
+        program_.Loudness().Close();
+        State().RealTime = false;
+        ShowRealTimePicture();
+        ApplyNewConfigurationStep(config, index);
+        program_.Gains().Reset();
+        for (int output = 1; output <= OutputCount; ++output) {
+            ShowMuteIndicators(output, false);
+        }
+        break;
+    case 1:
+        ApplyNewConfigurationStep(config, index);
+        program_.Xover().Reset();
+        break;
+    case 2:
+        ApplyNewConfigurationStep(config, index);
+        program_.Peq().Reset();
+        break;
+    case 3:
+        ApplyNewConfigurationStep(config, index);
+        program_.Dynamics().Reset();
+        break;
+    case 4:
+        ApplyNewConfigurationStep(config, index);
+        program_.Delay().Reset();
+        break;
+    case 5:
+        ApplyNewConfigurationStep(config, index);
+        program_.Loudness().Reset();
+        break;
+    case 6:
+        ApplyNewConfigurationStep(config, index);
+        program_.SystemInfo().Reset();
+        break;
+    case 7:
+        ApplyNewConfigurationStep(config, index);
+        SystemNameChange(config.SystemInfo.SystemName);
+        RefreshNamesAndRoutes();
+        break;
+    case 8:
+        ApplyNewConfigurationStep(config, index);
+        State().ConnectionButtonsEnabled = true;
+        ReimportSpeakerData();
+        break;
+    case 9:
+        ApplyNewConfigurationStep(config, index);
+        program_.Delay().ResetDistances();
+        break;
+    default:
+        break;
+    }
+}
+
+bool TMainForm::SaveButtonClick() {
+    const auto path = State().Ui.ChooseSaveFile(SaveRequest);
+    if (!path || !WriteConfiguration(*path)) {
+        return false;
+    }
+    State().ChosenFileName = *path;
+    State().Caption = std::string(CaptionPrefix) + std::filesystem::path(*path).filename().string();
+    return true;
+}
+
+bool TMainForm::WriteConfiguration(const std::string& path) {
+    const auto error =
+        WriteConfigurationFile(path, EncodeConfigurationRecord(State().Config, path));
+    if (error) {
+        State().Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, *error);
+        return false;
+    }
+    return true;
+}
+
+void TMainForm::RealTimeBClick() {
+    Session& session = State();
+    session.RealTime = !session.RealTime;
+    if (session.Link == LinkKind::Offline || !session.Connected) {
+        session.RealTime = false;
+        session.Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, OfflineText);
+    } else if (session.RealTime) {
+        session.Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, RealTimeText);
+        session.RealTime = false;
+        session.RealTime = RequestRealTime();
+    }
+    ShowRealTimePicture();
+}
+
+bool TMainForm::RequestRealTime() {
+    // The real-time request to the processor and the read that follows it belong to the
+    // device operations; until they are present the switch stays off.
+    return false;
+}
+
+void TMainForm::ShowRealTimePicture() {
+    RealTimePictureOn = State().RealTime;
+    program_.Loudness().RealTimePictureOn = State().RealTime;
+}
+
+void TMainForm::RouteBClick(int output) {
+    CycleRoute(State().Config, output);
+    RoutePicture.at(Index(output)) = State().Config.Route[Index(output)];
+    if (State().ShouldSendRealTime()) {
+        SendRoute(output);
+    }
+    program_.FinalResponse().DibujaFinalResponse();
+}
+
+void TMainForm::SendRoute(int output) {
+    Session& session = State();
+    // Each output's pair of factors sits at positions 2p - 2 (A) and 2p - 1 (B), p being
+    // the output's place in its DSP.
+    const int address = 2 * PositionInDspOf(output) - 2;
+    session.Sink->SendCoefficient(DspOf(output), address, session.Config.RouteGainA[Index(output)]);
+    session.Messages.Run(RouteSendPumps);
+    session.Sink->SendCoefficient(DspOf(output), address + 1,
+                                  session.Config.RouteGainB[Index(output)]);
+    session.Messages.Run(RouteSendPumps);
+}
+
+void TMainForm::SystemNameChange(std::string_view text) {
+    SystemName = LimitedText(text, SystemNameCapacity);
+    State().Config.SystemInfo.SystemName = SystemName;
+    if (program_.SystemInfo().SystemName != SystemName) {
+        program_.SystemInfo().SystemNameChange(SystemName);
+    }
+}
+
+void TMainForm::InputNameChange(int input, std::string_view text) {
+    State().Config.InputNames.at(static_cast<std::size_t>(input - 1)) =
+        LimitedText(text, ChannelNameCapacity);
+}
+
+void TMainForm::OutputNameChange(int output, std::string_view text) {
+    State().Config.OutputNames.at(Index(output)) = LimitedText(text, ChannelNameCapacity);
+}
+
+void TMainForm::ProgramLabelClick() {
+    ++State().HiddenButtonClicks;
+    if (State().HiddenButtonClicks >= CopyAllMemClicks) {
+        CopyAllMemVisible = true;
+    }
+}
+
+bool TMainForm::CloseQuery() {
+    const MessageAnswer answer =
+        State().Ui.ShowMessage(MessageKind::Warning, MessageButtons::YesNoCancel, ClosingQuestion);
+    if (answer == MessageAnswer::Cancel) {
+        return false;
+    }
+    if (answer == MessageAnswer::Yes) {
+        SaveButtonClick();
+    }
+    Running = false;
+    Visible = false;
+    return true;
+}
+
+void TMainForm::PeqBtnClick(int output) {
+    State().EditorOutput = output;
+    program_.Peq().SelectOutput(output);
+    program_.Peq().Show();
+}
+
+void TMainForm::XoverBtnClick(int output) {
+    State().EditorOutput = output;
+    program_.Xover().SelectOutput(output);
+    program_.Xover().Show();
+}
+
+void TMainForm::GainBtnClick(int output) {
+    State().EditorOutput = output;
+    program_.Gains().Show();
+}
+
+void TMainForm::DelayBtnClick(int output) {
+    State().EditorOutput = output;
+    program_.Delay().CurrentOutput = output;
+    program_.Delay().Show();
+}
+
+void TMainForm::DynamicBtnClick(int output) {
+    const int block = DynamicsBlockOf(output);
+    State().EditorBlock = block;
+    program_.Dynamics().SelectBlock(block);
+    program_.Dynamics().Show();
+}
+
+void TMainForm::FinalResponseBClick() {
+    program_.FinalResponse().Show();
+}
+
+void TMainForm::SystemInfoBClick() {
+    program_.SystemInfo().Show();
+}
+
+void TMainForm::ShowCoeffButtonClick() {
+    program_.ShowCoeff().Show();
+}
+
+void TMainForm::CopyOutsBClick() {
+    program_.CopyOutputs().Show();
+}
+
+void TMainForm::ShowBandAddress(int dspAddress) {
+    BandAddressText = std::to_string(dspAddress);
+}
+
+void TMainForm::ShowMuteIndicators(int output, bool muted) {
+    MuteLabelVisible.at(Index(output)) = muted;
+    MuteMarkVisible.at(Index(output)) = muted;
+    OutputNameEnabled.at(Index(output)) = !muted;
+}
+
+void TMainForm::ShowDelay(int output, double delayMs) {
+    DelayText.at(Index(output)) = FormatFixed(delayMs, 2) + " ms";
+}
+
+void TMainForm::ReimportSpeakerData() {
+    Session& session = State();
+    Configuration& config = session.Config;
+    std::array<std::string, OutputCount> fields{};
+    for (int output = 1; output <= OutputCount; ++output) {
+        fields[Index(output)] = config.Output(output).SpeakerFile;
+    }
+    SpeakerImportSettings settings;
+    settings.Format = config.ImportFormat;
+    settings.ReferenceLevelDb = config.ImportReferenceLevel;
+    settings.MicrophoneSensitivity = session.MicrophoneSensitivity;
+    settings.ConfigurationFolder = session.ConfigurationFolder;
+    const SpeakerImport import = ImportSpeakerData(fields, settings, TheResponseGrid().FrequencyHz);
+    for (int output = 1; output <= OutputCount; ++output) {
+        const SpeakerImportResult& result = import.Outputs[Index(output)];
+        if (!result.Message.empty()) {
+            session.Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, result.Message);
+        }
+        if (import.OutOfMemory) {
+            continue; // the curves shown before stay
+        }
+        config.Output(output).SpeakerFile = result.FieldText;
+        FrequencyResponse& response = session.SpeakerResponse[Index(output)];
+        response = FrequencyResponse{};
+        const std::size_t points =
+            std::min(result.Curve.MagnitudeDb.size(), response.Magnitude.size());
+        std::copy_n(result.Curve.MagnitudeDb.begin(), points, response.Magnitude.begin());
+        std::copy_n(result.Curve.PhaseRadians.begin(),
+                    std::min(points, result.Curve.PhaseRadians.size()), response.Phase.begin());
+    }
+    program_.FinalResponse().DibujaFinalResponse();
+}
+
+void TMainForm::RefreshNamesAndRoutes() {
+    const Configuration& config = State().Config;
+    for (int output = 1; output <= OutputCount; ++output) {
+        RoutePicture[Index(output)] = config.Route[Index(output)];
+    }
+}
+
+} // namespace quorvex

@@ -1,0 +1,179 @@
+#pragma once
+
+#include "app/track_bar.h"
+#include "config/dimensions.h"
+#include "engine/frequency_response.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+class Program;
+struct PeqBand;
+struct Session;
+struct TSOS;
+
+/// The "Parametric Equalization" window: the equaliser bands of the six outputs. Every
+/// change redesigns the selected band, sends it in real-time mode, shows its coefficients
+/// and redraws the output's equaliser response and the combined response.
+class TPEQForm {
+public:
+    static constexpr std::string_view Caption = "Parametric Equalization";
+    static constexpr std::string_view TitlePrefix = "OUT ";
+    static constexpr std::string_view TitleSuffix = " Equalization";
+    static constexpr std::string_view MagnitudeAxisTitle = "dB";
+    static constexpr std::string_view PhaseAxisTitle = "Phase";
+    static constexpr std::string_view XAxisTitle = "Frequency";
+    static constexpr std::string_view MagnitudeUnit = " dBs";
+    static constexpr std::string_view PhaseUnit = "\u00ba ";
+    static constexpr std::string_view InfoPrefix = "INFO:";
+    static constexpr std::string_view XoverCheckHint = "View the influence of XOVER";
+    static constexpr int TypeCount = 12;
+    static constexpr std::array<std::string_view, TypeCount> TypeNames{
+        "Bypass",        "Parametric",   "Shelv Low 6dB", "Shelv High 6dB",
+        "LowPass Buttw", "HiPass Buttw", "BandPass",      "StopBand",
+        "AllPass 1",     "AllPass 2",    "LowPass Q",     "HiPass Q"};
+    static constexpr int NoTypeSelected = -1; ///< codes 15 and 16 have no list entry
+
+    // Field ranges.
+    static constexpr double MinimumFrequency = 10.0;
+    static constexpr double MainFrequencyMaximum = 20000.0;
+    static constexpr double SubFrequencyMaximum = 500.0;
+    static constexpr double MinimumGain = -15.0;
+    static constexpr double MaximumGain = 12.0;
+    static constexpr double ShelfGainLimit = 6.0;
+    static constexpr double MinimumQ = 0.5;
+    static constexpr double MaximumQ = 20.0;
+    static constexpr double BandPassQFloor = 1.7;
+    static constexpr double StopBandQFloor = 1.0;
+
+    enum class Mode { Magnitude, Phase };
+
+    explicit TPEQForm(Program& program);
+    TPEQForm(const TPEQForm&) = delete;
+    TPEQForm& operator=(const TPEQForm&) = delete;
+
+    bool Visible = false;
+    int Output = 1; ///< the selected output, 1..6
+    /// Per output the band selected last (not part of the configuration).
+    std::array<int, OutputCount> SelectedBand{1, 1, 1, 1, 1, 1};
+
+    // Controls.
+    std::array<bool, OutputCount> ModPEQLit{}; ///< `ModPEQ1`..`ModPEQ6` lit
+    std::array<std::string, OutputCount> ModPEQCaption{};
+    std::array<bool, OutputCount> VerPEQChecked{true, true, true, true, true, true};
+    int SpinFiltro = 1;
+    int SpinFiltroMaximum = MaxBandsPerOutput;
+    int TipoFiltroIndex = 0; ///< list position; NoTypeSelected for codes without an entry
+    std::string FrecEdit;
+    std::string FilterGainEdit;
+    std::string QEdit;
+    double FrequencyMaximum = MainFrequencyMaximum;
+    TrackBar FrecSlider{10, 20000};
+    TrackBar FilterGainSlider{0, 274};
+    TrackBar QSlider{2, 200};
+    bool GainControlsEnabled = false;
+    bool QControlsEnabled = false;
+    bool XoverChecked = false;
+    bool AddChecked = true; ///< "Add"; "Individual" is the other radio button
+    bool SelectedCurveRed = false;
+
+    // Plot.
+    std::string PlotTitle;
+    Mode GraphMode = Mode::Magnitude;
+    std::string YAxisTitle{MagnitudeAxisTitle};
+    double YMinimum = -20.0;
+    double YMaximum = 20.0;
+    double XMaximum = MainFrequencyMaximum;
+    bool DraggingEnabled = true;
+    std::array<std::array<float, GridPointCount>, OutputCount> Curves{};
+    double MarkerFrequency = 1000.0;
+    double MarkerGain = 0.0;
+    std::string MarkerLabel = "1";
+    std::string InfoLabel;
+    std::string StatusText;
+    bool HandCursor = false;
+    bool Dragging = false;
+
+    void Show();
+    void Close() { Visible = false; }
+    /// Button captions from the main window's output names; the last output selected again.
+    void Activate();
+    /// New configuration: bands to their defaults, BandsInUse 2, band 1 everywhere, then
+    /// every output selected in turn.
+    void Reset();
+
+    /// `ModPEQ1Click`..`ModPEQ6Click`.
+    void SelectOutput(int output);
+    /// `SpinFiltroChange`: selects band `band` (kept inside the output's bands) of the
+    /// selected output.
+    void SelectBand(int band);
+    /// `TipoFiltroComboChange`: list position 0..11.
+    void TipoFiltroComboChange(int position);
+
+    /// Leaving a field, or Enter in it: the band takes the field's value, the slider follows.
+    /// Out of range gives the limit, text that is not a number the minimum, empty text 0.
+    void FrecEditExit(std::string_view text);
+    void FilterGainEditExit(std::string_view text);
+    void QEditExit(std::string_view text);
+    /// Up and Down keys in the gain and Q fields: +-0.1 at once.
+    void FilterGainEditKey(bool up);
+    void QEditKey(bool up);
+    /// The spin buttons: +-1 Hz, +-0.1 dB, +-0.1.
+    void FrecSpinBClick(bool up);
+    void GainSpinBClick(bool up);
+    void QSpinBClick(bool up);
+
+    /// `VerPEQ1Check`..`VerPEQ6Check`.
+    void VerPEQClick(int output);
+    void MagClick();
+    void PhaseClick();
+    /// The "XOVER" check box.
+    void XoverCheckClick(bool checked);
+    void AddClick() { AddChecked = true; }
+    void IndividualClick() { AddChecked = false; }
+    void RealTimeBClick();
+
+    /// The mouse over the plot at a frequency (Hz) and a value (dB or degrees); `inside`
+    /// false when it is outside the axes.
+    void MouseMove(double frequencyHz, double value, bool inside = true);
+    void MouseDown(double frequencyHz, double value);
+    void MouseUp();
+
+    /// Every output's curve drawn again from its stored equaliser response.
+    void Redraw();
+
+private:
+    void ConnectSliders();
+    void FrecSliderChange();
+    void FilterGainSliderChange();
+    void QSliderChange();
+    void SetFrequencyFromField(double hz);
+    void SetGainFromField(double db);
+    void SetQFromField(double q);
+    void StepGain(double step);
+    void StepQ(double step);
+    void LoadControlsFromBand();
+    void EnableControlsForType();
+    void Redesign();
+    void RedrawCurve(int output);
+    void DragTo(double frequencyHz, double value, bool moving);
+    bool OnBand(double frequencyHz, double value) const;
+    double FieldFrequency() const;
+    double FieldGain() const;
+    double FieldQ() const;
+    void ShowFrequency(double hz);
+    void ShowGain(double db);
+    void ShowQ(double q);
+
+    PeqBand& Band();
+    TSOS& Section();
+    Session& State();
+
+    Program& program_;
+    bool redrawSuspended_ = false;
+};
+
+} // namespace quorvex

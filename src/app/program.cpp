@@ -1,0 +1,45 @@
+#include "app/program.h"
+
+#include "app/copy_outputs_form.h"
+#include "app/delay_fino_form.h"
+#include "app/dynamic_form.h"
+#include "app/final_response_form.h"
+#include "app/gains_form.h"
+#include "app/loudness_form.h"
+#include "app/main_form.h"
+#include "app/peq_form.h"
+#include "app/pump.h"
+#include "app/show_coeff_form.h"
+#include "app/speaker_form.h"
+#include "app/system_info_form.h"
+#include "app/xover_form.h"
+
+namespace quorvex {
+
+namespace {
+
+// The windows created before the main one get their messages handled before it appears.
+constexpr int StartUpPumps = 100;
+
+} // namespace
+
+Program::Program(Dialogs& dialogs, Progress& progress, Pump& pump)
+    : session_(dialogs, progress, pump) {
+    copyOutputs_ = std::make_unique<TCopyOutputsForm>(*this);
+    pump.Run(StartUpPumps);
+    main_ = std::make_unique<TMainForm>(*this);
+    showCoeff_ = std::make_unique<TShowCoeffForm>(*this);
+    finalResponse_ = std::make_unique<TFinalResponseForm>(*this);
+    peq_ = std::make_unique<TPEQForm>(*this);
+    gains_ = std::make_unique<TGainsForm>(*this);
+    dynamics_ = std::make_unique<TDynamicform>(*this);
+    delay_ = std::make_unique<TDelayFinoForm>(*this);
+    xover_ = std::make_unique<TXOVERForm>(*this);
+    speaker_ = std::make_unique<TSpeakerForm>(*this);
+    loudness_ = std::make_unique<TLoudnessForm>(*this);
+    systemInfo_ = std::make_unique<TSystemInfoForm>(*this);
+}
+
+Program::~Program() = default;
+
+} // namespace quorvex

@@ -1,0 +1,215 @@
+#include "config/qvx_decoder.h"
+
+#include "config/byte_reader.h"
+#include "config/configuration.h"
+#include "config/qvx_layout.h"
+#include "config/route.h"
+
+#include <algorithm>
+
+namespace quorvex {
+
+namespace {
+
+using namespace qvx;
+
+constexpr std::int32_t MinTemperatureC = 0;
+constexpr std::int32_t MaxTemperatureC = 50;
+
+std::optional<double> Tenths(const std::optional<std::int32_t>& stored) {
+    if (!stored) {
+        return std::nullopt;
+    }
+    return *stored / 10.0;
+}
+
+void ReadBand(const ByteReader& in, std::size_t offset, PeqBand& band) {
+    AssignIfPresent(band.Gain, in.Double(offset + BandGain));
+    AssignIfPresent(band.Frequency, in.Double(offset + BandFrequency));
+    AssignIfPresent(band.Q, in.Double(offset + BandQ));
+    AssignIfPresent(band.FilterType, in.Byte(offset + BandFilterType));
+}
+
+void ReadCrossover(const ByteReader& in, std::size_t offset, CrossoverSetting& crossover) {
+    AssignIfPresent(crossover.HighPass.Frequency, in.Single(offset + CrossoverHighPassFrequency));
+    AssignIfPresent(crossover.LowPass.Frequency, in.Single(offset + CrossoverLowPassFrequency));
+    AssignIfPresent(crossover.LowPass.Order, in.Int32(offset + CrossoverLowPassOrder));
+    AssignIfPresent(crossover.HighPass.Order, in.Int32(offset + CrossoverHighPassOrder));
+    AssignIfPresent(crossover.LowPass.Family, in.Byte(offset + CrossoverLowPassFamily));
+    AssignIfPresent(crossover.HighPass.Family, in.Byte(offset + CrossoverHighPassFamily));
+}
+
+void ReadDynamics(const ByteReader& in, std::size_t offset, DynamicsSetting& dynamics) {
+    AssignIfPresent(dynamics.ThresholdDb, in.Single(offset + DynamicsThreshold));
+    AssignIfPresent(dynamics.Ratio, in.Single(offset + DynamicsRatio));
+    AssignIfPresent(dynamics.MakeupGainDb, in.Single(offset + DynamicsMakeupGain));
+    AssignIfPresent(dynamics.RmsCoefficient, in.Single(offset + DynamicsRmsCoefficient));
+    AssignIfPresent(dynamics.HoldSamples, in.Int32(offset + DynamicsHoldSamples));
+    AssignIfPresent(dynamics.DecaySteps, in.Int32(offset + DynamicsDecaySteps));
+    AssignIfPresent(dynamics.LookAheadSamples, in.Int32(offset + DynamicsLookAheadSamples));
+    AssignIfPresent(dynamics.ExtraFlag, in.Byte(offset + DynamicsExtraFlag));
+    AssignIfPresent(dynamics.CompressorMode, in.Byte(offset + DynamicsCompressorMode));
+    AssignIfPresent(dynamics.KneeDb, in.Single(offset + DynamicsKnee));
+    AssignIfPresent(dynamics.Balanced, in.Byte(offset + DynamicsBalanced));
+    AssignIfPresent(dynamics.Decimation, in.Byte(offset + DynamicsDecimation));
+    AssignIfPresent(dynamics.Bypass, in.Byte(offset + DynamicsBypass));
+    AssignIfPresent(dynamics.XdBmaxLimit, in.Single(offset + DynamicsXdBmaxLimit));
+    AssignIfPresent(dynamics.AmpGain, in.Single(offset + DynamicsAmpGain));
+    AssignIfPresent(dynamics.LoadImpedance, in.Single(offset + DynamicsLoadImpedance));
+    AssignIfPresent(dynamics.SpeakerMaxPower, in.Single(offset + DynamicsSpeakerMaxPower));
+    AssignIfPresent(dynamics.AmpMaxPower, in.Single(offset + DynamicsAmpMaxPower));
+    AssignIfPresent(dynamics.SpeakerCountIndex, in.Int32(offset + DynamicsSpeakerCountIndex));
+}
+
+/// What the reader stores for a route code so that one CycleRoute brings the code back:
+/// code - 1, taken from the code modulo 3 so that no stored value can overflow.
+std::int32_t StoredRouteOf(std::int32_t code) {
+    return ((code % 3) + 3) % 3 - 1;
+}
+
+} // namespace
+
+void ReadVersionAndHeader(std::span<const std::uint8_t> record, Configuration& config) {
+    const ByteReader in(record);
+    auto& info = config.SystemInfo;
+    AssignIfPresent(info.ProjectName, in.Text(ProjectNameOffset, ProjectNameCapacity));
+    AssignIfPresent(info.Engineer, in.Text(EngineerOffset, EngineerCapacity));
+    AssignIfPresent(info.Comments, in.Text(CommentsOffset, CommentsCapacity));
+    AssignIfPresent(info.SystemName, in.Text(SystemNameOffset, SystemNameCapacity));
+    if (const auto temperature = in.Int32(TemperatureOffset)) {
+        config.TemperatureC = std::clamp(*temperature, MinTemperatureC, MaxTemperatureC);
+    }
+    int index = 0;
+    for (auto& name : config.InputNames) {
+        AssignIfPresent(name, in.Text(NameOffset(index++), ChannelNameCapacity));
+    }
+    for (auto& name : config.OutputNames) {
+        AssignIfPresent(name, in.Text(NameOffset(index++), ChannelNameCapacity));
+    }
+    for (int output = 1; output <= OutputCount; ++output) {
+        AssignIfPresent(config.Output(output).Delay.DelaySamples,
+                        in.Int32(ElementOffset(DelaySamplesOffset, output, 4)));
+    }
+}
+
+void ReadPeqs(std::span<const std::uint8_t> record, Configuration& config) {
+    const ByteReader in(record);
+    for (int output = 1; output <= OutputCount; ++output) {
+        for (int band = 1; band <= BandCountOf(output); ++band) {
+            ReadBand(in, BandRecordOffset(output, band), config.Output(output).Band(band));
+        }
+    }
+}
+
+void ReadGainsAndPolarity(std::span<const std::uint8_t> record, Configuration& config) {
+    const ByteReader in(record);
+    for (int output = 1; output <= OutputCount; ++output) {
+        LevelSetting& level = config.Output(output).Level;
+        AssignIfPresent(level.PolarityInverted,
+                        in.Boolean(ElementOffset(PolarityOffset, output, 1)));
+        AssignIfPresent(level.Muted, in.Boolean(ElementOffset(MuteOffset, output, 1)));
+        level.PolaritySign = level.PolarityInverted ? -1.0F : 1.0F;
+        level.MuteFactor = level.Muted ? 0.0 : 1.0;
+    }
+    for (int output = 1; output <= OutputCount; ++output) {
+        AssignIfPresent(config.Output(output).Level.GainFactor,
+                        in.Double(ElementOffset(GainFactorOffset, output, 8)));
+    }
+}
+
+void ReadCrossOvers(std::span<const std::uint8_t> record, Configuration& config) {
+    const ByteReader in(record);
+    for (int output = 1; output <= OutputCount; ++output) {
+        ReadCrossover(in, ElementOffset(CrossoverOffset, output, CrossoverRecordSize),
+                      config.Output(output).Crossover);
+    }
+    for (int output = 1; output <= OutputCount; ++output) {
+        CrossoverSetting& crossover = config.Output(output).Crossover;
+        AssignIfPresent(crossover.SoloHighPass,
+                        in.Boolean(ElementOffset(SoloHighPassOffset, output, 1)));
+        AssignIfPresent(crossover.SoloLowPass,
+                        in.Boolean(ElementOffset(SoloLowPassOffset, output, 1)));
+    }
+}
+
+void ReadDinamics(std::span<const std::uint8_t> record, Configuration& config) {
+    const ByteReader in(record);
+    for (int block = 1; block <= DynamicsBlockCount; ++block) {
+        ReadDynamics(in, ElementOffset(DynamicsOffset, block, DynamicsRecordSize),
+                     config.Block(block));
+    }
+}
+
+void ReadSubRoute(std::span<const std::uint8_t> record, Configuration& config) {
+    const ByteReader in(record);
+    for (int output = 1; output <= OutputCount; ++output) {
+        const auto index = static_cast<std::size_t>(output - 1);
+        if (const auto code = in.Int32(ElementOffset(RouteOffset, output, 4))) {
+            config.Route[index] = StoredRouteOf(*code);
+        }
+        AssignIfPresent(config.RouteGainA[index],
+                        Tenths(in.Int32(ElementOffset(RouteGainAOffset, output, 4))));
+        AssignIfPresent(config.RouteGainB[index],
+                        Tenths(in.Int32(ElementOffset(RouteGainBOffset, output, 4))));
+    }
+    for (int dsp = 1; dsp <= DspCount; ++dsp) {
+        SubFeedCoefficients& feed = config.SubFeed[static_cast<std::size_t>(dsp - 1)];
+        AssignIfPresent(feed.P, Tenths(in.Int32(ElementOffset(SubFeedPOffset, dsp, 4))));
+        AssignIfPresent(feed.Q, Tenths(in.Int32(ElementOffset(SubFeedQOffset, dsp, 4))));
+        AssignIfPresent(feed.R, Tenths(in.Int32(ElementOffset(SubFeedROffset, dsp, 4))));
+        AssignIfPresent(feed.S, Tenths(in.Int32(ElementOffset(SubFeedSOffset, dsp, 4))));
+    }
+    ResponseViewFlags& view = config.ResponseView;
+    AssignIfPresent(view.SpeakerDataView, in.Boolean(ResponseViewOffset + 0));
+    AssignIfPresent(view.PeqView, in.Boolean(ResponseViewOffset + 1));
+    AssignIfPresent(view.CrossoverView, in.Boolean(ResponseViewOffset + 2));
+    AssignIfPresent(view.GainView, in.Boolean(ResponseViewOffset + 3));
+    AssignIfPresent(view.DelayView, in.Boolean(ResponseViewOffset + 4));
+}
+
+void ReadImportFileRoute(std::span<const std::uint8_t> record, Configuration& config) {
+    const ByteReader in(record);
+    for (int output = 1; output <= OutputCount; ++output) {
+        AssignIfPresent(config.Output(output).SpeakerFile,
+                        in.Text(ElementOffset(SpeakerFileOffset, output, SpeakerFileFieldSize),
+                                SpeakerFileCapacity));
+    }
+    AssignIfPresent(config.ImportFormat, in.Int32(ImportFormatOffset));
+    AssignIfPresent(config.ImportReferenceLevel, in.Single(ImportReferenceLevelOffset));
+    for (int output = 1; output <= OutputCount; ++output) {
+        AssignIfPresent(config.Output(output).Delay.RelativeDistanceSamples,
+                        in.Int32(ElementOffset(RelativeDistanceOffset, output, 4)));
+    }
+    const bool hasGates = record.size() >= RecordSize;
+    for (int block = 1; block <= DynamicsBlockCount; ++block) {
+        DynamicsSetting& dynamics = config.Block(block);
+        dynamics.NoiseGatePosition = OlderFileGatePosition;
+        dynamics.NoiseGateSlope = OlderFileGateSlope;
+        if (hasGates) {
+            AssignIfPresent(dynamics.NoiseGatePosition,
+                            in.Int32(ElementOffset(GatePositionOffset, block, 4)));
+            AssignIfPresent(dynamics.NoiseGateSlope,
+                            in.Int32(ElementOffset(GateSlopeOffset, block, 4)));
+        }
+    }
+}
+
+QvxRecordKind LoadConfigurationRecord(std::span<const std::uint8_t> record, Configuration& config,
+                                      const QvxReadProgress& progress) {
+    const QvxRecordKind kind = ClassifyQvxRecord(record);
+    if (kind == QvxRecordKind::NotQuorvex) {
+        return kind;
+    }
+    for (const QvxReadStep& step : QvxReadSteps) {
+        if (progress) {
+            progress(step.Percent, step.Text);
+        }
+        step.Read(record, config);
+    }
+    for (int output = 1; output <= OutputCount; ++output) {
+        CycleRoute(config, output);
+    }
+    return kind;
+}
+
+} // namespace quorvex

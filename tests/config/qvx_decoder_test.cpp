@@ -1,0 +1,246 @@
+#include "config/qvx_decoder.h"
+#include "config/qvx_encoder.h"
+
+#include "qvx_sample_configuration.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quorvex {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void PutInt32(QvxRecord& record, std::size_t offset, std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (std::size_t i = 0; i < 4; ++i) {
+        record[offset + i] = static_cast<std::uint8_t>(bits >> (8 * i));
+    }
+}
+
+/// Two configurations hold the same stored state when they encode to the same record.
+bool SameStoredState(const Configuration& a, const Configuration& b) {
+    return EncodeConfigurationRecord(a, "") == EncodeConfigurationRecord(b, "");
+}
+
+class SavedSample : public ::testing::Test {
+protected:
+    Configuration saved = test::SampleConfiguration();
+    Configuration loaded = test::ResetConfiguration();
+    QvxRecord Record() const { return EncodeConfigurationRecord(saved, "C:\\tour.QVX"); }
+};
+
+TEST_F(SavedSample, ComesBackWhole) {
+    // Every value of the sample survives the file exactly, so saving what was loaded gives
+    // the same bytes; the encoder's offsets are checked byte by byte on their own.
+    const QvxRecord record = Record();
+    ASSERT_EQ(LoadConfigurationRecord(record, loaded), QvxRecordKind::Current);
+    EXPECT_EQ(EncodeConfigurationRecord(loaded, "C:\\tour.QVX"), record);
+
+    EXPECT_EQ(loaded.SystemInfo.Comments, "left hang\r\nright hang");
+    EXPECT_EQ(loaded.OutputNames, saved.OutputNames);
+    EXPECT_EQ(loaded.Output(6).SpeakerFile, saved.Output(6).SpeakerFile);
+    EXPECT_EQ(loaded.Route, (std::array<std::int32_t, 6>{2, 0, 1, 1, 0, 2}));
+    EXPECT_EQ(loaded.RouteGainA, (std::array<double, 6>{0, 1, 0.5, 0.5, 1, 0}));
+    EXPECT_EQ(loaded.RouteGainB, (std::array<double, 6>{1, 0, 0.5, 0.5, 0, 1}));
+    EXPECT_EQ(loaded.Output(2).Level.PolaritySign, -1.0F);
+    EXPECT_EQ(loaded.Output(3).Level.MuteFactor, 0.0);
+    EXPECT_EQ(loaded.Block(3).NoiseGatePosition, 23.0F);
+    EXPECT_EQ(loaded.ImportReferenceLevel, 85.5F);
+}
+
+TEST_F(SavedSample, LosesOnlyWhatTheFileQuantises) {
+    saved.Output(1).Crossover.HighPass.Frequency = 123.456;
+    saved.Output(6).Crossover.LowPass.Frequency = 0.1;
+    saved.Block(1).RmsCoefficient = 0.1L;
+    saved.SubFeed[0].P = 0.46;
+    saved.Block(2).NoiseGatePosition = 20.4F;
+    saved.Block(2).NoiseGateSlope = 2.5F;
+    LoadConfigurationRecord(Record(), loaded);
+    // Singles keep about seven digits: 0.1 comes back as 0x3DCCCCCD = 0.100000001490116...
+    EXPECT_NEAR(loaded.Output(1).Crossover.HighPass.Frequency, 123.456, 1e-5);
+    EXPECT_NE(loaded.Output(1).Crossover.HighPass.Frequency, 123.456);
+    EXPECT_DOUBLE_EQ(loaded.Output(6).Crossover.LowPass.Frequency, 0.100000001490116119384765625);
+    EXPECT_DOUBLE_EQ(static_cast<double>(loaded.Block(1).RmsCoefficient),
+                     0.100000001490116119384765625);
+    EXPECT_EQ(loaded.SubFeed[0].P, 0.5);
+    EXPECT_EQ(loaded.Block(2).NoiseGatePosition, 20.0F);
+    EXPECT_EQ(loaded.Block(2).NoiseGateSlope, 2.0F);
+}
+
+TEST_F(SavedSample, KeepsTheProgramsSampleRateAndBandsInUse) {
+    saved.SampleRate = 44100;
+    saved.Output(1).BandsInUse = 6;
+    LoadConfigurationRecord(Record(), loaded);
+    EXPECT_EQ(loaded.SampleRate, 48000);
+    EXPECT_EQ(loaded.Output(1).BandsInUse, 2);
+}
+
+TEST_F(SavedSample, BringsTheTemperatureIntoItsFieldsRange) {
+    for (const auto& [stored, expected] :
+         std::vector<std::pair<std::int32_t, std::int32_t>>{{80, 50}, {-5, 0}, {50, 50}, {0, 0}}) {
+        QvxRecord record = Record();
+        PutInt32(record, 424, stored);
+        Configuration config = test::ResetConfiguration();
+        LoadConfigurationRecord(record, config);
+        EXPECT_EQ(config.TemperatureC, expected) << stored;
+    }
+}
+
+TEST_F(SavedSample, ReportsTheSevenReadingStepsInOrder) {
+    std::vector<std::pair<int, std::string>> seen;
+    LoadConfigurationRecord(Record(), loaded, [&](int percent, std::string_view text) {
+        seen.emplace_back(percent, text);
+    });
+    const std::vector<std::pair<int, std::string>> expected{{0, "Reading VERSION and HEADER..."},
+                                                            {5, "Reading PEQs..."},
+                                                            {10, "Reading Gains, and Polarity..."},
+                                                            {15, "Reading CrossOvers..."},
+                                                            {20, "Reading Dinamics..."},
+                                                            {25, "Reading Sub Route..."},
+                                                            {28, "Reading Import File Route..."}};
+    EXPECT_EQ(seen, expected);
+}
+
+TEST(QvxRoutes, CodeZeroIsStoredAsMinusOneUntilCycled) {
+    Configuration saved = test::ResetConfiguration();
+    QvxRecord record = EncodeConfigurationRecord(saved, "");
+    PutInt32(record, 1916, 0);
+    PutInt32(record, 1940, 7); // a factor that disagrees with the code
+    PutInt32(record, 1964, 3);
+    Configuration config = test::ResetConfiguration();
+    ReadSubRoute(record, config);
+    EXPECT_EQ(config.Route[0], -1);
+    EXPECT_DOUBLE_EQ(config.RouteGainA[0], 0.7);
+    EXPECT_DOUBLE_EQ(config.RouteGainB[0], 0.3);
+    CycleRoute(config, 1);
+    EXPECT_EQ(config.Route[0], 0);
+    EXPECT_EQ(config.RouteGainA[0], 1.0);
+    EXPECT_EQ(config.RouteGainB[0], 0.0);
+}
+
+TEST(QvxRoutes, CodesOutsideZeroToTwoEndAsCyclingWouldLeaveThem) {
+    QvxRecord record = EncodeConfigurationRecord(test::ResetConfiguration(), "");
+    PutInt32(record, 1916 + 0, 7);                                         // 7 = 2 x 3 + 1
+    PutInt32(record, 1916 + 4, -1);                                        // -1 = -3 + 2
+    PutInt32(record, 1916 + 8, std::numeric_limits<std::int32_t>::min());  // = -715827883 x 3 + 1
+    PutInt32(record, 1916 + 12, std::numeric_limits<std::int32_t>::max()); // = 715827882 x 3 + 1
+    Configuration config = test::ResetConfiguration();
+    ReadSubRoute(record, config);
+    for (std::int32_t stored : config.Route) {
+        EXPECT_GE(stored, -1) << "one cycle must bring every stored value into 0..2";
+        EXPECT_LE(stored, 1);
+    }
+    for (int output = 1; output <= OutputCount; ++output) {
+        CycleRoute(config, output);
+    }
+    EXPECT_EQ(config.Route[0], 1);
+    EXPECT_EQ(config.Route[1], 2);
+    EXPECT_EQ(config.Route[2], 1);
+    EXPECT_EQ(config.Route[3], 1);
+    EXPECT_EQ(config.RouteGainA[1], 0.0);
+    EXPECT_EQ(config.RouteGainB[1], 1.0);
+}
+
+class OlderFile : public SavedSample {};
+
+TEST_F(OlderFile, WithoutGateArraysGivesEveryBlockGate13Slope4) {
+    const auto bytes = test::Cut(Record(), 2664);
+    EXPECT_EQ(LoadConfigurationRecord(bytes, loaded), QvxRecordKind::OlderVersion);
+    for (int block = 1; block <= 3; ++block) {
+        EXPECT_EQ(loaded.Block(block).NoiseGatePosition, 13.0F) << block;
+        EXPECT_EQ(loaded.Block(block).NoiseGateSlope, 4.0F) << block;
+    }
+    EXPECT_EQ(loaded.ImportFormat, 4);
+    EXPECT_EQ(loaded.Output(6).Delay.RelativeDistanceSamples, 3);
+    EXPECT_EQ(loaded.Output(6).SpeakerFile, saved.Output(6).SpeakerFile);
+}
+
+TEST_F(OlderFile, OfTheOldestSizeKeepsTheResetValuesOfTheMissingTail) {
+    loaded.ImportFormat = 2; // New configuration leaves the import format as it was
+    const auto bytes = test::Cut(Record(), 2436);
+    EXPECT_EQ(LoadConfigurationRecord(bytes, loaded), QvxRecordKind::OlderVersion);
+    EXPECT_EQ(loaded.Output(4).SpeakerFile, saved.Output(4).SpeakerFile);
+    // Output 5's name starts at 2429: its length byte and six characters are in the file.
+    EXPECT_EQ(loaded.Output(5).SpeakerFile, "C:\\Mea");
+    EXPECT_EQ(loaded.Output(6).SpeakerFile, "");
+    EXPECT_EQ(loaded.ImportFormat, 2);
+    EXPECT_EQ(loaded.ImportReferenceLevel, 90.0F);
+    for (int output = 1; output <= OutputCount; ++output) {
+        EXPECT_EQ(loaded.Output(output).Delay.RelativeDistanceSamples, 0) << output;
+    }
+    for (int block = 1; block <= 3; ++block) {
+        EXPECT_EQ(loaded.Block(block).NoiseGatePosition, 13.0F) << block;
+        EXPECT_EQ(loaded.Block(block).NoiseGateSlope, 4.0F) << block;
+    }
+    EXPECT_EQ(loaded.ResponseView.PeqView, true);
+    EXPECT_EQ(loaded.SystemInfo.SystemName, "Main Stage");
+}
+
+TEST_F(SavedSample, WithAWrongSignatureIsRejectedAndLoadsNothing) {
+    const Configuration reset = test::ResetConfiguration();
+    for (std::size_t offset = 0; offset < 6; ++offset) {
+        QvxRecord record = Record();
+        record[offset] = offset == 0 ? 4 : static_cast<std::uint8_t>(record[offset] + 1);
+        Configuration config = reset;
+        EXPECT_EQ(LoadConfigurationRecord(record, config), QvxRecordKind::NotQuorvex) << offset;
+        EXPECT_TRUE(SameStoredState(config, reset)) << offset;
+    }
+    QvxRecord lowerCase = Record();
+    lowerCase[3] = 'a';
+    EXPECT_EQ(ClassifyQvxRecord(lowerCase), QvxRecordKind::NotQuorvex);
+}
+
+TEST_F(SavedSample, OfAnyOtherSizeIsRejected) {
+    const QvxRecord record = Record();
+    for (std::size_t size : {0U, 6U, 2435U, 2437U, 2663U, 2665U, 2687U}) {
+        EXPECT_EQ(ClassifyQvxRecord(test::Cut(record, size)), QvxRecordKind::NotQuorvex) << size;
+    }
+    Bytes longer(record.begin(), record.end());
+    longer.push_back(0);
+    EXPECT_EQ(ClassifyQvxRecord(longer), QvxRecordKind::NotQuorvex);
+}
+
+TEST_F(SavedSample, NeverComparesVersionOrHeader) {
+    QvxRecord record = Record();
+    std::memset(record.data() + 10, 0xEE, 106); // version and header bytes 10..115
+    EXPECT_EQ(LoadConfigurationRecord(record, loaded), QvxRecordKind::Current);
+    EXPECT_EQ(loaded.SystemInfo.SystemName, "Main Stage");
+}
+
+TEST(QvxTexts, LengthBytesBeyondTheCapacityAreCutToIt) {
+    QvxRecord record = EncodeConfigurationRecord(test::ResetConfiguration(), "");
+    record[116] = 0xFF; // system name: 40 characters at most
+    std::memset(record.data() + 117, 'n', 40);
+    record[157] = 3; // project name follows directly
+    std::memcpy(record.data() + 158, "Abc", 3);
+    record[428] = 200; // In1 name: 6 characters at most
+    std::memcpy(record.data() + 429, "LeftIn", 6);
+    Configuration config = test::ResetConfiguration();
+    ReadVersionAndHeader(record, config);
+    EXPECT_EQ(config.SystemInfo.SystemName, std::string(40, 'n'));
+    EXPECT_EQ(config.SystemInfo.ProjectName, "Abc");
+    EXPECT_EQ(config.InputNames[0], "LeftIn");
+    EXPECT_EQ(config.InputNames[1], "In2") << "the next name field begins with its own length";
+}
+
+TEST(QvxFlags, AnyNonZeroByteIsSetAndTheFactorsFollow) {
+    QvxRecord record = EncodeConfigurationRecord(test::ResetConfiguration(), "");
+    record[1532] = 2;        // polarity of output 1
+    record[1538 + 5] = 0xFF; // mute of output 6
+    Configuration config = test::ResetConfiguration();
+    ReadGainsAndPolarity(record, config);
+    EXPECT_TRUE(config.Output(1).Level.PolarityInverted);
+    EXPECT_EQ(config.Output(1).Level.PolaritySign, -1.0F);
+    EXPECT_TRUE(config.Output(6).Level.Muted);
+    EXPECT_EQ(config.Output(6).Level.MuteFactor, 0.0);
+    EXPECT_FALSE(config.Output(2).Level.Muted);
+}
+
+} // namespace
+} // namespace quorvex
