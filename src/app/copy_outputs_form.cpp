@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "app/xover_form.h"
 #include "config/route.h"
+#include "engine/stage_responses.h"
 
 #include <algorithm>
 
@@ -153,8 +154,14 @@ void TCopyOutputsForm::CopyEqualiser(int source, int target) {
         TSOS& section = engine.Band(target, band);
         static_cast<PeqBand&>(section) = from;
         section.Design();
+        config.Output(target).Band(band) = section; // a design may settle its own code or gain
         program_.Peq().SelectBand(band);
     }
+    const auto& sections = engine.Bands.at(Index(target));
+    EqualiserResponse({sections.data(), static_cast<std::size_t>(BandCountOf(target))},
+                      config.Output(target).BandsInUse,
+                      program_.State().EqualiserResponse.at(Index(target)));
+    program_.Peq().Redraw();
     config.Output(target).SpeakerFile = config.Output(source).SpeakerFile;
     program_.Main().ReimportSpeakerData();
 }

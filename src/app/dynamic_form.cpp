@@ -1,37 +1,511 @@
 #include "app/dynamic_form.h"
 
+#include "app/delay_fino_form.h"
+#include "app/editor_fields.h"
+#include "app/field_format.h"
+#include "app/main_form.h"
 #include "app/program.h"
+#include "app/pump.h"
+#include "app/real_time_writes.h"
+#include "config/dynamics_setting.h"
+#include "config/dynamics_times.h"
+#include "config/rounding.h"
+#include "config/shown_value.h"
+#include "engine/tdynamic.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace quorvex {
 
-TDynamicform::TDynamicform(Program& program) : program_(program) {}
+namespace {
 
-void TDynamicform::Activate() {}
-void TDynamicform::Reset() {}
-void TDynamicform::SelectBlock(int /*block*/) {}
-void TDynamicform::ThresholdEditExit(std::string_view /*text*/) {}
-void TDynamicform::ThresholdEditKey(bool /*up*/) {}
-void TDynamicform::KneeEditExit(std::string_view /*text*/) {}
-void TDynamicform::KneeEditKey(bool /*up*/) {}
-void TDynamicform::LimiterBClick() {}
-void TDynamicform::CompressorBClick() {}
-void TDynamicform::DynBypassBotonClick() {}
-void TDynamicform::AttackEditExit(std::string_view /*text*/) {}
-void TDynamicform::AttackStep(bool /*up*/) {}
-void TDynamicform::HoldEditExit(std::string_view /*text*/) {}
-void TDynamicform::HoldStep(bool /*up*/) {}
-void TDynamicform::ReleaseEditExit(std::string_view /*text*/) {}
-void TDynamicform::ReleaseStep(bool /*up*/) {}
-void TDynamicform::LookAheadEditExit(std::string_view /*text*/) {}
-void TDynamicform::LookAheadStep(bool /*up*/) {}
-void TDynamicform::NoiseLevelChange(int /*item*/) {}
-void TDynamicform::GateEditEnter(std::string_view /*text*/) {}
-void TDynamicform::PendienteEditEnter(std::string_view /*text*/) {}
-void TDynamicform::RmsDynamicsCaptionClick() {}
-void TDynamicform::NoiseLevelCaptionClick() {}
-void TDynamicform::ShowInfoClick(bool /*checked*/) {}
-void TDynamicform::RealTimeBClick() {}
-void TDynamicform::CurveChanged() {}
-void TDynamicform::CalculaPower() {}
+constexpr double ThresholdFieldMinimum = -32.0;
+constexpr double ThresholdFieldMaximum = 20.0;
+constexpr double KneeFieldMinimum = 0.0;
+constexpr double KneeFieldMaximum = 10.0;
+constexpr double LevelKeyStep = 0.5;
+constexpr double AttackMinimum = 5.0;
+constexpr double AttackMaximum = 250.0;
+constexpr double HoldMinimum = 0.0;
+constexpr double HoldMaximum = 80.0;
+constexpr double ReleaseMinimum = 1.0;
+constexpr double ReleaseMaximum = 80.0;
+constexpr double TimeStep = 1.0;
+constexpr double LookAheadMinimum = 0.0;
+constexpr double LookAheadMaximum = 2.0;
+constexpr double LookAheadStepMs = 0.04;
+constexpr double GatePositionMinimum = 1.0;
+constexpr double GatePositionMaximum = GainTableSize;
+constexpr double GateSlopeMinimum = 1.0;
+constexpr double GateSlopeMaximum = 10.0;
+constexpr float GateOff = 1.0F;
+constexpr int FirstGateItemPosition = 10; ///< "1 (Low Noise)"
+constexpr int HighestRatio = 10;
+constexpr int KneeSliderTop = 21;
+constexpr int SubBlock = 3;
+constexpr int MainBlockBase = 148;
+constexpr int SubBlockBase = 185;
+constexpr int AttackOffset = 33;
+constexpr int HoldOffset = 35;
+constexpr int ReleaseOffset = 36;
+constexpr int LookAheadAddress = 181;
+constexpr int SinglyWrittenEntries = 3;
+constexpr int EntriesPerGroup = 5;
+constexpr int LastAlignedOutput = 4;
+constexpr double GraphFloorDbu = -50.0;
+constexpr double GraphTopDbu = 20.0;
+constexpr double BypassLineReach = 100.0;
+// A typed look-ahead at the top of the range may carry a rounding error of the steps.
+constexpr double StepTolerance = 1e-9;
+
+std::string RatioText(float ratio) {
+    const bool whole = std::floor(ratio) == ratio;
+    const std::string number = ratio > 0.0F ? FormatFixed(ratio, whole ? 0 : 1)
+                                            : std::string(TDynamicform::SevereRatioText);
+    return number + std::string(TDynamicform::RatioSuffix);
+}
+
+/// "Noise Level" item of a gate position: 1 is "Bypass", 10..16 the seven levels; other
+/// positions (typed in the service field) have no item.
+int NoiseItemOf(float position) {
+    const int p = RoundHalfEven(position);
+    if (p == 1) {
+        return 0;
+    }
+    const int item = p - FirstGateItemPosition + 1;
+    const int lastItem = static_cast<int>(TDynamicform::NoiseLevelItems.size()) - 1;
+    return (item >= 1 && item <= lastItem) ? item : -1;
+}
+
+} // namespace
+
+TDynamicform::TDynamicform(Program& program) : program_(program) {
+    ConnectSliders();
+    Reset();
+}
+
+void TDynamicform::ConnectSliders() {
+    ThresholdSlider.OnChange([this] { ThresholdSliderChange(); });
+    RatioSlider.OnChange([this] { RatioSliderChange(); });
+    KneeSlider.OnChange([this] { KneeSliderChange(); });
+}
+
+void TDynamicform::Reset() {
+    Session& state = State();
+    for (int block = 1; block <= DynamicsBlockCount; ++block) {
+        state.Config.Block(block) = DefaultDynamicsSetting(block);
+        state.Engine.Block(block) = TDYNAMIC{};
+    }
+    for (int block = 1; block <= DynamicsBlockCount; ++block) {
+        Block = block;
+        Design();
+    }
+    for (int block = 1; block <= DynamicsBlockCount; ++block) {
+        SelectBlock(block);
+    }
+}
+
+void TDynamicform::Activate() {
+    State().Messages.Run(1);
+    CalculaPower();
+    SelectBlock(State().EditorBlock);
+    LookAheadVisible = false;
+    GateFieldsVisible = false;
+    lookAheadCount_ = 0;
+    gateCount_ = 0;
+}
+
+void TDynamicform::SelectBlock(int block) {
+    Block = std::clamp(block, 1, DynamicsBlockCount);
+    for (int b = 1; b <= DynamicsBlockCount; ++b) {
+        BlockLit[static_cast<std::size_t>(b - 1)] = b == Block;
+    }
+    GroupCaption = std::string(BlockNames[static_cast<std::size_t>(Block - 1)]);
+    GraphTitle = GroupCaption;
+    // The sliders' handling runs but stores nothing while the controls are loaded, so the
+    // block keeps values the sliders cannot hold exactly (the start-up -6 dBFS among them).
+    loading_ = true;
+    LoadControls();
+    loading_ = false;
+    Design();
+    DrawCurve();
+    CalculaPower();
+}
+
+void TDynamicform::LoadControls() {
+    SanitiseGate(Setting());
+    const DynamicsSetting& setting = Setting();
+    ThresholdSlider.SetPosition(
+        RoundHalfEven((-setting.ThresholdDb - (DbuOffset() - ThresholdTopDbu)) * 2.0));
+    ThresholdEdit = FormatFixed(setting.ThresholdDb + DbuOffset(), 1);
+    RatioSlider.SetPosition(RoundHalfEven(HighestRatio - setting.Ratio));
+    RatioLabel = RatioText(setting.Ratio);
+    KneeSlider.SetPosition(RoundHalfEven(KneeSliderTop - 1 - 2.0 * setting.KneeDb));
+    KneeEdit = FormatFixed(setting.KneeDb, 1);
+    AttackEdit =
+        FormatTwoDigits(AttackFromRmsCoefficient(setting.RmsCoefficient, ProcessorSampleRate));
+    HoldEdit = FormatTwoDigits(MsFromSamples(setting.HoldSamples, ProcessorSampleRate));
+    ReleaseEdit = FormatTwoDigits(ReleaseFromDecaySteps(setting.DecaySteps));
+    GateEdit = FormatTwoDigits(setting.NoiseGatePosition);
+    PendienteEdit = FormatTwoDigits(setting.NoiseGateSlope);
+    NoiseLevelIndex = NoiseItemOf(setting.NoiseGatePosition);
+    LookAheadEdit = FormatFixed(MsFromSamples(setting.LookAheadSamples, ProcessorSampleRate), 2);
+    ShowLampsAndEnables();
+}
+
+void TDynamicform::ShowLampsAndEnables() {
+    const DynamicsSetting& setting = Setting();
+    const bool compressor = setting.CompressorMode == 1;
+    const bool bypassed = setting.Bypass == 1;
+    LimiterLit = !compressor;
+    CompressorLit = compressor;
+    ThresholdCaptionText = compressor ? ThresholdCaption : LimitCaption;
+    BypassCaptionRed = bypassed;
+    ControlsEnabled = !bypassed;
+    RatioEnabled = compressor && !bypassed;
+}
+
+void TDynamicform::ThresholdSliderChange() {
+    if (loading_) {
+        return;
+    }
+    const double dbu = ThresholdTopDbu - ThresholdSlider.Position() / 2.0;
+    Setting().ThresholdDb = static_cast<float>(dbu - DbuOffset());
+    ThresholdEdit = FormatFixed(dbu, 1);
+    CurveChanged();
+}
+
+void TDynamicform::RatioSliderChange() {
+    if (loading_) {
+        return;
+    }
+    Setting().Ratio = static_cast<float>(HighestRatio - RatioSlider.Position());
+    RatioLabel = RatioText(Setting().Ratio);
+    CurveChanged();
+}
+
+void TDynamicform::KneeSliderChange() {
+    if (loading_) {
+        return;
+    }
+    Setting().KneeDb = static_cast<float>((KneeSliderTop - KneeSlider.Position()) / 2.0 - 0.5);
+    KneeEdit = FormatFixed(Setting().KneeDb, 1);
+    CurveChanged();
+}
+
+void TDynamicform::ThresholdEditExit(std::string_view text) {
+    const auto dbu = ReadRefusingField(text, ThresholdFieldMinimum, ThresholdFieldMaximum);
+    if (!dbu) {
+        return; // a lone "-" while typing, or a value the field does not hold
+    }
+    ThresholdSlider.SetPosition(RoundHalfEven(2.0 * (ThresholdTopDbu - *dbu)));
+}
+
+void TDynamicform::ThresholdEditKey(bool up) {
+    const double dbu = ParseFieldValue(ThresholdEdit).value_or(ThresholdTopDbu) +
+                       (up ? LevelKeyStep : -LevelKeyStep);
+    ThresholdEditExit(FormatFixed(dbu, 1));
+}
+
+void TDynamicform::KneeEditExit(std::string_view text) {
+    const auto knee = ReadRefusingField(text, KneeFieldMinimum, KneeFieldMaximum);
+    if (!knee) {
+        return;
+    }
+    KneeSlider.SetPosition(RoundHalfEven(KneeSliderTop - 1 - 2.0 * *knee));
+}
+
+void TDynamicform::KneeEditKey(bool up) {
+    const double knee =
+        ParseFieldValue(KneeEdit).value_or(0.0) + (up ? LevelKeyStep : -LevelKeyStep);
+    KneeEditExit(FormatFixed(knee, 1));
+}
+
+void TDynamicform::LimiterBClick() {
+    Setting().CompressorMode = 0;
+    ShowLampsAndEnables();
+    CurveChanged();
+}
+
+void TDynamicform::CompressorBClick() {
+    Setting().CompressorMode = 1;
+    ShowLampsAndEnables();
+    CurveChanged();
+}
+
+void TDynamicform::DynBypassBotonClick() {
+    Setting().Bypass = Setting().Bypass == 1 ? 0 : 1;
+    ShowLampsAndEnables();
+    CurveChanged();
+}
+
+void TDynamicform::AttackEditExit(std::string_view text) {
+    const auto rate = ReadRefusingField(text, AttackMinimum, AttackMaximum);
+    if (!rate) {
+        return;
+    }
+    Setting().RmsCoefficient = RmsCoefficientFromAttack(*rate, ProcessorSampleRate);
+    Engine().RmsCoefficient = Setting().RmsCoefficient;
+    AttackEdit =
+        FormatTwoDigits(AttackFromRmsCoefficient(Setting().RmsCoefficient, ProcessorSampleRate));
+    if (SendValue(BlockBase() + AttackOffset, static_cast<double>(Setting().RmsCoefficient))) {
+        ApplyRelease();
+    }
+}
+
+void TDynamicform::AttackStep(bool up) {
+    AttackEditExit(Stepped(AttackEdit, up ? TimeStep : -TimeStep, 0));
+}
+
+void TDynamicform::HoldEditExit(std::string_view text) {
+    const auto ms = ReadRefusingField(text, HoldMinimum, HoldMaximum);
+    if (!ms) {
+        return;
+    }
+    Setting().HoldSamples = SamplesFromMs(*ms, ProcessorSampleRate);
+    Engine().HoldSamples = Setting().HoldSamples;
+    HoldEdit = FormatTwoDigits(MsFromSamples(Setting().HoldSamples, ProcessorSampleRate));
+    if (SendWord(BlockBase() + HoldOffset, Setting().HoldSamples)) {
+        ApplyRelease();
+    }
+}
+
+void TDynamicform::HoldStep(bool up) {
+    HoldEditExit(Stepped(HoldEdit, up ? TimeStep : -TimeStep, 0));
+}
+
+void TDynamicform::ReleaseEditExit(std::string_view text) {
+    const auto rate = ReadRefusingField(text, ReleaseMinimum, ReleaseMaximum);
+    if (!rate) {
+        return;
+    }
+    Setting().DecaySteps = DecayStepsFromRelease(*rate);
+    Engine().DecaySteps = Setting().DecaySteps;
+    ReleaseEdit = FormatTwoDigits(ReleaseFromDecaySteps(Setting().DecaySteps));
+    ApplyRelease();
+}
+
+void TDynamicform::ReleaseStep(bool up) {
+    ReleaseEditExit(Stepped(ReleaseEdit, up ? TimeStep : -TimeStep, 0));
+}
+
+void TDynamicform::ApplyRelease() {
+    SendWord(BlockBase() + ReleaseOffset, Setting().DecaySteps);
+}
+
+void TDynamicform::LookAheadEditExit(std::string_view text) {
+    if (Block == SubBlock) {
+        return;
+    }
+    const auto ms = ReadRefusingField(text, LookAheadMinimum, LookAheadMaximum + StepTolerance);
+    if (!ms) {
+        return;
+    }
+    const std::int32_t samples =
+        SamplesFromMs(std::min(*ms, LookAheadMaximum), ProcessorSampleRate);
+    Setting().LookAheadSamples = samples;
+    Engine().LookAheadSamples = samples;
+    LookAheadEdit = FormatFixed(MsFromSamples(samples, ProcessorSampleRate), 2);
+    if (!WriteInteger(State(), Block, LookAheadAddress, samples)) {
+        return;
+    }
+    TDelayFinoForm& delay = program_.Delay();
+    delay.SetLookAhead(Block, samples);
+    for (int output = 1; output <= LastAlignedOutput; ++output) {
+        delay.ReapplyDelay(output);
+    }
+    ApplyRelease();
+}
+
+void TDynamicform::LookAheadStep(bool up) {
+    LookAheadEditExit(Stepped(LookAheadEdit, up ? LookAheadStepMs : -LookAheadStepMs, 2));
+}
+
+void TDynamicform::NoiseLevelChange(int item) {
+    const int lastItem = static_cast<int>(NoiseLevelItems.size()) - 1;
+    if (item < 0 || item > lastItem) {
+        return;
+    }
+    SetGatePosition(item == 0 ? GateOff : static_cast<float>(FirstGateItemPosition + item - 1));
+}
+
+void TDynamicform::GateEditEnter(std::string_view text) {
+    const auto position = ReadRefusingField(text, GatePositionMinimum, GatePositionMaximum);
+    if (position) {
+        SetGatePosition(static_cast<float>(RoundHalfEven(*position)));
+    }
+}
+
+void TDynamicform::SetGatePosition(float position) {
+    Setting().NoiseGatePosition = position;
+    NoiseLevelIndex = NoiseItemOf(position);
+    GateEdit = FormatTwoDigits(position);
+    CurveChanged();
+}
+
+void TDynamicform::PendienteEditEnter(std::string_view text) {
+    const auto slope = ReadRefusingField(text, GateSlopeMinimum, GateSlopeMaximum);
+    if (!slope) {
+        return;
+    }
+    Setting().NoiseGateSlope = static_cast<float>(RoundHalfEven(*slope));
+    PendienteEdit = FormatTwoDigits(Setting().NoiseGateSlope);
+    CurveChanged();
+}
+
+void TDynamicform::RmsDynamicsCaptionClick() {
+    if (++lookAheadCount_ >= LookAheadClicks) {
+        LookAheadVisible = true;
+        lookAheadCount_ = 0;
+    }
+}
+
+void TDynamicform::NoiseLevelCaptionClick() {
+    if (++gateCount_ >= GateFieldClicks) {
+        GateFieldsVisible = true;
+        gateCount_ = 0;
+    }
+}
+
+void TDynamicform::ShowInfoClick(bool checked) {
+    ShowInfoChecked = checked;
+    CalculaPower();
+}
+
+void TDynamicform::RealTimeBClick() {
+    program_.Main().RealTimeBClick();
+}
+
+void TDynamicform::CurveChanged() {
+    if (loading_) {
+        return;
+    }
+    Design();
+    DrawCurve();
+    CalculaPower();
+    SendGainTable();
+}
+
+void TDynamicform::SpeakerDataChanged() {
+    Engine().Settings() = Setting();
+    CalculaPower();
+}
+
+void TDynamicform::Design() {
+    SanitiseGate(Setting());
+    TDYNAMIC& engine = Engine();
+    engine.Settings() = Setting();
+    engine.DesignCurve();
+    engine.ComposeGainTable();
+    Setting() = engine.Settings(); // the design replaces a threshold of exactly 0 dBFS
+}
+
+void TDynamicform::SanitiseGate(DynamicsSetting& setting) {
+    // A position or slope read from a file or a processor may lie outside what the 33-entry
+    // table can hold; the fields show, and the table is composed from, the nearest sane value.
+    const float position = setting.NoiseGatePosition;
+    setting.NoiseGatePosition =
+        std::isfinite(position) ? std::clamp(position, GateOff, static_cast<float>(GainTableSize))
+                                : GateOff;
+    const float slope = setting.NoiseGateSlope;
+    setting.NoiseGateSlope =
+        (std::isfinite(slope) && slope >= GateSlopeMinimum) ? slope : GateSlopeMinimum;
+}
+
+void TDynamicform::DrawCurve() {
+    CurvePoints.clear();
+    const TDYNAMIC& engine = Engine();
+    if (engine.IsBypassed()) {
+        ReferenceLine = {{-BypassLineReach, -BypassLineReach}, {BypassLineReach, BypassLineReach}};
+        return;
+    }
+    ReferenceLine = {{GraphFloorDbu, GraphFloorDbu}, {GraphTopDbu, GraphTopDbu}};
+    const double offset = DbuOffset();
+    const int last = std::clamp(engine.PointCount, 35, DesignSlots - 2) - GainTableSize;
+    for (int i = 1; i <= last; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        CurvePoints.push_back({engine.LevelGridDb[slot] + offset, engine.OutputDb[slot] + offset});
+    }
+    CurvePoints.push_back({GraphFloorDbu, engine.MakeupGainDb + GraphFloorDbu});
+}
+
+void TDynamicform::CalculaPower() {
+    Power = CheckPower(Engine(), Block, {ThresholdSliderMaximum, ThresholdSlider.Position()});
+    if (ShowInfoChecked) {
+        InfoLines = {Power.PowerLine, Power.VoltageLine};
+    } else {
+        InfoLines = {};
+    }
+}
+
+void TDynamicform::SendGainTable() {
+    const TDYNAMIC& engine = Engine();
+    const int base = BlockBase();
+    for (int j = 0; j < SinglyWrittenEntries; ++j) {
+        if (!SendValue(base + j,
+                       static_cast<double>(engine.GainTable[static_cast<std::size_t>(j)]))) {
+            return;
+        }
+    }
+    for (int first = SinglyWrittenEntries; first < GainTableSize; first += EntriesPerGroup) {
+        std::array<long double, EntriesPerGroup> group{};
+        std::copy_n(engine.GainTable.begin() + first, EntriesPerGroup, group.begin());
+        for (const int dsp : DspsOfBlock()) {
+            if (!WriteCoefficients(State(), dsp, base + first, group)) {
+                return;
+            }
+        }
+    }
+}
+
+bool TDynamicform::SendValue(int address, double value) {
+    for (const int dsp : DspsOfBlock()) {
+        if (!WriteCoefficient(State(), dsp, address, value)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TDynamicform::SendWord(int address, int value) {
+    for (const int dsp : DspsOfBlock()) {
+        if (!WriteInteger(State(), dsp, address, value)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<int> TDynamicform::DspsOfBlock() const {
+    if (Block == SubBlock) {
+        return {1, 2};
+    }
+    return {Block};
+}
+
+int TDynamicform::BlockBase() const {
+    return Block == SubBlock ? SubBlockBase : MainBlockBase;
+}
+
+double TDynamicform::DbuOffset() const {
+    return DbuOffsetOfBlock(Block);
+}
+
+std::string TDynamicform::Stepped(const std::string& field, double step, int decimals) {
+    return FormatFixed(ParseFieldValue(field).value_or(0.0) + step, decimals);
+}
+
+DynamicsSetting& TDynamicform::Setting() {
+    return State().Config.Block(Block);
+}
+
+TDYNAMIC& TDynamicform::Engine() {
+    return State().Engine.Block(Block);
+}
+
+Session& TDynamicform::State() {
+    return program_.State();
+}
 
 } // namespace quorvex

@@ -126,6 +126,8 @@ public:
     void CurveChanged();
     /// `CalculaPower` / `CalculaPowerSUB` of the selected block.
     void CalculaPower();
+    /// The speaker window changed the box or amplifier data of the selected block.
+    void SpeakerDataChanged();
 
 private:
     void ConnectSliders();
@@ -137,14 +139,14 @@ private:
     void Design();
     void DrawCurve();
     void SendGainTable();
-    void SendAttack();
-    void SendHold();
-    void ApplyRelease(double dbPerSecond);
-    void ApplyLookAhead(double ms);
-    void SanitiseGate(DynamicsSetting& setting);
+    void ApplyRelease();
+    void SetGatePosition(float position);
+    static void SanitiseGate(DynamicsSetting& setting);
+    static std::string Stepped(const std::string& field, double step, int decimals);
     bool SendValue(int address, double value);
     bool SendWord(int address, int value);
     std::vector<int> DspsOfBlock() const;
+    int BlockBase() const;
     double DbuOffset() const;
     DynamicsSetting& Setting();
     TDYNAMIC& Engine();

@@ -39,4 +39,8 @@ std::optional<double> ParseFieldValue(std::string_view text) {
     return value;
 }
 
+std::string LimitedText(std::string_view text, int capacity) {
+    return std::string(text.substr(0, static_cast<std::size_t>(capacity)));
+}
+
 } // namespace quorvex

@@ -15,4 +15,7 @@ std::string FormatCoefficient(long double value);
 /// number are allowed.
 std::optional<double> ParseFieldValue(std::string_view text);
 
+/// A typed text cut to the characters a field holds.
+std::string LimitedText(std::string_view text, int capacity);
+
 } // namespace quorvex

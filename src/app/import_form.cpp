@@ -117,7 +117,7 @@ bool TImportForm::OKButtonClick() {
 
     for (const SpeakerImportResult& result : import.Outputs) {
         if (!result.Message.empty()) {
-            session.Ui.ShowMessage(MessageKind::Warning, MessageButtons::Ok, result.Message);
+            session.Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, result.Message);
         }
     }
     if (import.OutOfMemory) {

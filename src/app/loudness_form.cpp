@@ -1,17 +1,154 @@
 #include "app/loudness_form.h"
 
+#include "app/main_form.h"
 #include "app/program.h"
+#include "app/real_time_writes.h"
+#include "app/xover_form.h"
+#include "config/rounding.h"
+#include "config/shown_value.h"
+#include "engine/tsos.h"
+
+#include <algorithm>
+#include <span>
 
 namespace quorvex {
 
-TLoudnessForm::TLoudnessForm(Program& program) : program_(program) {}
+namespace {
 
-void TLoudnessForm::Activate() {}
-void TLoudnessForm::Reset() {}
-void TLoudnessForm::SelectSub(int /*sub*/) {}
-void TLoudnessForm::ParamLEDClick() {}
-void TLoudnessForm::HighLEDClick() {}
-void TLoudnessForm::RealTimeBClick() {}
-void TLoudnessForm::DibujaLoudness() {}
+constexpr double GainSliderZero = 120.0;
+constexpr double GainScale = 10.0;
+constexpr double MinimumGain = 0.0;
+constexpr double MaximumGain = 12.0;
+constexpr double HighPassQPerDb = 1.0 / 3.8;
+constexpr double HighPassQBase = 0.707;
+
+} // namespace
+
+TLoudnessForm::TLoudnessForm(Program& program) : program_(program) {
+    FrecSlider.OnChange([this] { FrecSliderChange(); });
+    FilterGainSlider.OnChange([this] { FilterGainSliderChange(); });
+    Reset();
+}
+
+void TLoudnessForm::Reset() {
+    for (TSOS& section : State().Engine.Reinforcement) {
+        section = TSOS{};
+        section.FilterType = ParametricCode;
+        section.Q = ParametricQ;
+        section.Frequency = DefaultFrequency;
+        section.DspAddress = ReinforcementAddress;
+    }
+    ParamLEDLit = true;
+    HighLEDLit = false;
+    FrecEdit = FormatFixed(DefaultFrequency, 0);
+    // The gain handling at the slider's top designs both subs as flat parametric filters.
+    for (const int sub : {2, 1}) {
+        Sub = sub;
+        FilterGainSlider.SetPosition(GainSliderMaximum);
+    }
+    SubLabel = std::to_string(Sub);
+    FrecSlider.SetPosition(RoundHalfEven(HighestFrequency - DefaultFrequency));
+}
+
+void TLoudnessForm::Activate() {
+    RealTimePictureOn = State().RealTime;
+    LoadSliders();
+}
+
+void TLoudnessForm::SelectSub(int sub) {
+    Sub = std::clamp(sub, 1, 2);
+    SubLabel = std::to_string(Sub);
+    LoadSliders();
+}
+
+void TLoudnessForm::LoadSliders() {
+    const TSOS& section = Section();
+    HighLEDLit = section.FilterType == HighPassCode;
+    ParamLEDLit = !HighLEDLit;
+    FrecSlider.SetPosition(RoundHalfEven(HighestFrequency - section.Frequency));
+    FilterGainSlider.SetPosition(RoundHalfEven(GainSliderZero - GainScale * section.Gain));
+}
+
+void TLoudnessForm::ParamLEDClick() {
+    for (TSOS& section : State().Engine.Reinforcement) {
+        section.Q = ParametricQ;
+    }
+    Section().FilterType = ParametricCode;
+    ParamLEDLit = true;
+    HighLEDLit = false;
+    FilterGainSliderChange();
+    FrecSliderChange();
+    DibujaLoudness();
+}
+
+void TLoudnessForm::HighLEDClick() {
+    Section().FilterType = HighPassCode;
+    ParamLEDLit = false;
+    HighLEDLit = true;
+    FilterGainSliderChange();
+    FrecSliderChange();
+    DibujaLoudness();
+}
+
+void TLoudnessForm::RealTimeBClick() {
+    program_.Main().RealTimeBClick();
+    RealTimePictureOn = State().RealTime;
+}
+
+void TLoudnessForm::FrecSliderChange() {
+    const int hz = HighestFrequency - FrecSlider.Position();
+    FrecEdit = std::to_string(hz);
+    Section().Frequency = hz;
+    DesignSelected();
+    SendSelected();
+    DibujaLoudness();
+}
+
+void TLoudnessForm::FilterGainSliderChange() {
+    const double db = std::clamp((GainSliderZero - FilterGainSlider.Position()) / GainScale,
+                                 MinimumGain, MaximumGain);
+    FilterGainEdit = FormatFixed(db, 1);
+    TSOS& section = Section();
+    section.Gain = db;
+    if (section.FilterType == ParametricCode) {
+        section.Q = ParametricQ;
+    } else if (section.FilterType == HighPassCode) {
+        section.Q = section.Gain * HighPassQPerDb + HighPassQBase;
+    }
+    DesignSelected();
+    SendSelected();
+    DibujaLoudness();
+}
+
+void TLoudnessForm::DesignSelected() {
+    TSOS& section = Section();
+    if (section.FilterType == ParametricCode) {
+        section.DesignParametric();
+    } else if (section.FilterType == HighPassCode) {
+        section.DesignHighPassQ();
+    }
+}
+
+void TLoudnessForm::SendSelected() {
+    // SUB1 runs on DSP 1 and SUB2 on DSP 2.
+    WriteSection(State(), Sub, ReinforcementAddress, Section());
+}
+
+void TLoudnessForm::DibujaLoudness() {
+    Session& state = State();
+    for (std::size_t k = 0; k < state.Engine.Reinforcement.size(); ++k) {
+        AddResponse(std::span<const TSOS>(&state.Engine.Reinforcement[k], 1), 1,
+                    state.ReinforcementResponse[k]);
+    }
+    program_.Xover().UpdateEdge(CrossoverEdge::Upper);
+}
+
+TSOS& TLoudnessForm::Section() {
+    return State().Engine.Reinforcement.at(static_cast<std::size_t>(Sub - 1));
+}
+
+Session& TLoudnessForm::State() {
+    return program_.State();
+}
 
 } // namespace quorvex

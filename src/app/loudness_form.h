@@ -62,7 +62,6 @@ private:
     void DesignSelected();
     void SendSelected();
     void LoadSliders();
-    void CreateSections();
     TSOS& Section();
     Session& State();
 

@@ -44,10 +44,6 @@ std::size_t Index(int output) {
     return static_cast<std::size_t>(output - 1);
 }
 
-std::string Limited(std::string_view text, int capacity) {
-    return std::string(text.substr(0, static_cast<std::size_t>(capacity)));
-}
-
 } // namespace
 
 TMainForm::TMainForm(Program& program) : program_(program) {
@@ -229,7 +225,7 @@ void TMainForm::SendRoute(int output) {
 }
 
 void TMainForm::SystemNameChange(std::string_view text) {
-    SystemName = Limited(text, SystemNameCapacity);
+    SystemName = LimitedText(text, SystemNameCapacity);
     State().Config.SystemInfo.SystemName = SystemName;
     if (program_.SystemInfo().SystemName != SystemName) {
         program_.SystemInfo().SystemNameChange(SystemName);
@@ -238,11 +234,11 @@ void TMainForm::SystemNameChange(std::string_view text) {
 
 void TMainForm::InputNameChange(int input, std::string_view text) {
     State().Config.InputNames.at(static_cast<std::size_t>(input - 1)) =
-        Limited(text, ChannelNameCapacity);
+        LimitedText(text, ChannelNameCapacity);
 }
 
 void TMainForm::OutputNameChange(int output, std::string_view text) {
-    State().Config.OutputNames.at(Index(output)) = Limited(text, ChannelNameCapacity);
+    State().Config.OutputNames.at(Index(output)) = LimitedText(text, ChannelNameCapacity);
 }
 
 void TMainForm::ProgramLabelClick() {

@@ -86,7 +86,8 @@ public:
     void ShowDelay(int output, double delayMs);
     /// `RealTimeB`'s picture (and the sub reinforcement editor's) for the current flag.
     void ShowRealTimePicture();
-    /// The import window's OK action: every output's speaker data from its measurement file.
+    /// The import window's OK action: every output's speaker data from its measurement file
+    /// (none without one), a box for each file that could not be used, then the redraw.
     void ReimportSpeakerData();
     /// Names and route pictures from the configuration.
     void RefreshNamesAndRoutes();

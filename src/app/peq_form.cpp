@@ -1,33 +1,515 @@
 #include "app/peq_form.h"
 
+#include "app/editor_fields.h"
+#include "app/field_format.h"
+#include "app/final_response_form.h"
+#include "app/main_form.h"
 #include "app/program.h"
+#include "app/real_time_writes.h"
+#include "app/show_coeff_form.h"
+#include "config/rounding.h"
+#include "config/shown_value.h"
+#include "engine/response_grid.h"
+#include "engine/stage_responses.h"
+#include "engine/wrapped_degrees.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
 
 namespace quorvex {
 
-TPEQForm::TPEQForm(Program& program) : program_(program) {}
+namespace {
 
-void TPEQForm::Show() {}
-void TPEQForm::Activate() {}
-void TPEQForm::Reset() {}
-void TPEQForm::SelectOutput(int /*output*/) {}
-void TPEQForm::SelectBand(int /*band*/) {}
-void TPEQForm::TipoFiltroComboChange(int /*position*/) {}
-void TPEQForm::FrecEditExit(std::string_view /*text*/) {}
-void TPEQForm::FilterGainEditExit(std::string_view /*text*/) {}
-void TPEQForm::QEditExit(std::string_view /*text*/) {}
-void TPEQForm::FilterGainEditKey(bool /*up*/) {}
-void TPEQForm::QEditKey(bool /*up*/) {}
-void TPEQForm::FrecSpinBClick(bool /*up*/) {}
-void TPEQForm::GainSpinBClick(bool /*up*/) {}
-void TPEQForm::QSpinBClick(bool /*up*/) {}
-void TPEQForm::VerPEQClick(int /*output*/) {}
-void TPEQForm::MagClick() {}
-void TPEQForm::PhaseClick() {}
-void TPEQForm::XoverCheckClick(bool /*checked*/) {}
-void TPEQForm::RealTimeBClick() {}
-void TPEQForm::MouseMove(double /*frequencyHz*/, double /*value*/, bool /*inside*/) {}
-void TPEQForm::MouseDown(double /*frequencyHz*/, double /*value*/) {}
-void TPEQForm::MouseUp() {}
-void TPEQForm::Redraw() {}
+constexpr double SliderFrequencySpan = 20000.0;
+constexpr double GainSliderZero = 273.0;
+constexpr double GainStep = 0.1;
+constexpr double QSliderTop = 200.0;
+constexpr double QScale = 10.0;
+constexpr double FrequencyStep = 1.0;
+constexpr double HitDecades = 0.07;
+constexpr double HitDb = 2.0;
+constexpr double BandPassQCeilingForFloor = 1.69;
+constexpr double MagnitudeAxisLimit = 20.0;
+constexpr double PhaseAxisLimit = 180.0;
+
+// Frequency of a frequency-slider position: 20000 x^3 with x = (20000 - v) / 20000, which
+// gives the low frequencies most of the slider's travel.
+double FrequencyOfPosition(int position) {
+    const double x = (SliderFrequencySpan - position) / SliderFrequencySpan;
+    return SliderFrequencySpan * x * x * x;
+}
+
+int PositionOfFrequency(double hz) {
+    return RoundHalfEven(SliderFrequencySpan -
+                         SliderFrequencySpan * std::cbrt(hz / SliderFrequencySpan));
+}
+
+double GainOfPosition(int position) {
+    return (GainSliderZero - position) * GainStep - 15.0;
+}
+
+int PositionOfGain(double db) {
+    return RoundHalfEven((-db - 15.0) / GainStep + GainSliderZero);
+}
+
+double QOfPosition(int position) {
+    return (QSliderTop - position) / QScale;
+}
+
+int PositionOfQ(double q) {
+    return RoundHalfEven(-QScale * q + QSliderTop);
+}
+
+bool IsSixDbShelf(int code) {
+    return code == 2 || code == 3;
+}
+
+/// The types whose gain field is forced to 0 (their designs have no gain).
+bool HasNoGain(int code) {
+    return code == 4 || code == 5 || code == 10 || code == 11;
+}
+
+/// The types whose gain follows no drag: the gain is held at 0 while the marker moves.
+bool DragKeepsGainZero(int code) {
+    return code == 4 || code == 5 || (code >= 7 && code <= 11);
+}
+
+double LimitShelfGain(int code, double db, double limit) {
+    return IsSixDbShelf(code) ? std::min(db, limit) : db;
+}
+
+/// The Q floors of the band pass and the notch.
+double FloorQ(int code, double q) {
+    if (code == 6 && q <= BandPassQCeilingForFloor) {
+        return TPEQForm::BandPassQFloor;
+    }
+    if (code == 7 && q <= TPEQForm::StopBandQFloor) {
+        return TPEQForm::StopBandQFloor;
+    }
+    return q;
+}
+
+/// First coefficient address of a band: each band takes five words.
+int BandAddress(int output, int band) {
+    constexpr int OutputAFirst = 6;
+    constexpr int OutputBFirst = 41;
+    constexpr int SubFirst = 116;
+    constexpr int WordsPerSection = 5;
+    int first = SubFirst;
+    if (!IsSubOutput(output)) {
+        first = (output % 2 == 1) ? OutputAFirst : OutputBFirst;
+    }
+    return first + WordsPerSection * (band - 1);
+}
+
+} // namespace
+
+TPEQForm::TPEQForm(Program& program) : program_(program) {
+    ConnectSliders();
+    State().Config.SampleRate = ProcessorSampleRate;
+    TheResponseGrid();
+    Reset();
+}
+
+void TPEQForm::ConnectSliders() {
+    FrecSlider.OnChange([this] { FrecSliderChange(); });
+    FilterGainSlider.OnChange([this] { FilterGainSliderChange(); });
+    QSlider.OnChange([this] { QSliderChange(); });
+}
+
+void TPEQForm::Reset() {
+    Session& state = State();
+    state.Config.SampleRate = ProcessorSampleRate;
+    for (int output = 1; output <= OutputCount; ++output) {
+        OutputChannel& channel = state.Config.Output(output);
+        for (PeqBand& band : channel.Bands()) {
+            band = PeqBand{};
+        }
+        channel.BandsInUse = 2;
+        SelectedBand[static_cast<std::size_t>(output - 1)] = 1;
+        for (int band = 1; band <= MaxBandsPerOutput; ++band) {
+            TSOS& section = state.Engine.Band(output, band);
+            section = TSOS{};
+            section.DspAddress = BandAddress(output, band);
+        }
+    }
+    SpinFiltro = 1;
+    for (int output = 1; output <= OutputCount; ++output) {
+        SelectOutput(output);
+    }
+}
+
+void TPEQForm::Show() {
+    Visible = true;
+    Activate();
+}
+
+void TPEQForm::Activate() {
+    for (int output = 1; output <= OutputCount; ++output) {
+        ModPEQCaption[static_cast<std::size_t>(output - 1)] =
+            State().Config.OutputNames[static_cast<std::size_t>(output - 1)];
+    }
+    SelectOutput(Output);
+}
+
+void TPEQForm::SelectOutput(int output) {
+    Output = std::clamp(output, 1, OutputCount);
+    LightButtons();
+    SpinFiltroMaximum = BandCountOf(Output);
+    FrequencyMaximum = IsSubOutput(Output) ? SubFrequencyMaximum : MainFrequencyMaximum;
+    XMaximum = FrequencyMaximum;
+    PlotTitle = std::string(TitlePrefix) + std::to_string(Output) + std::string(TitleSuffix);
+    SelectBand(SelectedBand[static_cast<std::size_t>(Output - 1)]);
+}
+
+void TPEQForm::LightButtons() {
+    for (int output = 1; output <= OutputCount; ++output) {
+        const auto index = static_cast<std::size_t>(output - 1);
+        ModPEQLit[index] = output == Output || (XoverChecked && VerPEQChecked[index]);
+    }
+}
+
+void TPEQForm::SelectBand(int band) {
+    band = std::clamp(band, 1, BandCountOf(Output));
+    SpinFiltro = band;
+    SelectedBand[static_cast<std::size_t>(Output - 1)] = band;
+    OutputChannel& channel = State().Config.Output(Output);
+    channel.BandsInUse = std::max(channel.BandsInUse, band);
+    program_.Main().ShowBandAddress(Section().DspAddress);
+    LoadControlsFromBand();
+}
+
+void TPEQForm::LoadControlsFromBand() {
+    const int code = Band().FilterType;
+    TipoFiltroIndex = code < TypeCount ? code : NoTypeSelected;
+    // Each slider's handling brings its field and the band onto the slider's resolution;
+    // the output is drawn once, at the end.
+    redrawSuspended_ = true;
+    FrecSlider.SetPosition(PositionOfFrequency(Band().Frequency));
+    FilterGainSlider.SetPosition(PositionOfGain(Band().Gain));
+    QSlider.SetPosition(PositionOfQ(Band().Q));
+    redrawSuspended_ = false;
+    EnableControlsForType();
+    Redesign();
+}
+
+void TPEQForm::EnableControlsForType() {
+    const int code = Band().FilterType;
+    switch (code) {
+    case 1:
+    case 6:
+    case 15:
+    case 16:
+        GainControlsEnabled = true;
+        QControlsEnabled = true;
+        break;
+    case 2:
+    case 3:
+        GainControlsEnabled = true;
+        QControlsEnabled = false;
+        break;
+    case 7:
+    case 9:
+    case 10:
+    case 11:
+        GainControlsEnabled = false;
+        QControlsEnabled = true;
+        break;
+    default:
+        GainControlsEnabled = false;
+        QControlsEnabled = false;
+        break;
+    }
+    if (HasNoGain(code)) {
+        ShowGain(0.0);
+        Band().Gain = 0.0;
+    }
+}
+
+void TPEQForm::TipoFiltroComboChange(int position) {
+    if (position < 0 || position >= TypeCount) {
+        return;
+    }
+    TipoFiltroIndex = position;
+    PeqBand& band = Band();
+    band.FilterType = static_cast<std::uint8_t>(position);
+    if (position == 6) {
+        ShowQ(FloorQ(position, FieldQ()));
+    }
+    band.Q = FieldQ();
+    if (position == 7) {
+        // The notch's floor reaches the band too, so that what is shown is what is designed.
+        ShowQ(FloorQ(position, FieldQ()));
+        band.Q = FieldQ();
+    }
+    if (IsSixDbShelf(position)) {
+        ShowGain(LimitShelfGain(position, FieldGain(), ShelfGainLimit));
+    }
+    band.Gain = FieldGain();
+    EnableControlsForType();
+    Redesign();
+}
+
+void TPEQForm::FrecSliderChange() {
+    const double hz =
+        std::clamp(FrequencyOfPosition(FrecSlider.Position()), MinimumFrequency, FrequencyMaximum);
+    ShowFrequency(hz);
+    Band().Frequency = FieldFrequency();
+    Redesign();
+}
+
+void TPEQForm::FilterGainSliderChange() {
+    const int code = Band().FilterType;
+    const double db =
+        std::clamp(GainOfPosition(FilterGainSlider.Position()), MinimumGain, MaximumGain);
+    ShowGain(LimitShelfGain(code, db, ShelfGainLimit));
+    Band().Gain = FieldGain();
+    Redesign();
+}
+
+void TPEQForm::QSliderChange() {
+    const double q = std::clamp(QOfPosition(QSlider.Position()), MinimumQ, MaximumQ);
+    ShowQ(FloorQ(Band().FilterType, q));
+    Band().Q = FieldQ();
+    Redesign();
+}
+
+void TPEQForm::FrecEditExit(std::string_view text) {
+    SetFrequencyFromField(ReadLimitedField(text, MinimumFrequency, FrequencyMaximum));
+}
+
+void TPEQForm::FilterGainEditExit(std::string_view text) {
+    SetGainFromField(ReadLimitedField(text, MinimumGain, MaximumGain));
+}
+
+void TPEQForm::QEditExit(std::string_view text) {
+    SetQFromField(ReadLimitedField(text, MinimumQ, MaximumQ));
+}
+
+void TPEQForm::FilterGainEditKey(bool up) {
+    StepGain(up ? GainStep : -GainStep);
+}
+
+void TPEQForm::QEditKey(bool up) {
+    StepQ(up ? 1.0 / QScale : -1.0 / QScale);
+}
+
+void TPEQForm::FrecSpinBClick(bool up) {
+    const double hz = FieldFrequency() + (up ? FrequencyStep : -FrequencyStep);
+    SetFrequencyFromField(std::clamp(hz, MinimumFrequency, FrequencyMaximum));
+}
+
+void TPEQForm::GainSpinBClick(bool up) {
+    StepGain(up ? GainStep : -GainStep);
+}
+
+void TPEQForm::QSpinBClick(bool up) {
+    StepQ(up ? 1.0 / QScale : -1.0 / QScale);
+}
+
+void TPEQForm::StepGain(double step) {
+    SetGainFromField(std::clamp(FieldGain() + step, MinimumGain, MaximumGain));
+}
+
+void TPEQForm::StepQ(double step) {
+    SetQFromField(std::clamp(FieldQ() + step, MinimumQ, MaximumQ));
+}
+
+void TPEQForm::SetFrequencyFromField(double hz) {
+    ShowFrequency(hz);
+    Band().Frequency = FieldFrequency();
+    FrecSlider.SetPosition(PositionOfFrequency(Band().Frequency));
+}
+
+void TPEQForm::SetGainFromField(double db) {
+    ShowGain(db);
+    Band().Gain = FieldGain();
+    FilterGainSlider.SetPosition(PositionOfGain(Band().Gain));
+}
+
+void TPEQForm::SetQFromField(double q) {
+    ShowQ(q);
+    Band().Q = FieldQ();
+    QSlider.SetPosition(PositionOfQ(Band().Q));
+}
+
+void TPEQForm::Redesign() {
+    Session& state = State();
+    TSOS& section = Section();
+    PeqBand& band = Band();
+    static_cast<PeqBand&>(section) = band;
+    section.Design();
+    band = section; // the designs of some types store their own code or a gain of 0
+    WriteSection(state, DspOf(Output), section.DspAddress, section);
+    program_.ShowCoeff().Update(section);
+    MarkerFrequency = band.Frequency;
+    MarkerGain = band.Gain;
+    MarkerLabel = std::to_string(SpinFiltro);
+    if (redrawSuspended_) {
+        return;
+    }
+    const auto index = static_cast<std::size_t>(Output - 1);
+    const std::span<const TSOS> sections(state.Engine.Bands[index].data(),
+                                         static_cast<std::size_t>(BandCountOf(Output)));
+    EqualiserResponse(sections, state.Config.Output(Output).BandsInUse,
+                      state.EqualiserResponse[index]);
+    RedrawCurve(Output);
+    program_.FinalResponse().DibujaFinalResponse();
+}
+
+void TPEQForm::RedrawCurve(int output) {
+    const auto index = static_cast<std::size_t>(output - 1);
+    const FrequencyResponse& response = State().EqualiserResponse[index];
+    auto& curve = Curves[index];
+    for (std::size_t i = 0; i < curve.size(); ++i) {
+        curve[i] = GraphMode == Mode::Magnitude
+                       ? response.Magnitude[i]
+                       : static_cast<float>(WrappedDegrees(response.Phase[i]));
+    }
+}
+
+void TPEQForm::Redraw() {
+    for (int output = 1; output <= OutputCount; ++output) {
+        RedrawCurve(output);
+    }
+}
+
+void TPEQForm::VerPEQClick(int output) {
+    if (output < 1 || output > OutputCount) {
+        return;
+    }
+    bool& checked = VerPEQChecked[static_cast<std::size_t>(output - 1)];
+    checked = !checked;
+    Redesign();
+}
+
+void TPEQForm::MagClick() {
+    GraphMode = Mode::Magnitude;
+    YAxisTitle = MagnitudeAxisTitle;
+    YMinimum = -MagnitudeAxisLimit;
+    YMaximum = MagnitudeAxisLimit;
+    DraggingEnabled = true;
+    Redraw();
+}
+
+void TPEQForm::PhaseClick() {
+    GraphMode = Mode::Phase;
+    YAxisTitle = PhaseAxisTitle;
+    YMinimum = -PhaseAxisLimit;
+    YMaximum = PhaseAxisLimit;
+    DraggingEnabled = false;
+    Dragging = false;
+    Redraw();
+}
+
+void TPEQForm::XoverCheckClick(bool checked) {
+    XoverChecked = checked;
+    SelectedCurveRed = checked;
+    LightButtons();
+    Redraw();
+}
+
+void TPEQForm::RealTimeBClick() {
+    program_.Main().RealTimeBClick();
+}
+
+void TPEQForm::MouseMove(double frequencyHz, double value, bool inside) {
+    if (!inside) {
+        InfoLabel.clear();
+        StatusText.clear();
+        HandCursor = false;
+        return;
+    }
+    const std::string_view unit = GraphMode == Mode::Magnitude ? MagnitudeUnit : PhaseUnit;
+    InfoLabel = std::to_string(RoundHalfEven(frequencyHz)) + " Hz , " + FormatFixed(value, 2) +
+                std::string(unit);
+    StatusText = InfoLabel;
+    if (Dragging) {
+        DragTo(frequencyHz, value, true);
+        return;
+    }
+    HandCursor = DraggingEnabled && OnBand(frequencyHz, value);
+}
+
+void TPEQForm::MouseDown(double frequencyHz, double value) {
+    if (!DraggingEnabled || !OnBand(frequencyHz, value)) {
+        return;
+    }
+    Dragging = true;
+    DragTo(frequencyHz, value, false);
+}
+
+void TPEQForm::MouseUp() {
+    Dragging = false;
+    StatusText.clear();
+}
+
+bool TPEQForm::OnBand(double frequencyHz, double value) const {
+    const PeqBand& band = State().Config.Output(Output).Band(SpinFiltro);
+    if (frequencyHz <= 0.0 || band.Frequency <= 0.0) {
+        return false;
+    }
+    return std::abs(std::log10(frequencyHz) - std::log10(band.Frequency)) <= HitDecades &&
+           std::abs(value - band.Gain) <= HitDb;
+}
+
+void TPEQForm::DragTo(double frequencyHz, double value, bool moving) {
+    PeqBand& band = Band();
+    const int code = band.FilterType;
+    ShowFrequency(std::clamp(frequencyHz, MinimumFrequency, FrequencyMaximum));
+    band.Frequency = FieldFrequency();
+    double db = RoundHalfEven(value / GainStep) * GainStep;
+    db = LimitShelfGain(code, std::clamp(db, MinimumGain, MaximumGain), ShelfGainLimit);
+    if (moving && DragKeepsGainZero(code)) {
+        db = 0.0;
+    }
+    ShowGain(db);
+    band.Gain = FieldGain();
+    Redesign();
+    if (moving) {
+        LoadControlsFromBand();
+    }
+}
+
+void TPEQForm::ShowFrequency(double hz) {
+    FrecEdit = FormatFixed(hz, 0);
+}
+
+void TPEQForm::ShowGain(double db) {
+    FilterGainEdit = FormatFixed(db, 1);
+}
+
+void TPEQForm::ShowQ(double q) {
+    QEdit = FormatFixed(q, 1);
+}
+
+double TPEQForm::FieldFrequency() const {
+    return ParseFieldValue(FrecEdit).value_or(MinimumFrequency);
+}
+
+double TPEQForm::FieldGain() const {
+    return ParseFieldValue(FilterGainEdit).value_or(0.0);
+}
+
+double TPEQForm::FieldQ() const {
+    return ParseFieldValue(QEdit).value_or(MinimumQ);
+}
+
+PeqBand& TPEQForm::Band() {
+    return State().Config.Output(Output).Band(SpinFiltro);
+}
+
+TSOS& TPEQForm::Section() {
+    return State().Engine.Band(Output, SpinFiltro);
+}
+
+Session& TPEQForm::State() {
+    return program_.State();
+}
+
+const Session& TPEQForm::State() const {
+    return program_.State();
+}
 
 } // namespace quorvex

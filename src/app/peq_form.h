@@ -156,6 +156,7 @@ private:
     void StepGain(double step);
     void StepQ(double step);
     void LoadControlsFromBand();
+    void LightButtons();
     void EnableControlsForType();
     void Redesign();
     void RedrawCurve(int output);
@@ -171,6 +172,7 @@ private:
     PeqBand& Band();
     TSOS& Section();
     Session& State();
+    const Session& State() const;
 
     Program& program_;
     bool redrawSuspended_ = false;

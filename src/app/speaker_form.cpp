@@ -1,22 +1,167 @@
 #include "app/speaker_form.h"
 
+#include "app/dynamic_form.h"
 #include "app/program.h"
+#include "config/dynamics_setting.h"
+#include "config/rounding.h"
+#include "config/shown_value.h"
+#include "engine/speaker_choices.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace quorvex {
 
-TSpeakerForm::TSpeakerForm(Program& program) : program_(program) {}
+namespace {
 
-void TSpeakerForm::Show() {}
-void TSpeakerForm::Activate() {}
-void TSpeakerForm::OutputButtonClick(int /*button*/) {}
-void TSpeakerForm::ZloadChange(int /*item*/) {}
-void TSpeakerForm::PowerMaxLoadChange(int /*watts*/) {}
-void TSpeakerForm::PowerMaxLoadStep(bool /*up*/) {}
-void TSpeakerForm::PowerAmpMaxChange(int /*watts*/) {}
-void TSpeakerForm::PowerAmpMaxStep(bool /*up*/) {}
-void TSpeakerForm::AmpGainChange(int /*gain*/) {}
-void TSpeakerForm::AmpGainStep(bool /*up*/) {}
-void TSpeakerForm::BalanceadoClick() {}
-void TSpeakerForm::NumberSpeakersChange(int /*item*/) {}
+constexpr int FineBoxPowerBelow = 25;
+constexpr int CoarsePowerFrom = 1000;
+constexpr int FineStep = 1;
+constexpr int MediumStep = 25;
+constexpr int CoarseStep = 100;
+constexpr int SignificantDigits = 4;
+constexpr int LastSpeakerCountItem = 3;
+
+/// One step of a spin whose step depends on the value: up with the step of the value, down
+/// with the step of the value just below, so that stepping down retraces stepping up.
+int Stepped(int value, bool up, int (*stepAt)(int), int minimum, int maximum) {
+    const int next = up ? value + stepAt(value) : value - stepAt(value - 1);
+    return std::clamp(next, minimum, maximum);
+}
+
+} // namespace
+
+int BoxPowerStep(int watts) {
+    if (watts < FineBoxPowerBelow) {
+        return FineStep;
+    }
+    return watts < CoarsePowerFrom ? MediumStep : CoarseStep;
+}
+
+int AmpPowerStep(int watts) {
+    return watts < CoarsePowerFrom ? MediumStep : CoarseStep;
+}
+
+std::string AmpGainDbText(double gain) {
+    const double db = 20.0 * std::log10(gain);
+    const double magnitude = std::abs(db);
+    const int wholeDigits =
+        magnitude >= 1.0 ? static_cast<int>(std::floor(std::log10(magnitude))) + 1 : 1;
+    const int decimals = std::max(0, SignificantDigits - wholeDigits);
+    return FormatFixed(db, decimals) + std::string(TSpeakerForm::GainUnit);
+}
+
+TSpeakerForm::TSpeakerForm(Program& program) : program_(program) {
+    LoadControls();
+}
+
+void TSpeakerForm::Show() {
+    Visible = true;
+    Activate();
+}
+
+void TSpeakerForm::Activate() {
+    Button = 2 * program_.Dynamics().Block - 1;
+    LoadControls();
+}
+
+void TSpeakerForm::OutputButtonClick(int button) {
+    Button = std::clamp(button, 1, static_cast<int>(ButtonNames.size()));
+    program_.Dynamics().SelectBlock(BlockOfSpeakerButton(Button));
+    LoadControls();
+    Changed();
+}
+
+void TSpeakerForm::LoadControls() {
+    const DynamicsSetting& setting = Setting();
+    ImpedanceItem = ImpedanceItemOf(setting.LoadImpedance).value_or(-1);
+    PowerMaxLoadSpin = RoundHalfEven(setting.SpeakerMaxPower);
+    PowerAmpMaxSpin = RoundHalfEven(setting.AmpMaxPower);
+    AmpGainSpin = RoundHalfEven(setting.AmpGain);
+    ShowGainDb();
+    BalanceadoLit = setting.Balanced == 1;
+    NumberSpeakersItem = setting.SpeakerCountIndex;
+    OutputName = program_.State().Config.OutputNames.at(static_cast<std::size_t>(Button - 1));
+}
+
+void TSpeakerForm::ShowGainDb() {
+    AmpGainDbLabel = AmpGainDbText(Setting().AmpGain);
+}
+
+void TSpeakerForm::ZloadChange(int item) {
+    const std::optional<float> ohms = ImpedanceOfItem(item);
+    if (!ohms) {
+        return;
+    }
+    ImpedanceItem = item;
+    Setting().LoadImpedance = *ohms;
+    Changed();
+}
+
+void TSpeakerForm::PowerMaxLoadChange(int watts) {
+    if (watts < MinimumBoxPower || watts > MaximumBoxPower) {
+        return;
+    }
+    PowerMaxLoadSpin = watts;
+    Setting().SpeakerMaxPower = static_cast<float>(watts);
+    Changed();
+}
+
+void TSpeakerForm::PowerMaxLoadStep(bool up) {
+    PowerMaxLoadChange(
+        Stepped(PowerMaxLoadSpin, up, &BoxPowerStep, MinimumBoxPower, MaximumBoxPower));
+}
+
+void TSpeakerForm::PowerAmpMaxChange(int watts) {
+    if (watts < MinimumAmpPower || watts > MaximumAmpPower) {
+        return;
+    }
+    PowerAmpMaxSpin = watts;
+    Setting().AmpMaxPower = static_cast<float>(watts);
+    Changed();
+}
+
+void TSpeakerForm::PowerAmpMaxStep(bool up) {
+    PowerAmpMaxChange(
+        Stepped(PowerAmpMaxSpin, up, &AmpPowerStep, MinimumAmpPower, MaximumAmpPower));
+}
+
+void TSpeakerForm::AmpGainChange(int gain) {
+    if (gain < MinimumAmpGain || gain > MaximumAmpGain) {
+        return;
+    }
+    AmpGainSpin = gain;
+    Setting().AmpGain = static_cast<float>(gain);
+    ShowGainDb();
+    Changed();
+}
+
+void TSpeakerForm::AmpGainStep(bool up) {
+    AmpGainChange(std::clamp(AmpGainSpin + (up ? 1 : -1), MinimumAmpGain, MaximumAmpGain));
+}
+
+void TSpeakerForm::BalanceadoClick() {
+    BalanceadoLit = !BalanceadoLit;
+    Setting().Balanced = BalanceadoLit ? 1 : 0;
+    program_.Dynamics().CurveChanged();
+    Changed();
+}
+
+void TSpeakerForm::NumberSpeakersChange(int item) {
+    if (item < 0 || item > LastSpeakerCountItem) {
+        return;
+    }
+    NumberSpeakersItem = item;
+    Setting().SpeakerCountIndex = item;
+    Changed();
+}
+
+void TSpeakerForm::Changed() {
+    program_.Dynamics().SpeakerDataChanged();
+}
+
+DynamicsSetting& TSpeakerForm::Setting() {
+    return program_.State().Config.Block(program_.Dynamics().Block);
+}
 
 } // namespace quorvex

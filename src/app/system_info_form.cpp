@@ -1,17 +1,10 @@
 #include "app/system_info_form.h"
 
+#include "app/field_format.h"
 #include "app/main_form.h"
 #include "app/program.h"
 
 namespace quorvex {
-
-namespace {
-
-std::string Limited(std::string_view text, int capacity) {
-    return std::string(text.substr(0, static_cast<std::size_t>(capacity)));
-}
-
-} // namespace
 
 TSystemInfoForm::TSystemInfoForm(Program& program) : program_(program) {
     Reset();
@@ -25,7 +18,7 @@ void TSystemInfoForm::Reset() {
 }
 
 void TSystemInfoForm::SystemNameChange(std::string_view text) {
-    SystemName = Limited(text, SystemNameCapacity);
+    SystemName = LimitedText(text, SystemNameCapacity);
     program_.State().Config.SystemInfo.SystemName = SystemName;
     if (program_.Main().SystemName != SystemName) {
         program_.Main().SystemNameChange(SystemName);
@@ -33,17 +26,17 @@ void TSystemInfoForm::SystemNameChange(std::string_view text) {
 }
 
 void TSystemInfoForm::ProjectNameChange(std::string_view text) {
-    ProjectName = Limited(text, ProjectNameCapacity);
+    ProjectName = LimitedText(text, ProjectNameCapacity);
     program_.State().Config.SystemInfo.ProjectName = ProjectName;
 }
 
 void TSystemInfoForm::EngineerChange(std::string_view text) {
-    Engineer = Limited(text, EngineerCapacity);
+    Engineer = LimitedText(text, EngineerCapacity);
     program_.State().Config.SystemInfo.Engineer = Engineer;
 }
 
 void TSystemInfoForm::CommentsChange(std::string_view text) {
-    Comments = Limited(text, CommentsCapacity);
+    Comments = LimitedText(text, CommentsCapacity);
     program_.State().Config.SystemInfo.Comments = Comments;
 }
 

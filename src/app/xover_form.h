@@ -131,10 +131,11 @@ public:
 
 private:
     void LoadControls();
-    void DesignEdge(CrossoverEdge edge, double hz);
+    void DesignEdge(CrossoverEdge edge);
+    static void ShowFrequency(CrossoverEdgeControls& controls, double hz);
     void SendSections();
     void UpdateSummary();
-    void SetSolo(bool lower);
+    void SetSolo(CrossoverEdge kept);
     void RestoreSetAside();
     void DrawCurve(int output);
     CrossoverEdgeControls& Controls(CrossoverEdge edge);

@@ -10,6 +10,11 @@ namespace quorvex {
 
 namespace {
 
+namespace fs = std::filesystem;
+
+constexpr fs::perms AnyWrite =
+    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -26,16 +31,16 @@ QvxFileContents ReadFailure(int error) {
     return contents;
 }
 
-/// Opens a new file beside the target under a name no other file has, so the target is not
-/// touched until the record is complete.
-FileHandle CreateTemporaryBeside(const std::filesystem::path& target,
-                                 std::filesystem::path& temporary, int& error) {
+/// Opens a new file in the target's folder under a name no other file has, so the target is
+/// not touched until the record is complete. The name is short so that a target whose name
+/// is near the system's limit can still be saved.
+FileHandle CreateTemporaryBeside(const fs::path& target, fs::path& temporary, int& error) {
     constexpr int Attempts = 100;
     std::random_device seed;
     std::mt19937 generator(seed());
     for (int attempt = 0; attempt < Attempts; ++attempt) {
-        temporary = target;
-        temporary += "." + std::to_string(generator() % 1000000U) + ".tmp";
+        temporary =
+            target.parent_path() / ("~qvx" + std::to_string(generator() % 1000000U) + ".tmp");
         errno = 0;
         FileHandle file(std::fopen(temporary.c_str(), "wbx"));
         if (file) {
@@ -86,26 +91,43 @@ QvxFileContents ReadConfigurationFile(const std::filesystem::path& path) {
     return contents;
 }
 
-std::optional<std::string> WriteConfigurationFile(const std::filesystem::path& path,
-                                                  const QvxRecord& record) {
-    std::filesystem::path temporary;
+std::optional<std::string> WriteConfigurationFile(const fs::path& path, const QvxRecord& record) {
+    std::error_code failure;
+    // Through a symbolic link the file it names is replaced, not the link.
+    fs::path target = path;
+    if (fs::is_symlink(fs::symlink_status(path, failure))) {
+        target = fs::weakly_canonical(path, failure);
+        if (failure) {
+            return failure.message();
+        }
+    }
+    // A replaced file keeps its permissions, and one that nobody may write stays as it is,
+    // as overwriting it in place would.
+    const fs::file_status existing = fs::status(target, failure);
+    const bool replacing = fs::is_regular_file(existing);
+    if (replacing && (existing.permissions() & AnyWrite) == fs::perms::none) {
+        return SystemMessage(EACCES);
+    }
+
+    fs::path temporary;
     int error = 0;
-    FileHandle file = CreateTemporaryBeside(path, temporary, error);
+    FileHandle file = CreateTemporaryBeside(target, temporary, error);
     if (!file) {
         return SystemMessage(error);
     }
     error = WriteAndClose(std::move(file), record);
+    if (error == 0 && replacing) {
+        fs::permissions(temporary, existing.permissions(), failure);
+        error = failure.value();
+    }
+    if (error == 0) {
+        fs::rename(temporary, target, failure);
+        error = failure.value();
+    }
     if (error != 0) {
         std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
+        fs::remove(temporary, ignored);
         return SystemMessage(error);
-    }
-    std::error_code renamed;
-    std::filesystem::rename(temporary, path, renamed);
-    if (renamed) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return renamed.message();
     }
     return std::nullopt;
 }

@@ -31,7 +31,9 @@ QvxFileContents ReadConfigurationFile(const std::filesystem::path& path);
 /// Writes the record to `path`, creating or replacing the file. The record goes to a new file
 /// in the same folder first and replaces the target only once it is completely written and
 /// closed, so a failure (no permission, full disk, missing folder) leaves any previous file
-/// as it was and no partial file behind. Returns the system's message on failure.
+/// as it was and no partial file behind. A replaced file keeps its permissions; one that no
+/// one may write is refused; through a symbolic link the linked file is replaced. Returns the
+/// system's message on failure.
 std::optional<std::string> WriteConfigurationFile(const std::filesystem::path& path,
                                                   const QvxRecord& record);
 

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
 namespace quorvex {
 namespace {
 
@@ -17,13 +21,6 @@ protected:
     ProgramHarness h;
     TCopyOutputsForm& copy = h.App.CopyOutputs();
 };
-
-TEST_F(CopyOutputs, StartsOnTheMainOutputs) {
-    EXPECT_TRUE(copy.OutRB);
-    EXPECT_FALSE(copy.SubRB);
-    EXPECT_EQ(copy.OrigenSpin, 1);
-    EXPECT_EQ(copy.CopiaSpin, 1);
-}
 
 TEST_F(CopyOutputs, GroupButtonsSetTheNumbersAndTheirRange) {
     copy.SubRBClick();
@@ -79,7 +76,9 @@ TEST_F(CopyOutputs, CopyAllCarriesRouteDynamicsNameDelayAndSpeakerFile) {
     config.Block(1).LookAheadSamples = 20;
     config.Block(1).MakeupGainDb = 3.0F;
     config.Block(1).NoiseGatePosition = 5.0F;
-    config.Output(1).SpeakerFile = "C:\\meas\\top.txt";
+    const auto file = std::filesystem::temp_directory_path() / "quorvex_copy_top.txt";
+    std::ofstream(file) << "not a measurement\n";
+    config.Output(1).SpeakerFile = file.string();
     h.App.Main().OutputNameChange(1, "Top");
     h.App.Delay().MsEditEnter(1, "1.00");
     h.App.Delay().DistanceEnter(1, "34.6");
@@ -98,7 +97,13 @@ TEST_F(CopyOutputs, CopyAllCarriesRouteDynamicsNameDelayAndSpeakerFile) {
     EXPECT_EQ(config.Block(2).LookAheadSamples, 20);
     EXPECT_EQ(config.Block(2).MakeupGainDb, 0.0F);
     EXPECT_EQ(config.Block(2).NoiseGatePosition, 13.0F);
-    EXPECT_EQ(config.Output(3).SpeakerFile, "C:\\meas\\top.txt");
+    EXPECT_EQ(config.Output(3).SpeakerFile, file.string());
+    // Every output is imported again: both fields name the file, which is refused twice.
+    const std::string refused = file.string() + " is not a valid CLIO exported data file.";
+    EXPECT_EQ(h.Dialogs.Texts(),
+              (std::vector<std::string>{"Do you want to copy data from Output 1 to Output 3 ?",
+                                        refused, refused}));
+    std::filesystem::remove(file);
     EXPECT_EQ(config.OutputNames[2], "Top");
     EXPECT_EQ(config.Output(3).Delay.DelaySamples, 48);
     EXPECT_EQ(config.Output(3).Delay.RelativeDistanceSamples, 48);
@@ -173,6 +178,7 @@ TEST_F(CopyOutputs, EqualiserCopyUsesEveryBandOfTheTarget) {
 }
 
 TEST_F(CopyOutputs, EqualiserCopyOfMainOutputsUsesSevenBands) {
+    h.Config().Output(4).Band(1) = PeqBand{1, 6.0, 1000.0, 1.0};
     h.Config().Output(4).Band(7) = PeqBand{3, 5.0, 8000.0, 0.707};
     h.Config().Output(1).Band(2) = PeqBand{1, 3.0, 500.0, 1.0};
     copy.PEQXCheck = true;
@@ -183,6 +189,9 @@ TEST_F(CopyOutputs, EqualiserCopyOfMainOutputsUsesSevenBands) {
     EXPECT_NE(h.State().Engine.Band(1, 7).b0, 1.0L);
     EXPECT_EQ(h.Config().Output(1).Band(2).FilterType, 0);
     EXPECT_EQ(h.State().Engine.Band(1, 2).b0, 1.0L);
+    // The target's equaliser response now peaks with the copied band.
+    const auto& magnitude = h.State().EqualiserResponse[0].Magnitude;
+    EXPECT_NEAR(*std::max_element(magnitude.begin(), magnitude.begin() + 401), 6.0, 0.05);
 }
 
 } // namespace

@@ -183,13 +183,5 @@ TEST_F(LevelsEditor, RefreshShowsASilentOrDamagedFactorAsTheBottomOfTheScale) {
     }
 }
 
-TEST(SubFeed, FollowsTheMutesOfThePair) {
-    const auto p = [](SubFeedCoefficients f) { return std::array{f.P, f.Q, f.R, f.S}; };
-    EXPECT_EQ(p(SubFeedFor(false, false)), (std::array{1.0, 0.0, 0.0, 1.0}));
-    EXPECT_EQ(p(SubFeedFor(false, true)), (std::array{1.0, 0.0, 1.0, 0.0}));
-    EXPECT_EQ(p(SubFeedFor(true, false)), (std::array{0.0, 1.0, 0.0, 1.0}));
-    EXPECT_EQ(p(SubFeedFor(true, true)), (std::array{1.0, 0.0, 0.0, 1.0}));
-}
-
 } // namespace
 } // namespace quorvex

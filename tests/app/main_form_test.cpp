@@ -39,6 +39,8 @@ protected:
         h.State().MemoryNumber = 33;
         h.State().MicrophoneSensitivity = 0.05;
         h.Config().ImportFormat = 3;
+        h.Config().Output(2).SpeakerFile = "C:\\gone\\mid.txt";
+        h.State().SpeakerResponse[1].Magnitude[7] = -3.0F;
     }
 };
 
@@ -133,6 +135,8 @@ TEST_F(MainWindow, NoResetsEverySectionInTenSteps) {
     EXPECT_EQ(config.RouteGainA[0], 1.0);
     EXPECT_TRUE(config.ResponseView.PeqView);
     EXPECT_TRUE(h.State().ConnectionButtonsEnabled);
+    EXPECT_EQ(config.Output(2).SpeakerFile, "");
+    EXPECT_EQ(h.State().SpeakerResponse[1].Magnitude[7], 0.0F);
     // What New configuration leaves alone.
     EXPECT_FALSE(config.ResponseView.DelayView);
     EXPECT_EQ(h.State().MemoryNumber, 33);

@@ -4,6 +4,7 @@
 #include "app/gains_form.h"
 #include "app/import_form.h"
 #include "app/main_form.h"
+#include "app/peq_form.h"
 #include "app/system_info_form.h"
 #include "config/qvx_encoder.h"
 #include "fakes.h"
@@ -67,6 +68,13 @@ protected:
         writer.App.Gains().MuteClick(6);
         writer.App.Delay().SetPosition(5, 234 - 17);
         writer.App.Delay().TemperatureCChange(30);
+        // Every band selected once, as opening does, so all are on the equaliser's steps.
+        for (int output = 1; output <= 6; ++output) {
+            writer.App.Peq().SelectOutput(output);
+            for (int band = 1; band <= (output <= 4 ? 7 : 3); ++band) {
+                writer.App.Peq().SelectBand(band);
+            }
+        }
         writer.Dialogs.SaveAnswers.push_back(path);
         ASSERT_TRUE(writer.App.Main().SaveButtonClick());
         saved = writer.Config();
@@ -75,15 +83,11 @@ protected:
     Configuration saved;
 };
 
-TEST_F(OpenAndSave, SavingThenOpeningGivesBackTheConfigurationExceptTheBandsInUse) {
+TEST_F(OpenAndSave, SavingThenOpeningGivesBackWhatTheEditorsSet) {
     const std::string path = folder / "rig.QVX";
     SaveEdited(path);
     ASSERT_EQ(OpenWithoutSaving(h, path), OpenOutcome::Loaded);
 
-    // The file's BandsInUse is not read back: the band selections decide it.
-    for (int output = 1; output <= 6; ++output) {
-        saved.Output(output).BandsInUse = h.Config().Output(output).BandsInUse;
-    }
     EXPECT_EQ(DifferingOffsets(RecordOf(h.Config(), path), RecordOf(saved, path)),
               std::vector<std::size_t>{});
     EXPECT_EQ(h.Config().SystemInfo.SystemName, "Touring rig");
@@ -204,6 +208,22 @@ TEST_F(OpenAndSave, GainFactorsComeBackOnTheLevelEditorsTenthOfADecibel) {
     EXPECT_NEAR(h.Config().Output(2).Level.GainFactor, -0.50118723362727, 1e-12); // -6.0 dB
     EXPECT_EQ(h.App.Gains().GainText[0], "-3.1");
     EXPECT_EQ(h.App.Gains().GainText[1], "-6.0");
+}
+
+TEST_F(OpenAndSave, BandsComeBackOnTheEqualisersSteps) {
+    Configuration written;
+    written.Output(2).Band(4) = {1, -2.46, 1234.4, 0.707};
+    written.Output(5).Band(1) = {1, 3.0, 1000.0, 2.0};
+    const std::string path = folder / "bands.QVX";
+    WriteBytes(path, RecordOf(written, path));
+    ASSERT_EQ(OpenWithoutSaving(h, path), OpenOutcome::Loaded);
+
+    const PeqBand& band = h.Config().Output(2).Band(4);
+    EXPECT_DOUBLE_EQ(band.Q, 0.7);
+    EXPECT_DOUBLE_EQ(band.Frequency, 1234.0);
+    EXPECT_DOUBLE_EQ(band.Gain, -2.5);
+    // A sub's bands end at 500 Hz.
+    EXPECT_DOUBLE_EQ(h.Config().Output(5).Band(1).Frequency, 500.0);
 }
 
 TEST_F(OpenAndSave, StoredRouteCodesComeBackThroughTheRouteCycle) {

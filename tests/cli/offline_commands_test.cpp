@@ -178,6 +178,14 @@ TEST_F(OfflineCommands, DumpShowsTheOpenedConfigurationAsJson) {
 
 TEST_F(OfflineCommands, SaveRewritesTheSameSettings) {
     Configuration config;
+    // Values on the editors' resolutions and inside their ranges (sub bands end at 500 Hz),
+    // where opening brings every value.
+    for (int output = 1; output <= 6; ++output) {
+        for (auto& band : config.Output(output).BandStorage) {
+            band.Q = 0.7;
+            band.Frequency = output <= 4 ? 1000.0 : 100.0;
+        }
+    }
     config.SystemInfo.Engineer = "Ana";
     config.TemperatureC = 31;
     config.Output(1).Band(2) = {1, -4.5, 250.0, 2.0};
@@ -208,19 +216,33 @@ TEST_F(OfflineCommands, ImageWritesTheBytesAWriteSends) {
     EXPECT_EQ(std::string(bytes.begin() + 12, bytes.begin() + 52), "NoName" + std::string(34, ' '));
 }
 
-TEST_F(OfflineCommands, DecodingAnImageGivesAConfigurationWithTheSameImage) {
+TEST_F(OfflineCommands, DecodeRebuildsTheConfigurationAMemoryHolds) {
     Configuration config;
     config.SystemInfo.SystemName = "Decoded";
     config.Output(3).Delay.DelaySamples = 100;
     config.Output(1).Level.GainFactor = std::pow(10.0, -6.0 / 20.0);
-    const std::string first = folder / "first.bin";
-    ASSERT_EQ(Qvx({"image", Write(config, "a.QVX"), "-o", first}).Code, 0);
+    const std::string image = folder / "first.bin";
+    ASSERT_EQ(Qvx({"image", Write(config, "a.QVX"), "-o", image}).Code, 0);
     const std::string decoded = folder / "decoded.QVX";
-    const Outcome run = Qvx({"decode", first, "-o", decoded});
+    const Outcome run = Qvx({"decode", image, "-o", decoded});
     ASSERT_EQ(run.Code, 0) << run.Err;
-    const std::string second = folder / "second.bin";
-    ASSERT_EQ(Qvx({"image", decoded, "-o", second}).Code, 0);
-    EXPECT_EQ(ReadBytes(second), ReadBytes(first));
+
+    const std::string json = Qvx({"dump", decoded}).Out;
+    // Names come back with the blanks that pad them in the image.
+    EXPECT_NE(json.find("\"SystemName\": \"Decoded" + std::string(33, ' ') + "\""),
+              std::string::npos);
+    EXPECT_NE(json.find("\"DelaySamples\": 100,"), std::string::npos);
+    EXPECT_NE(json.find("\"GainDb\": -6,"), std::string::npos);
+    // -6 dBFS is stored as round(2 x (6 - 2.6)) = 7 and read back as -7 / 2 - 2.6.
+    EXPECT_NE(json.find("\"ThresholdDb\": -6.09999990"), std::string::npos);
+
+    // What a memory gives back, written again, is that same memory.
+    const std::string again = folder / "again.bin";
+    ASSERT_EQ(Qvx({"image", decoded, "-o", again}).Code, 0);
+    ASSERT_EQ(Qvx({"decode", again, "-o", decoded}).Code, 0);
+    const std::string third = folder / "third.bin";
+    ASSERT_EQ(Qvx({"image", decoded, "-o", third}).Code, 0);
+    EXPECT_EQ(ReadBytes(third), ReadBytes(again));
 }
 
 TEST_F(OfflineCommands, DecodeRefusesAShortImage) {

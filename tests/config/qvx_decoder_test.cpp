@@ -35,82 +35,22 @@ protected:
     QvxRecord Record() const { return EncodeConfigurationRecord(saved, "C:\\tour.QVX"); }
 };
 
-TEST_F(SavedSample, ComesBackFieldForField) {
-    EXPECT_EQ(LoadConfigurationRecord(Record(), loaded), QvxRecordKind::Current);
+TEST_F(SavedSample, ComesBackWhole) {
+    // Every value of the sample survives the file exactly, so saving what was loaded gives
+    // the same bytes; the encoder's offsets are checked byte by byte on their own.
+    const QvxRecord record = Record();
+    ASSERT_EQ(LoadConfigurationRecord(record, loaded), QvxRecordKind::Current);
+    EXPECT_EQ(EncodeConfigurationRecord(loaded, "C:\\tour.QVX"), record);
 
-    EXPECT_EQ(loaded.SystemInfo.SystemName, "Main Stage");
-    EXPECT_EQ(loaded.SystemInfo.ProjectName, "Summer Tour");
-    EXPECT_EQ(loaded.SystemInfo.Engineer, "Ana");
     EXPECT_EQ(loaded.SystemInfo.Comments, "left hang\r\nright hang");
-    EXPECT_EQ(loaded.TemperatureC, 37);
-    EXPECT_EQ(loaded.InputNames, saved.InputNames);
     EXPECT_EQ(loaded.OutputNames, saved.OutputNames);
+    EXPECT_EQ(loaded.Output(6).SpeakerFile, saved.Output(6).SpeakerFile);
     EXPECT_EQ(loaded.Route, (std::array<std::int32_t, 6>{2, 0, 1, 1, 0, 2}));
     EXPECT_EQ(loaded.RouteGainA, (std::array<double, 6>{0, 1, 0.5, 0.5, 1, 0}));
     EXPECT_EQ(loaded.RouteGainB, (std::array<double, 6>{1, 0, 0.5, 0.5, 0, 1}));
-    for (int output = 1; output <= OutputCount; ++output) {
-        SCOPED_TRACE(output);
-        const OutputChannel& want = saved.Output(output);
-        const OutputChannel& got = loaded.Output(output);
-        for (int band = 1; band <= BandCountOf(output); ++band) {
-            EXPECT_EQ(got.Band(band).FilterType, want.Band(band).FilterType);
-            EXPECT_EQ(got.Band(band).Gain, want.Band(band).Gain);
-            EXPECT_EQ(got.Band(band).Frequency, want.Band(band).Frequency);
-            EXPECT_EQ(got.Band(band).Q, want.Band(band).Q);
-        }
-        EXPECT_EQ(got.Crossover.HighPass.Frequency, 80.0 + output);
-        EXPECT_EQ(got.Crossover.LowPass.Frequency, 4000.0 + output);
-        EXPECT_EQ(got.Crossover.HighPass.Order, 3);
-        EXPECT_EQ(got.Crossover.LowPass.Order, 4);
-        EXPECT_EQ(got.Crossover.HighPass.Family, 4);
-        EXPECT_EQ(got.Crossover.LowPass.Family, 3);
-        EXPECT_EQ(got.Crossover.SoloHighPass, output == 2);
-        EXPECT_EQ(got.Crossover.SoloLowPass, output == 5);
-        EXPECT_EQ(got.Level.GainFactor, want.Level.GainFactor);
-        EXPECT_EQ(got.Level.PolarityInverted, output % 2 == 0);
-        EXPECT_EQ(got.Level.PolaritySign, output % 2 == 0 ? -1.0F : 1.0F);
-        EXPECT_EQ(got.Level.Muted, output == 3);
-        EXPECT_EQ(got.Level.MuteFactor, output == 3 ? 0.0 : 1.0);
-        EXPECT_EQ(got.Delay.DelaySamples, 10 * output);
-        EXPECT_EQ(got.Delay.RelativeDistanceSamples, output - 3);
-        EXPECT_EQ(got.SpeakerFile, want.SpeakerFile);
-    }
-    for (int block = 1; block <= DynamicsBlockCount; ++block) {
-        SCOPED_TRACE(block);
-        const DynamicsSetting& want = saved.Block(block);
-        const DynamicsSetting& got = loaded.Block(block);
-        EXPECT_EQ(got.ThresholdDb, want.ThresholdDb);
-        EXPECT_EQ(got.Ratio, want.Ratio);
-        EXPECT_EQ(got.MakeupGainDb, want.MakeupGainDb);
-        EXPECT_NEAR(static_cast<double>(got.RmsCoefficient), 5.7548e-4, 5e-9);
-        EXPECT_EQ(got.HoldSamples, want.HoldSamples);
-        EXPECT_EQ(got.DecaySteps, want.DecaySteps);
-        EXPECT_EQ(got.LookAheadSamples, want.LookAheadSamples);
-        EXPECT_EQ(got.CompressorMode, 1);
-        EXPECT_EQ(got.KneeDb, 6.0F);
-        EXPECT_EQ(got.Bypass, 1);
-        EXPECT_EQ(got.Decimation, 0);
-        EXPECT_EQ(got.XdBmaxLimit, 9.0F);
-        EXPECT_EQ(got.NoiseGatePosition, 20.0F + static_cast<float>(block));
-        EXPECT_EQ(got.NoiseGateSlope, 2.0F);
-        EXPECT_EQ(got.LoadImpedance, 4.0F);
-        EXPECT_EQ(got.SpeakerMaxPower, 800.0F);
-        EXPECT_EQ(got.AmpGain, 20.0F);
-        EXPECT_EQ(got.AmpMaxPower, 1200.0F);
-        EXPECT_EQ(got.Balanced, 0);
-        EXPECT_EQ(got.SpeakerCountIndex, 2);
-        EXPECT_EQ(got.ExtraFlag, 1);
-    }
-    EXPECT_EQ(loaded.SubFeed[0].R, 1.0);
-    EXPECT_EQ(loaded.SubFeed[0].S, 0.0);
-    EXPECT_EQ(loaded.SubFeed[1].P, 0.0);
-    EXPECT_EQ(loaded.SubFeed[1].Q, 1.0);
-    EXPECT_FALSE(loaded.ResponseView.SpeakerDataView);
-    EXPECT_TRUE(loaded.ResponseView.PeqView);
-    EXPECT_FALSE(loaded.ResponseView.CrossoverView);
-    EXPECT_TRUE(loaded.ResponseView.GainView);
-    EXPECT_FALSE(loaded.ResponseView.DelayView);
-    EXPECT_EQ(loaded.ImportFormat, 4);
+    EXPECT_EQ(loaded.Output(2).Level.PolaritySign, -1.0F);
+    EXPECT_EQ(loaded.Output(3).Level.MuteFactor, 0.0);
+    EXPECT_EQ(loaded.Block(3).NoiseGatePosition, 23.0F);
     EXPECT_EQ(loaded.ImportReferenceLevel, 85.5F);
 }
 

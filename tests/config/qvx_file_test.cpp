@@ -81,7 +81,7 @@ TEST_F(QvxFileTest, ReplacesAnExistingFileWhole) {
     EXPECT_EQ(Entries().size(), 1U);
 }
 
-TEST_F(QvxFileTest, TellsTheOlderSizesAndNoOtherFromTheBytesPresent) {
+TEST_F(QvxFileTest, TellsTheLayoutFromTheSizeAndReadsLittleOfAHugeFile) {
     const fs::path path = folder / "old.QVX";
     for (std::size_t size : {2664U, 2436U}) {
         WriteRaw(path, test::Cut(sample, size));
@@ -94,16 +94,11 @@ TEST_F(QvxFileTest, TellsTheOlderSizesAndNoOtherFromTheBytesPresent) {
         WriteRaw(path, test::Cut(sample, size));
         EXPECT_EQ(ReadConfigurationFile(path).Layout, std::nullopt) << size;
     }
-}
-
-TEST_F(QvxFileTest, ReadsNoMoreThanOneBytePastTheRecordOfAHugeFile) {
-    const fs::path path = folder / "huge.QVX";
     Bytes huge(sample.begin(), sample.end());
     huge.resize(4 * 1024 * 1024, 0x55);
     WriteRaw(path, huge);
     const QvxFileContents read = ReadConfigurationFile(path);
-    ASSERT_TRUE(read.Ok());
-    EXPECT_EQ(read.Bytes.size(), 2689U);
+    EXPECT_EQ(read.Bytes.size(), 2689U) << "never more than one byte past the record";
     EXPECT_EQ(read.Layout, std::nullopt);
 }
 
@@ -133,6 +128,42 @@ TEST_F(QvxFileTest, FailsOverAFolderOfTheSameNameAndRemovesItsTemporaryFile) {
     EXPECT_EQ(*error, std::strerror(EISDIR));
     EXPECT_TRUE(fs::is_directory(target));
     EXPECT_EQ(Entries(), std::vector<std::string>{"show.QVX"});
+}
+
+TEST_F(QvxFileTest, KeepsThePermissionsOfTheFileItReplaces) {
+    const fs::path path = folder / "show.QVX";
+    WriteRaw(path, Bytes(10, 0));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_FALSE(WriteConfigurationFile(path, sample).has_value());
+    EXPECT_EQ(fs::status(path).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(QvxFileTest, RefusesAFileNobodyMayWrite) {
+    const fs::path path = folder / "locked.QVX";
+    WriteRaw(path, Bytes(sample.begin(), sample.end()));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+    const auto error = WriteConfigurationFile(path, other);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(*error, std::strerror(EACCES));
+    EXPECT_EQ(Contents(path), Bytes(sample.begin(), sample.end()));
+}
+
+TEST_F(QvxFileTest, ReplacesTheFileALinkNamesAndKeepsTheLink) {
+    const fs::path real = folder / "real.QVX";
+    const fs::path link = folder / "link.QVX";
+    WriteRaw(real, Bytes(sample.begin(), sample.end()));
+    fs::create_symlink(real, link);
+    EXPECT_FALSE(WriteConfigurationFile(link, other).has_value());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Contents(real), Bytes(other.begin(), other.end()));
+    EXPECT_EQ(Entries().size(), 2U);
+}
+
+TEST_F(QvxFileTest, SavesUnderANameAtTheSystemsLengthLimit) {
+    const fs::path path = folder / (std::string(251, 'n') + ".QVX");
+    EXPECT_FALSE(WriteConfigurationFile(path, sample).has_value());
+    EXPECT_EQ(Contents(path), Bytes(sample.begin(), sample.end()));
 }
 
 /// Runs the write in a child process that cannot write into `folder`: as an ordinary user

@@ -13,9 +13,5 @@ TEST(QvxMessages, NameTheChosenFileInTheSystemsOwnWords) {
               "translate it to VERSION 2.1.0.1");
 }
 
-TEST(QvxMessages, StartWithTheBlankWhenTheNameHasBeenForgotten) {
-    EXPECT_EQ(NotQuorvexFileMessage(""), " is not a QuorvexFile");
-}
-
 } // namespace
 } // namespace quorvex
