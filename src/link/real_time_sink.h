@@ -17,7 +17,8 @@ public:
     /// One 16-bit integer word.
     virtual bool SendInteger(int dsp, int address, int value) = 0;
     /// Five coefficients b0, b1, b2, a1, a2 of a section at consecutive addresses from `address`.
-    virtual bool SendSection(int dsp, int address, const std::array<long double, 5>& coefficients) = 0;
+    virtual bool SendSection(int dsp, int address,
+                             const std::array<long double, 5>& coefficients) = 0;
 };
 
 } // namespace quorvex
