@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "app/pump.h"
 #include "app/real_time_writes.h"
+#include "app/speaker_form.h"
 #include "config/dynamics_setting.h"
 #include "config/dynamics_times.h"
 #include "config/rounding.h"
@@ -371,6 +372,10 @@ void TDynamicform::NoiseLevelCaptionClick() {
 void TDynamicform::ShowInfoClick(bool checked) {
     ShowInfoChecked = checked;
     CalculaPower();
+}
+
+void TDynamicform::BoxParametersClick() {
+    program_.Speaker().Show();
 }
 
 void TDynamicform::RealTimeBClick() {

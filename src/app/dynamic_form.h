@@ -119,6 +119,8 @@ public:
     void RmsDynamicsCaptionClick();
     void NoiseLevelCaptionClick();
     void ShowInfoClick(bool checked);
+    /// "Box Parameters": the speaker and amplifier window, modal.
+    void BoxParametersClick();
     void RealTimeBClick();
 
     /// The threshold handling: design, the real-time table, the power check. The speaker

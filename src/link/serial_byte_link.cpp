@@ -15,6 +15,9 @@ SerialByteLink::SerialByteLink(std::string portName, std::string devicePath)
                      [this](QSerialPort::SerialPortError error) { OnError(error); });
 }
 
+SerialByteLink::SerialByteLink(const PortMap& ports, int number)
+    : SerialByteLink("COM" + std::to_string(number), ports.PathOf(number)) {}
+
 SerialByteLink::~SerialByteLink() {
     pollTimer_.stop();
     if (port_.isOpen()) {
@@ -137,7 +140,8 @@ void SerialByteLink::Poll() {
 }
 
 void SerialByteLink::OnError(QSerialPort::SerialPortError error) {
-    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError) {
+    if (error != QSerialPort::ReadError && error != QSerialPort::WriteError &&
+        error != QSerialPort::ResourceError) {
         return;
     }
     // The port is closed outside the signal, by whoever uses it next.

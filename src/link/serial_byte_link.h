@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/byte_link.h"
+#include "link/port_map.h"
 
 #include <QSerialPort>
 #include <QTimer>
@@ -15,12 +16,15 @@ namespace quorvex {
 /// A COM port of the processor on Qt SerialPort: 9600 8N1, no handshake, DTR low, polled
 /// every 50 ms. Waits run the Qt event loop, so the program stays responsive and no core
 /// spins. The port closes itself on the first read or resource error (a far end that hung
-/// up would otherwise flood errors); the wait in progress then fails at once.
+/// up would otherwise flood errors); the wait in progress then fails at once. A write
+/// error ends the line the same way.
 class SerialByteLink : public ByteLink {
 public:
     /// `portName` is what the communication window shows ("COM3"), `devicePath` what is
     /// opened ("/dev/ttyS2", "/dev/pts/4", "COM3").
     SerialByteLink(std::string portName, std::string devicePath);
+    /// COM `number` (1..4) where `ports` puts it, named "COM1" .. "COM4".
+    SerialByteLink(const PortMap& ports, int number);
     ~SerialByteLink() override;
     SerialByteLink(const SerialByteLink&) = delete;
     SerialByteLink& operator=(const SerialByteLink&) = delete;

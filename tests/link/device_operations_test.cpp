@@ -136,7 +136,9 @@ TEST_F(DeviceOperationsOverPty, ConnectTestsTheUnitAndNamesThePort) {
 }
 
 TEST(DeviceOperationsOffline, BusyPortLeavesTheLinkOffline) {
-    SerialByteLink serial("COM3", "/dev/quorvex-no-such-port");
+    PortMap ports;
+    ports.Set(3, "/dev/quorvex-no-such-port");
+    SerialByteLink serial(ports, 3);
     CommunicationWindow window;
     CountingLoop loop;
     DeviceOperations operations(serial, window, loop);
@@ -149,6 +151,7 @@ TEST(DeviceOperationsOffline, BusyPortLeavesTheLinkOffline) {
     ASSERT_EQ(connection.Operation.Messages.size(), 1U);
     EXPECT_EQ(connection.Operation.Messages[0].Text, "COM Port already in use. Select another.");
     EXPECT_TRUE(connection.Operation.Messages[0].Beep);
+    EXPECT_EQ(window.PortLine(), "Comunication Port : COM3");
 }
 
 } // namespace

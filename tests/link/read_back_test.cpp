@@ -119,6 +119,23 @@ TEST_F(ReadBack, WrongEndFailsTheReadAndDecodesNothing) {
     EXPECT_EQ(read.TemperatureC, 44);
 }
 
+TEST_F(ReadBack, UnitHangingUpMidReadFailsAndDecodesNothing) {
+    // The request and six steps of the read are sent; the line dies inside the data.
+    unit.Inspect([](VirtualProcessor& processor) { processor.SetFault({Fault::Disconnect, 15}); });
+    Configuration read;
+    read.TemperatureC = 44;
+
+    const OperationResult result = operations.ReadMemory(21, read);
+
+    EXPECT_FALSE(result.Ok);
+    EXPECT_TRUE(result.ConnectionLost);
+    EXPECT_EQ(read.TemperatureC, 44);
+    EXPECT_TRUE(StatusShown(" ¡¡ERROR!! DATA stopped"));
+    ASSERT_FALSE(result.Messages.empty());
+    EXPECT_EQ(result.Messages.back().Kind, NoticeKind::Error);
+    EXPECT_FALSE(serial.IsOpen());
+}
+
 TEST_F(ReadBack, RealTimeSectionReachesTheCurrentMemory) {
     const Bytes image = ImageOf(Configuration{});
     ASSERT_TRUE(operations.WriteMemory(30, image, MemoryProtection{}).Ok);
