@@ -7,7 +7,9 @@
 #include "app/field_format.h"
 #include "app/final_response_form.h"
 #include "app/gains_form.h"
+#include "app/import_form.h"
 #include "app/loudness_form.h"
+#include "app/open_workflow.h"
 #include "app/peq_form.h"
 #include "app/program.h"
 #include "app/progress.h"
@@ -15,15 +17,11 @@
 #include "app/show_coeff_form.h"
 #include "app/system_info_form.h"
 #include "app/xover_form.h"
-#include "config/measurement_import.h"
 #include "config/new_configuration.h"
 #include "config/qvx_encoder.h"
 #include "config/qvx_file.h"
 #include "config/route.h"
-#include "engine/response_grid.h"
 #include "link/real_time_sink.h"
-
-#include <algorithm>
 
 #include <filesystem>
 
@@ -170,6 +168,10 @@ bool TMainForm::SaveButtonClick() {
     State().ChosenFileName = *path;
     State().Caption = std::string(CaptionPrefix) + std::filesystem::path(*path).filename().string();
     return true;
+}
+
+void TMainForm::OpenButtonClick() {
+    OpenConfiguration(program_);
 }
 
 bool TMainForm::WriteConfiguration(const std::string& path) {
@@ -327,36 +329,7 @@ void TMainForm::ShowDelay(int output, double delayMs) {
 }
 
 void TMainForm::ReimportSpeakerData() {
-    Session& session = State();
-    Configuration& config = session.Config;
-    std::array<std::string, OutputCount> fields{};
-    for (int output = 1; output <= OutputCount; ++output) {
-        fields[Index(output)] = config.Output(output).SpeakerFile;
-    }
-    SpeakerImportSettings settings;
-    settings.Format = config.ImportFormat;
-    settings.ReferenceLevelDb = config.ImportReferenceLevel;
-    settings.MicrophoneSensitivity = session.MicrophoneSensitivity;
-    settings.ConfigurationFolder = session.ConfigurationFolder;
-    const SpeakerImport import = ImportSpeakerData(fields, settings, TheResponseGrid().FrequencyHz);
-    for (int output = 1; output <= OutputCount; ++output) {
-        const SpeakerImportResult& result = import.Outputs[Index(output)];
-        if (!result.Message.empty()) {
-            session.Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, result.Message);
-        }
-        if (import.OutOfMemory) {
-            continue; // the curves shown before stay
-        }
-        config.Output(output).SpeakerFile = result.FieldText;
-        FrequencyResponse& response = session.SpeakerResponse[Index(output)];
-        response = FrequencyResponse{};
-        const std::size_t points =
-            std::min(result.Curve.MagnitudeDb.size(), response.Magnitude.size());
-        std::copy_n(result.Curve.MagnitudeDb.begin(), points, response.Magnitude.begin());
-        std::copy_n(result.Curve.PhaseRadians.begin(),
-                    std::min(points, result.Curve.PhaseRadians.size()), response.Phase.begin());
-    }
-    program_.FinalResponse().DibujaFinalResponse();
+    program_.Import().OKButtonClick();
 }
 
 void TMainForm::RefreshNamesAndRoutes() {

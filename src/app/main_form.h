@@ -49,6 +49,8 @@ public:
 
     /// New configuration with its save question.
     void NewButtonClick();
+    /// Open: New configuration with its question, the open dialog, the chosen file read.
+    void OpenButtonClick();
     /// Save: the save dialog, then the file. True when a file was written.
     bool SaveButtonClick();
     /// The real-time switch.

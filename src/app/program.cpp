@@ -5,10 +5,12 @@
 #include "app/dynamic_form.h"
 #include "app/final_response_form.h"
 #include "app/gains_form.h"
+#include "app/import_form.h"
 #include "app/loudness_form.h"
 #include "app/main_form.h"
 #include "app/peq_form.h"
 #include "app/pump.h"
+#include "app/sensitivity_form.h"
 #include "app/show_coeff_form.h"
 #include "app/speaker_form.h"
 #include "app/system_info_form.h"
@@ -26,6 +28,7 @@ constexpr int StartUpPumps = 100;
 Program::Program(Dialogs& dialogs, Progress& progress, Pump& pump)
     : session_(dialogs, progress, pump) {
     copyOutputs_ = std::make_unique<TCopyOutputsForm>(*this);
+    sensitivity_ = std::make_unique<TSensitivityForm>(*this);
     pump.Run(StartUpPumps);
     main_ = std::make_unique<TMainForm>(*this);
     showCoeff_ = std::make_unique<TShowCoeffForm>(*this);
@@ -38,6 +41,7 @@ Program::Program(Dialogs& dialogs, Progress& progress, Pump& pump)
     speaker_ = std::make_unique<TSpeakerForm>(*this);
     loudness_ = std::make_unique<TLoudnessForm>(*this);
     systemInfo_ = std::make_unique<TSystemInfoForm>(*this);
+    import_ = std::make_unique<TImportForm>(*this);
 }
 
 Program::~Program() = default;

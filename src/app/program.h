@@ -18,6 +18,8 @@ class TXOVERForm;
 class TSpeakerForm;
 class TLoudnessForm;
 class TCopyOutputsForm;
+class TSensitivityForm;
+class TImportForm;
 
 /// The whole program without widgets: the session and one model per window, created in
 /// the order the program starts them. Models reach each other through it.
@@ -45,10 +47,13 @@ public:
     TSpeakerForm& Speaker() { return *speaker_; }
     TLoudnessForm& Loudness() { return *loudness_; }
     TCopyOutputsForm& CopyOutputs() { return *copyOutputs_; }
+    TSensitivityForm& Sensitivity() { return *sensitivity_; }
+    TImportForm& Import() { return *import_; }
 
 private:
     Session session_;
     std::unique_ptr<TCopyOutputsForm> copyOutputs_;
+    std::unique_ptr<TSensitivityForm> sensitivity_;
     std::unique_ptr<TMainForm> main_;
     std::unique_ptr<TShowCoeffForm> showCoeff_;
     std::unique_ptr<TFinalResponseForm> finalResponse_;
@@ -60,6 +65,7 @@ private:
     std::unique_ptr<TSpeakerForm> speaker_;
     std::unique_ptr<TLoudnessForm> loudness_;
     std::unique_ptr<TSystemInfoForm> systemInfo_;
+    std::unique_ptr<TImportForm> import_;
 };
 
 } // namespace quorvex

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "config/dimensions.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+class Program;
+struct Session;
+
+/// The "Import Speaker Data" window: a measurement file per output, the export format and
+/// the reference level. The six file fields are the outputs' `SpeakerFile`, the format is
+/// `ImportFormat` and the reference level `ImportReferenceLevel`, so New configuration and
+/// Open set the window by setting the configuration.
+class TImportForm {
+public:
+    static constexpr std::string_view Caption = "Import Speaker Data";
+    static constexpr std::string_view FormatGroupCaption = "Select the ASCII Files with the data";
+    static constexpr std::string_view FileDialogTitle = "Select File with Frequency Response";
+    static constexpr std::string_view SplFilter =
+        "CALSOD DAAS32 Exported data *.spl|*.spl|all *.*|*.*";
+    static constexpr std::string_view TextFilter = "exported data *.txt|*.txt|all *.*|*.*";
+    static constexpr double MinimumReferenceLevel = -140.0;
+    static constexpr double MaximumReferenceLevel = 140.0;
+
+    explicit TImportForm(Program& program);
+
+    bool Visible = false;
+    /// Each output's name as the main window shows it, taken at every activation.
+    std::array<std::string, OutputCount> OutputLabel{};
+    /// The file dialog's filter, following the format.
+    std::string DialogFilter{TextFilter};
+    /// The file dialog's file name; emptied at every activation.
+    std::string DialogFileName;
+    /// `dBspl`, one decimal.
+    std::string ReferenceLevelText;
+
+    void Show();
+    void Close() { Visible = false; }
+    /// Output names, the dialog's file name emptied, the fields from the configuration.
+    void Activate();
+
+    /// `Edit1`..`Edit6`: the file path of output 1..6.
+    const std::string& FileField(int output) const;
+    /// Typing in a file field; cut to the 100 characters a configuration file keeps.
+    void FileFieldChange(int output, std::string_view text);
+    /// `data1B`..`data6B`: the file dialog; a chosen path goes into the output's field.
+    void DataButtonClick(int output);
+    /// `Clear1B`..`Clear6B`.
+    void ClearClick(int output);
+    /// A format button, with its code as tag. A refused code falls back to 0 after its
+    /// warning; the dBu format asks for the microphone sensitivity.
+    void FormatButtonClick(std::int32_t code);
+    /// Leaving `dBspl`: a number is kept inside -140.0 .. 140.0 with one decimal; any
+    /// other text leaves the level as it was.
+    void ReferenceLevelExit(std::string_view text);
+    /// OK, also run by New configuration and Open: every output's measurement onto the
+    /// response grid, the messages, the window closed and the combined response redrawn.
+    /// Returns false when memory ran out (the window stays open, the curves as they were).
+    bool OKButtonClick();
+    void CancelButtonClick() { Close(); }
+
+private:
+    void ShowReferenceLevel();
+    void FollowFormat();
+    Session& State();
+    const Session& State() const;
+
+    Program& program_;
+};
+
+} // namespace quorvex

@@ -1,0 +1,214 @@
+#include "app/open_workflow.h"
+
+#include "app/delay_fino_form.h"
+#include "app/dialogs.h"
+#include "app/dynamic_form.h"
+#include "app/field_format.h"
+#include "app/final_response_form.h"
+#include "app/gains_form.h"
+#include "app/loudness_form.h"
+#include "app/main_form.h"
+#include "app/peq_form.h"
+#include "app/program.h"
+#include "app/progress.h"
+#include "app/pump.h"
+#include "app/system_info_form.h"
+#include "app/xover_form.h"
+#include "config/qvx_decoder.h"
+#include "config/qvx_file.h"
+#include "config/qvx_messages.h"
+#include "config/qvx_record_kind.h"
+#include "config/route.h"
+#include "config/speaker_file_path.h"
+#include "engine/delay_conversions.h"
+
+#include <array>
+
+namespace quorvex {
+
+namespace {
+
+constexpr int StepPumps = 10;
+constexpr std::string_view OpeningText = "Opening ";
+
+const FileDialogRequest OpenRequest{
+    "Open Varnel File", "Quorvex Files *.QVX|*.QVX|All Files *.*|*.*", "QVX", "", true, false};
+
+void Announce(Session& session, int percent, std::string_view text) {
+    session.ProgressWindow.SetStepText(text);
+    session.ProgressWindow.SetPercent(percent);
+    session.Messages.Run(StepPumps);
+}
+
+OpenOutcome Refuse(Session& session, const std::string& text) {
+    session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, text);
+    session.ProgressWindow.Close();
+    session.ChosenFileName.clear();
+    return OpenOutcome::Refused;
+}
+
+void CloseEditors(Program& program) {
+    program.Delay().Close();
+    program.Peq().Close();
+    program.Loudness().Close();
+    program.Xover().Close();
+    program.Gains().Close();
+    program.Dynamics().Close();
+}
+
+/// The header texts go through the windows that show them, so each keeps its own copy.
+void ShowHeader(Program& program) {
+    const SystemInfo read = program.State().Config.SystemInfo;
+    TSystemInfoForm& info = program.SystemInfo();
+    info.ProjectNameChange(read.ProjectName);
+    info.EngineerChange(read.Engineer);
+    info.CommentsChange(read.Comments);
+    info.SystemNameChange(read.SystemName);
+    program.Main().SystemNameChange(read.SystemName);
+}
+
+void UpdateDelays(Program& program) {
+    const Configuration& config = program.State().Config;
+    TDelayFinoForm& delay = program.Delay();
+    delay.SetLookAhead(1, config.Block(1).LookAheadSamples);
+    delay.SetLookAhead(2, config.Block(2).LookAheadSamples);
+    for (int output = 1; output <= OutputCount; ++output) {
+        delay.SetPosition(output, MaxDelaySamples - config.Output(output).Delay.DelaySamples);
+    }
+}
+
+void UpdateRelativeDistances(Program& program) {
+    const Configuration& config = program.State().Config;
+    TDelayFinoForm& delay = program.Delay();
+    for (int output = 1; output <= OutputCount; ++output) {
+        const double cm = DistanceCmFromSamples(config.Output(output).Delay.RelativeDistanceSamples,
+                                                config.TemperatureC);
+        delay.DistanceText[static_cast<std::size_t>(output - 1)] = FormatFixed(cm, 1);
+    }
+}
+
+void UpdateGains(Program& program) {
+    program.Gains().RefreshFromSettings();
+}
+
+void UpdateCrossovers(Program& program) {
+    for (int output = 1; output <= OutputCount; ++output) {
+        program.Xover().SelectOutput(output);
+    }
+}
+
+void UpdateDynamicsRoutesAndImport(Program& program) {
+    for (int block = DynamicsBlockCount; block >= 1; --block) {
+        program.Dynamics().SelectBlock(block);
+    }
+    for (int output = 1; output <= OutputCount; ++output) {
+        CycleRoute(program.State().Config, output);
+    }
+    program.Main().RefreshNamesAndRoutes();
+    program.Main().ReimportSpeakerData();
+}
+
+/// Selecting every band from the highest down leaves each output's BandsInUse at its
+/// band count and band 1 selected.
+void SelectBandsDownward(Program& program, int output) {
+    for (int band = BandCountOf(output); band >= 1; --band) {
+        program.Peq().SelectBand(band);
+    }
+}
+
+void UpdateEqualisation(Program& program) {
+    for (int output = OutputCount; output >= 3; --output) {
+        program.Peq().SelectOutput(output);
+        SelectBandsDownward(program, output);
+    }
+    program.Peq().SelectOutput(2);
+}
+
+void FinishEqualisation(Program& program) {
+    SelectBandsDownward(program, 2);
+    program.Peq().SelectOutput(1);
+    SelectBandsDownward(program, 1);
+}
+
+/// The editors' share of reading a file, after the record's fields are in the
+/// configuration: each runs the handlers a person would, in the order the values need.
+struct UpdateStep {
+    int Percent;
+    std::string_view Text;
+    void (*Run)(Program& program);
+};
+
+constexpr std::array<UpdateStep, 7> UpdateSteps{{
+    {30, "Updating Delays...", UpdateDelays},
+    {35, "Updating relative distance between speakers...", UpdateRelativeDistances},
+    {45, "Updating Gains...", UpdateGains},
+    {65, "Updating Xover...", UpdateCrossovers},
+    {75, "Updating Dinamics...", UpdateDynamicsRoutesAndImport},
+    {85, "Updating Equalization...", UpdateEqualisation},
+    {100, "DONE", FinishEqualisation},
+}};
+
+} // namespace
+
+OpenOutcome ReadConfiguration(Program& program, const std::string& path) {
+    Session& session = program.State();
+    session.ChosenFileName = path;
+    // Kept apart from the chosen name, which an older file makes the reader forget: the
+    // measurement files beside the configuration must still be found.
+    session.ConfigurationFolder = FolderOf(path);
+    session.ProgressWindow.Show();
+    session.ProgressWindow.SetBarVisible(true);
+
+    const QvxFileContents contents = ReadConfigurationFile(path);
+    if (!contents.Ok()) {
+        return Refuse(session, path + ": " + contents.Error);
+    }
+    if (!contents.Layout) {
+        return Refuse(session, NotQuorvexFileMessage(path));
+    }
+    if (*contents.Layout != QvxLayout::Current) {
+        session.Ui.ShowMessage(MessageKind::Warning, MessageButtons::Ok,
+                               OlderQvxVersionMessage(path));
+        session.ProgressWindow.Close();
+        session.ChosenFileName.clear();
+    }
+    if (!HasQvxSignature(contents.Bytes)) {
+        return Refuse(session, NotQuorvexFileMessage(path));
+    }
+
+    session.ProgressWindow.SetFirstLine(std::string(OpeningText) + session.ChosenFileName);
+    session.ProgressWindow.SetPercent(0);
+    for (const QvxReadStep& step : QvxReadSteps) {
+        Announce(session, step.Percent, step.Text);
+        step.Read(contents.Bytes, session.Config);
+        if (step.Read == ReadVersionAndHeader) {
+            ShowHeader(program);
+        }
+    }
+    for (const UpdateStep& step : UpdateSteps) {
+        Announce(session, step.Percent, step.Text);
+        step.Run(program);
+    }
+    return OpenOutcome::Loaded;
+}
+
+OpenOutcome OpenConfiguration(Program& program) {
+    Session& session = program.State();
+    program.Main().NewButtonClick();
+    OpenOutcome outcome = OpenOutcome::Cancelled;
+    if (const auto path = session.Ui.ChooseOpenFile(OpenRequest)) {
+        session.Ui.SetWaitCursor(true);
+        CloseEditors(program);
+        session.RealTime = false;
+        program.Main().ShowRealTimePicture();
+        outcome = ReadConfiguration(program, *path);
+        session.Caption =
+            std::string(TMainForm::CaptionPrefix) + std::string(FileNameOf(session.ChosenFileName));
+        session.Ui.SetWaitCursor(false);
+    }
+    program.FinalResponse().DibujaFinalResponse();
+    session.ProgressWindow.Close();
+    return outcome;
+}
+
+} // namespace quorvex

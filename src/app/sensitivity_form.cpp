@@ -1,0 +1,43 @@
+#include "app/sensitivity_form.h"
+
+#include "app/field_format.h"
+#include "app/program.h"
+#include "config/rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvex {
+
+namespace {
+
+constexpr double MillivoltsPerVolt = 1000.0;
+
+} // namespace
+
+TSensitivityForm::TSensitivityForm(Program& program) : program_(program) {
+    program_.State().MicrophoneSensitivity = DefaultMillivolts / MillivoltsPerVolt;
+    ShowSensitivity();
+}
+
+void TSensitivityForm::SensitivityExit() {
+    const auto typed = ParseFieldValue(SensitivityText);
+    if (typed && std::isfinite(*typed)) {
+        const int millivolts =
+            std::clamp<int>(RoundHalfEven(*typed), MinimumMillivolts, MaximumMillivolts);
+        program_.State().MicrophoneSensitivity = millivolts / MillivoltsPerVolt;
+    }
+    ShowSensitivity();
+}
+
+void TSensitivityForm::OKButtonClick() {
+    SensitivityExit();
+    Close();
+}
+
+void TSensitivityForm::ShowSensitivity() {
+    const double millivolts = program_.State().MicrophoneSensitivity * MillivoltsPerVolt;
+    SensitivityText = std::to_string(static_cast<long>(std::lround(millivolts)));
+}
+
+} // namespace quorvex

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+class Program;
+
+/// The "Input Sensitivity" window: the sensitivity of the measuring microphone that the
+/// dBu export needs, shown in mV/Pa and kept in the session in V/Pa.
+class TSensitivityForm {
+public:
+    static constexpr std::string_view Caption = "Input Sensitivity";
+    static constexpr std::string_view FieldLabel = "Microphone Sensitivity";
+    static constexpr std::string_view UnitLabel = "mV / Pa";
+    static constexpr int MinimumMillivolts = 1;
+    static constexpr int MaximumMillivolts = 999;
+    static constexpr int DefaultMillivolts = 20;
+
+    explicit TSensitivityForm(Program& program);
+
+    bool Visible = false;
+    /// The field: whole mV/Pa, at most three digits.
+    std::string SensitivityText;
+
+    void Show() { Visible = true; }
+    void Close() { Visible = false; }
+    /// Typing in the field; kept as typed until it is left or OK is pressed.
+    void SensitivityChange(std::string_view text) { SensitivityText = text; }
+    /// Leaving the field: its number, rounded to whole mV/Pa and kept inside 1 .. 999,
+    /// becomes the sensitivity; a text that is no number puts the field back.
+    void SensitivityExit();
+    /// OK: as leaving the field, then the window closes.
+    void OKButtonClick();
+
+private:
+    void ShowSensitivity();
+
+    Program& program_;
+};
+
+} // namespace quorvex
