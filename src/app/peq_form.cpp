@@ -334,13 +334,19 @@ void TPEQForm::SetQFromField(double q) {
     QSlider.SetPosition(PositionOfQ(Band().Q));
 }
 
+void TPEQForm::DesignBand(int band) {
+    PeqBand& stored = State().Config.Output(Output).Band(band);
+    TSOS& section = State().Engine.Band(Output, band);
+    static_cast<PeqBand&>(section) = stored;
+    section.Design();
+    stored = section; // the designs of some types store their own code or a gain of 0
+}
+
 void TPEQForm::Redesign() {
     Session& state = State();
-    TSOS& section = Section();
-    PeqBand& band = Band();
-    static_cast<PeqBand&>(section) = band;
-    section.Design();
-    band = section; // the designs of some types store their own code or a gain of 0
+    DesignBand(SpinFiltro);
+    const TSOS& section = Section();
+    const PeqBand& band = Band();
     WriteSection(state, DspOf(Output), section.DspAddress, section);
     program_.ShowCoeff().Update(section);
     MarkerFrequency = band.Frequency;
@@ -348,6 +354,12 @@ void TPEQForm::Redesign() {
     MarkerLabel = std::to_string(SpinFiltro);
     if (redrawSuspended_) {
         return;
+    }
+    // The other bands follow the configuration too, whoever changed it last.
+    for (int other = 1; other <= BandCountOf(Output); ++other) {
+        if (other != SpinFiltro) {
+            DesignBand(other);
+        }
     }
     const auto index = static_cast<std::size_t>(Output - 1);
     const std::span<const TSOS> sections(state.Engine.Bands[index].data(),

@@ -158,6 +158,7 @@ private:
     void LoadControlsFromBand();
     void LightButtons();
     void EnableControlsForType();
+    void DesignBand(int band);
     void Redesign();
     void RedrawCurve(int output);
     void DragTo(double frequencyHz, double value, bool moving);

@@ -163,6 +163,19 @@ TEST_F(DynamicsEditor, GainTableGoesOutThreeSinglyThenInFives) {
     }
 }
 
+TEST_F(DynamicsEditor, AFailedWriteSaysErrorOnceAndKeepsTheNewValues) {
+    dyn.SelectBlock(1);
+    h.GoRealTime();
+    h.Sink.Fails = true;
+    dyn.CompressorBClick();
+    EXPECT_EQ(h.Sink.Sent.size(), 1U);
+    ASSERT_EQ(h.Dialogs.Messages.size(), 1U);
+    EXPECT_EQ(h.Dialogs.Messages[0].Text, "ERROR");
+    EXPECT_EQ(h.Dialogs.Messages[0].Kind, MessageKind::Error);
+    EXPECT_EQ(Setting(1).CompressorMode, 1);
+    EXPECT_NEAR(Table(1, 32), 0.7079, 1e-4);
+}
+
 TEST_F(DynamicsEditor, TheSubBlockIsWrittenToBothDsps) {
     h.GoRealTime();
     dyn.SelectBlock(3);

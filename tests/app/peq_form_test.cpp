@@ -191,6 +191,21 @@ TEST_F(EqualiserEditor, PlacingASliderAlwaysRunsItsHandlingEvenInPlace) {
     EXPECT_EQ(h.App.ShowCoeff().b0Edit, b0Before);
 }
 
+TEST_F(EqualiserEditor, TheResponseFollowsBandsChangedInTheConfiguration) {
+    peq.SelectOutput(2);
+    PeqBand& other = h.Config().Output(2).Band(2);
+    other.FilterType = 1;
+    other.Gain = 6.0;
+    other.Q = 0.7;
+    peq.FrecEditExit("500"); // band 1 moves; band 2 was changed behind the editor's back
+    EXPECT_EQ(Section(2, 2).Gain, 6.0);
+    float peak = -100.0F;
+    for (const float m : h.State().EqualiserResponse[1].Magnitude) {
+        peak = std::max(peak, m);
+    }
+    EXPECT_NEAR(peak, 6.0, 0.05);
+}
+
 TEST_F(EqualiserEditor, RealTimeSendsTheBandToTheOutputsDsp) {
     peq.SelectOutput(3);
     peq.SelectBand(2);
