@@ -72,7 +72,8 @@ void TConnectForm::Connect(int tag, int state) {
         Lamps[OffLineTag] = true;
         return;
     }
-    connection_ = std::make_unique<DeviceConnection>(std::move(link), Communication, loop_);
+    connection_ =
+        std::make_unique<DeviceConnection>(std::move(link), Communication, loop_, session);
     const ConnectionResult result = connection_->Operations().Connect();
     ShowNotices(session, result.Operation.Messages);
     session.ConnectionText = result.StatusText;
@@ -95,7 +96,7 @@ void TConnectForm::ShowConnected(int tag, int state, const std::string& statusTe
     session.Connected = true;
     session.Link = KindOf(state);
     session.ConnectionText = statusText;
-    session.Sink = &connection_->Sender();
+    session.Sink = &connection_->Sink();
     program_.Main().Show();
     program_.Main().Idle();
     Hide();

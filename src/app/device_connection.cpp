@@ -9,8 +9,8 @@ void PumpMessageLoop::Run(int passes) {
 }
 
 DeviceConnection::DeviceConnection(std::unique_ptr<ByteLink> link, CommunicationWindow& window,
-                                   MessageLoop& loop)
+                                   MessageLoop& loop, Session& session)
     : link_(std::move(link)), operations_(*link_, window, loop),
-      sender_(operations_.Protocol(), loop) {}
+      sender_(operations_.Protocol(), loop), sink_(sender_, session) {}
 
 } // namespace quorvex

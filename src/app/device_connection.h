@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/marked_sink.h"
 #include "link/byte_link.h"
 #include "link/communication_window.h"
 #include "link/device_operations.h"
@@ -35,20 +36,21 @@ using LinkFactory = std::function<std::unique_ptr<ByteLink>(int state)>;
 /// the editors use while it lasts.
 class DeviceConnection {
 public:
-    DeviceConnection(std::unique_ptr<ByteLink> link, CommunicationWindow& window,
-                     MessageLoop& loop);
+    DeviceConnection(std::unique_ptr<ByteLink> link, CommunicationWindow& window, MessageLoop& loop,
+                     Session& session);
     DeviceConnection(const DeviceConnection&) = delete;
     DeviceConnection& operator=(const DeviceConnection&) = delete;
 
     ByteLink& Link() { return *link_; }
     DeviceOperations& Operations() { return operations_; }
-    RealTimeSender& Sender() { return sender_; }
-    bool IsUsb() const { return link_->Kind() == TransportKind::Usb; }
+    /// The editors' real-time sends, under the session's transfer-running mark.
+    RealTimeSink& Sink() { return sink_; }
 
 private:
     std::unique_ptr<ByteLink> link_;
     DeviceOperations operations_;
     RealTimeSender sender_;
+    MarkedSink sink_;
 };
 
 } // namespace quorvex

@@ -9,6 +9,7 @@
 #include "app/progress.h"
 #include "app/pump.h"
 #include "app/read_back.h"
+#include "app/transfer_mark.h"
 #include "image/coefficient_image.h"
 #include "link/memory_protection.h"
 #include "link/operating_system_image.h"
@@ -60,6 +61,7 @@ bool ReadFromProcessor(Program& program, int memory) {
     Session& session = program.State();
     TMainForm& main = program.Main();
     main.Busy();
+    const TransferMark mark(program.State());
     main.NewButtonClick();
     session.Messages.Run(PassesBeforeRead);
     bool read = false;
@@ -96,6 +98,7 @@ TransferResult WriteOneMemory(DeviceOperations& operations, int memory,
 bool SetKeyboardLock(Program& program, bool lock) {
     TMainForm& main = program.Main();
     main.Busy();
+    const TransferMark mark(program.State());
     bool done = false;
     if (Ask(program.State(), MessageButtons::OkCancel,
             lock ? device_text::LockQuestion : device_text::UnlockQuestion, MessageAnswer::Ok)) {
@@ -147,6 +150,7 @@ bool TMainForm::WriteButtonClick() {
         return false;
     }
     Busy();
+    const TransferMark mark(session);
     const CoefficientImage image = BuildCoefficientImage(session.Config, session.Engine);
     const OperationResult result =
         operations->WriteMemory(memory, TransferBytes(image), program_.InputPass().Protection());
@@ -170,6 +174,7 @@ bool TMainForm::ChangeButtonClick() {
         return false;
     }
     Busy();
+    const TransferMark mark(session);
     const OperationResult result = operations->ChangeMemory(memory);
     Finish(program_, result);
     if (result.Ok) {
@@ -185,6 +190,7 @@ bool TMainForm::CopyAllMemClick() {
         return false;
     }
     Busy();
+    const TransferMark mark(session);
     const CoefficientImage image = BuildCoefficientImage(session.Config, session.Engine);
     for (int memory = FirstMemory; memory <= LastMemory; ++memory) {
         // The selector keeps its own range: while 1..20 are protected the first twenty
@@ -223,6 +229,7 @@ bool TMainForm::PasswordWindowClosed(bool ok) {
     DeviceOperations* operations = OperationsOf(program_);
     bool done = false;
     if (ok && operations != nullptr) {
+        const TransferMark mark(State());
         const OperationResult result = operations->SetPassword(program_.Password().Block());
         Finish(program_, result);
         done = result.Ok;
@@ -245,6 +252,7 @@ bool TMainForm::UpdateDSPClick() {
         return false;
     }
     Busy();
+    const TransferMark mark(session);
     bool done = false;
     std::string error;
     const auto program = ParseOperatingSystemText(program_.Connect().OperatingSystemText, error);
@@ -264,6 +272,7 @@ bool TMainForm::RequestRealTime() {
     if (operations == nullptr) {
         return false;
     }
+    const TransferMark mark(State());
     const OperationResult result = operations->RequestRealTime();
     Finish(program_, result);
     if (!result.Ok) {

@@ -423,6 +423,30 @@ TEST(RealTime, ChangesGoToTheUnitOnlyWhileTheSwitchIsOn) {
     EXPECT_EQ(RealTimeFrames(h.Writes), expected);
 }
 
+TEST(RealTime, NothingIsSentWhileATransferIsRunning) {
+    DeviceHarness h;
+    h.Connect();
+    h.Dialogs.Answers = {MessageAnswer::Ok, MessageAnswer::No};
+    h.Main().RealTimeBClick();
+    ASSERT_TRUE(h.State().ShouldSendRealTime());
+
+    std::vector<int> sendableRuns;
+    h.Pump.OnRun = [&h, &sendableRuns](int times) {
+        if (h.State().ShouldSendRealTime()) {
+            sendableRuns.push_back(times);
+        }
+    };
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    ASSERT_TRUE(h.Main().WriteButtonClick());
+    EXPECT_TRUE(sendableRuns.empty());
+
+    // Only the route button's own pauses after each of its two messages may send; the
+    // pauses inside the messages may not.
+    h.Main().RouteBClick(1);
+    EXPECT_EQ(sendableRuns, (std::vector<int>{100, 100}));
+    EXPECT_TRUE(h.State().ShouldSendRealTime());
+}
+
 TEST(RealTime, CancelledSaveQuestionLeavesTheSwitchOff) {
     DeviceHarness h;
     h.Connect();

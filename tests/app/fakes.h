@@ -13,6 +13,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -149,9 +150,14 @@ class CountingPump : public Pump {
 public:
     std::vector<int> Runs; ///< the argument of every call
     EventLog* Log = nullptr;
+    /// Runs on every call, as a message handled while the program waits would.
+    std::function<void(int)> OnRun;
 
     void Run(int times) override {
         Runs.push_back(times);
+        if (OnRun) {
+            OnRun(times);
+        }
         if (Log != nullptr) {
             Log->push_back("pump:" + std::to_string(times));
         }

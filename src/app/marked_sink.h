@@ -1,0 +1,25 @@
+#pragma once
+
+#include "link/real_time_sink.h"
+
+namespace quorvex {
+
+struct Session;
+
+/// The editors' real-time sends to the connected processor, each under the session's
+/// transfer-running mark: a send first lets messages run for a while, and a change handled
+/// then must not start a second message inside the first.
+class MarkedSink : public RealTimeSink {
+public:
+    MarkedSink(RealTimeSink& sender, Session& session) : sender_(sender), session_(session) {}
+
+    bool SendCoefficient(int dsp, int address, double value) override;
+    bool SendInteger(int dsp, int address, int value) override;
+    bool SendSection(int dsp, int address, const std::array<long double, 5>& coefficients) override;
+
+private:
+    RealTimeSink& sender_;
+    Session& session_;
+};
+
+} // namespace quorvex
