@@ -56,7 +56,8 @@ void CloseEditors(Program& program) {
     program.Dynamics().Close();
 }
 
-/// The header texts go through the windows that show them, so each keeps its own copy.
+/// The header's texts and temperature go through the windows that show them, so each keeps
+/// its own copy.
 void ShowHeader(Program& program) {
     const SystemInfo read = program.State().Config.SystemInfo;
     TSystemInfoForm& info = program.SystemInfo();
@@ -65,6 +66,7 @@ void ShowHeader(Program& program) {
     info.CommentsChange(read.Comments);
     info.SystemNameChange(read.SystemName);
     program.Main().SystemNameChange(read.SystemName);
+    program.Delay().TemperatureCChange(program.State().Config.TemperatureC);
 }
 
 void UpdateDelays(Program& program) {

@@ -226,6 +226,21 @@ TEST_F(OpenAndSave, BandsComeBackOnTheEqualisersSteps) {
     EXPECT_DOUBLE_EQ(h.Config().Output(5).Band(1).Frequency, 500.0);
 }
 
+TEST_F(OpenAndSave, TheDelayEditorShowsTheTemperatureAndTheRelativeDistances) {
+    Configuration written;
+    written.TemperatureC = 30;
+    written.Output(2).Delay.RelativeDistanceSamples = 48;
+    written.Output(2).Delay.DelaySamples = 5;
+    const std::string path = folder / "distances.QVX";
+    WriteBytes(path, RecordOf(written, path));
+    ASSERT_EQ(OpenWithoutSaving(h, path), OpenOutcome::Loaded);
+    EXPECT_EQ(h.App.Delay().TemperatureF, 86);
+    // 48 samples = 1 ms at 20.06 x sqrt(303) = 349.18 m/s: 34.9 cm.
+    EXPECT_EQ(h.App.Delay().DistanceText[1], "34.9");
+    EXPECT_EQ(h.Config().Output(2).Delay.RelativeDistanceSamples, 48);
+    EXPECT_EQ(h.App.Main().DelayText[1], "0.10 ms");
+}
+
 TEST_F(OpenAndSave, StoredRouteCodesComeBackThroughTheRouteCycle) {
     Configuration written;
     written.Route = {2, 1, 1, 0, 0, 2};
