@@ -174,18 +174,20 @@ TEST_F(CopyOutputs, EqualiserCopyUsesEveryBandOfTheTarget) {
     copy.OK_BitBtnClick();
     EXPECT_EQ(config.Output(6).Band(3).Gain, -4.5);
     EXPECT_EQ(config.Output(6).Band(3).Frequency, 63.0);
+    EXPECT_EQ(config.Output(6).BandsInUse, 3);
     EXPECT_NE(h.State().Engine.Band(6, 3).b0, 1.0L);
 }
 
 TEST_F(CopyOutputs, EqualiserCopyOfMainOutputsUsesSevenBands) {
     h.Config().Output(4).Band(1) = PeqBand{1, 6.0, 1000.0, 1.0};
-    h.Config().Output(4).Band(7) = PeqBand{3, 5.0, 8000.0, 0.707};
+    h.Config().Output(4).Band(7) = PeqBand{4, 0.0, 15000.0, 0.707};
     h.Config().Output(1).Band(2) = PeqBand{1, 3.0, 500.0, 1.0};
     copy.PEQXCheck = true;
     h.Dialogs.Answers = {MessageAnswer::Yes};
     copy.CopyOutput(4, 1);
-    EXPECT_EQ(h.Config().Output(1).Band(7).FilterType, 3);
-    EXPECT_EQ(h.State().Engine.Band(1, 7).Frequency, 8000.0);
+    EXPECT_EQ(h.Config().Output(1).Band(7).FilterType, 4);
+    EXPECT_EQ(h.Config().Output(1).BandsInUse, 7);
+    EXPECT_NEAR(h.State().Engine.Band(1, 7).Frequency, 15000.0, 1.0); // as its slider holds it
     EXPECT_NE(h.State().Engine.Band(1, 7).b0, 1.0L);
     EXPECT_EQ(h.Config().Output(1).Band(2).FilterType, 0);
     EXPECT_EQ(h.State().Engine.Band(1, 2).b0, 1.0L);
