@@ -198,12 +198,6 @@ void TMainForm::RealTimeBClick() {
     ShowRealTimePicture();
 }
 
-bool TMainForm::RequestRealTime() {
-    // The real-time request to the processor and the read that follows it belong to the
-    // device operations; until they are present the switch stays off.
-    return false;
-}
-
 void TMainForm::ShowRealTimePicture() {
     RealTimePictureOn = State().RealTime;
     program_.Loudness().RealTimePictureOn = State().RealTime;

@@ -95,6 +95,30 @@ public:
     /// New configuration without the question: the ten steps with the progress window.
     void ResetConfiguration();
 
+    // The device operations (main_form_device.cpp). Busy: the device buttons are disabled
+    // for the operation's duration; idle: enabled again, but only while connected. Each
+    // handler tells whether its operation ran and succeeded (false also when the person
+    // declined it).
+    bool DeviceButtonsEnabled = false; ///< Read, Write, Change, Update DSP, Unblock, Block,
+                                       ///< Password and `NProgramSpin`
+    void Busy();
+    void Idle();
+    /// `NProgramSpin`: the memory number, kept inside its range (its minimum is 21 while
+    /// memories 1..20 are protected, else 1; its maximum 60).
+    void NProgramSpinChange(int value);
+    void ConnectButtonClick();
+    void LOGOImageClick();
+    bool ReadButtonClick();
+    bool WriteButtonClick();
+    bool ChangeButtonClick();
+    bool CopyAllMemClick();
+    bool BlockBClick();
+    bool UnblockBClick();
+    /// Shows the password window; the set-password operation runs when it closes with OK.
+    void PasswordBClick();
+    bool PasswordWindowClosed(bool ok);
+    bool UpdateDSPClick();
+
 private:
     void RunNewConfigurationStep(int index);
     void SendRoute(int output);

@@ -1,13 +1,16 @@
 #include "app/program.h"
 
+#include "app/connect_form.h"
 #include "app/copy_outputs_form.h"
 #include "app/delay_fino_form.h"
 #include "app/dynamic_form.h"
 #include "app/final_response_form.h"
 #include "app/gains_form.h"
 #include "app/import_form.h"
+#include "app/input_pass_form.h"
 #include "app/loudness_form.h"
 #include "app/main_form.h"
+#include "app/password_form.h"
 #include "app/peq_form.h"
 #include "app/pump.h"
 #include "app/sensitivity_form.h"
@@ -27,8 +30,10 @@ constexpr int StartUpPumps = 100;
 
 Program::Program(Dialogs& dialogs, Progress& progress, Pump& pump)
     : session_(dialogs, progress, pump) {
+    connect_ = std::make_unique<TConnectForm>(*this);
     copyOutputs_ = std::make_unique<TCopyOutputsForm>(*this);
     sensitivity_ = std::make_unique<TSensitivityForm>(*this);
+    inputPass_ = std::make_unique<TInputPassForm>(*this);
     pump.Run(StartUpPumps);
     main_ = std::make_unique<TMainForm>(*this);
     showCoeff_ = std::make_unique<TShowCoeffForm>(*this);
@@ -41,6 +46,7 @@ Program::Program(Dialogs& dialogs, Progress& progress, Pump& pump)
     speaker_ = std::make_unique<TSpeakerForm>(*this);
     loudness_ = std::make_unique<TLoudnessForm>(*this);
     systemInfo_ = std::make_unique<TSystemInfoForm>(*this);
+    password_ = std::make_unique<TPasswordForm>(*this);
     import_ = std::make_unique<TImportForm>(*this);
 }
 

@@ -18,6 +18,9 @@ class TXOVERForm;
 class TSpeakerForm;
 class TLoudnessForm;
 class TCopyOutputsForm;
+class TConnectForm;
+class TInputPassForm;
+class TPasswordForm;
 class TSensitivityForm;
 class TImportForm;
 
@@ -47,13 +50,18 @@ public:
     TSpeakerForm& Speaker() { return *speaker_; }
     TLoudnessForm& Loudness() { return *loudness_; }
     TCopyOutputsForm& CopyOutputs() { return *copyOutputs_; }
+    TConnectForm& Connect() { return *connect_; }
+    TInputPassForm& InputPass() { return *inputPass_; }
+    TPasswordForm& Password() { return *password_; }
     TSensitivityForm& Sensitivity() { return *sensitivity_; }
     TImportForm& Import() { return *import_; }
 
 private:
     Session session_;
+    std::unique_ptr<TConnectForm> connect_;
     std::unique_ptr<TCopyOutputsForm> copyOutputs_;
     std::unique_ptr<TSensitivityForm> sensitivity_;
+    std::unique_ptr<TInputPassForm> inputPass_;
     std::unique_ptr<TMainForm> main_;
     std::unique_ptr<TShowCoeffForm> showCoeff_;
     std::unique_ptr<TFinalResponseForm> finalResponse_;
@@ -65,6 +73,7 @@ private:
     std::unique_ptr<TSpeakerForm> speaker_;
     std::unique_ptr<TLoudnessForm> loudness_;
     std::unique_ptr<TSystemInfoForm> systemInfo_;
+    std::unique_ptr<TPasswordForm> password_;
     std::unique_ptr<TImportForm> import_;
 };
 

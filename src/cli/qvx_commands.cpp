@@ -1,3 +1,4 @@
+#include "cli/device_commands.h"
 #include "cli/offline_commands.h"
 #include "cli/qvx_tool.h"
 
@@ -13,6 +14,16 @@ const std::vector<QvxCommand>& QvxCommands() {
         {"decode", std::string(DecodeUsage), RunDecodeCommand},
         {"response", std::string(ResponseUsage), RunResponseCommand},
         {"import", std::string(ImportUsage), RunImportCommand},
+        {"ports", std::string(PortsUsage), RunPortsCommand},
+        {"test", std::string(TestUsage), RunTestCommand},
+        {"write", std::string(WriteUsage), RunWriteCommand},
+        {"read", std::string(ReadUsage), RunReadCommand},
+        {"change", std::string(ChangeUsage), RunChangeCommand},
+        {"lock", std::string(LockUsage), RunLockCommand},
+        {"unlock", std::string(UnlockUsage), RunUnlockCommand},
+        {"password", std::string(PasswordUsage), RunPasswordCommand},
+        {"update-os", std::string(UpdateOsUsage), RunUpdateOsCommand},
+        {"sim", std::string(SimUsage), RunSimCommand},
     };
     return commands;
 }

@@ -273,6 +273,25 @@ TEST_F(OfflineCommands, ResponseTablesHaveAHeaderAndOneRowPerGridPoint) {
     EXPECT_EQ(lines[0], "freq_hz,out1,out2,out3,out4,out5,out6,sum");
 }
 
+TEST_F(OfflineCommands, TheCrossoverStageOfTheSubsIsTheirLowPass) {
+    // After New configuration the subs' upper edge is a 2nd-order Butterworth at 480 Hz and
+    // every other edge is bypassed.
+    const auto lines = Lines(Qvx({"response", NewFile("a.QVX"), "--stage", "xover"}).Out);
+    ASSERT_EQ(lines.size(), 402U);
+    for (std::size_t row = 1; row < lines.size(); row += 20) {
+        const auto values = Fields(lines[row]);
+        const double hz = values[0];
+        EXPECT_EQ(values[1], 0.0);
+        EXPECT_EQ(values[4], 0.0);
+        EXPECT_EQ(values[5], values[6]);
+        if (hz < 3000.0) {
+            // The analogue prototype, -10 log10(1 + (f / 480)^4), which the digital filter
+            // follows closely well below half the sample rate.
+            EXPECT_NEAR(values[5], -10.0 * std::log10(1.0 + std::pow(hz / 480.0, 4.0)), 0.3) << hz;
+        }
+    }
+}
+
 TEST_F(OfflineCommands, FinalResponseWithEveryStageOffIsTheSumOfFlatOutputs) {
     Configuration config;
     config.Output(6).Level.Muted = true;

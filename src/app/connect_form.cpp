@@ -1,0 +1,108 @@
+#include "app/connect_form.h"
+
+#include "app/dialogs.h"
+#include "app/main_form.h"
+#include "app/notice_boxes.h"
+#include "app/processor_links.h"
+#include "app/program.h"
+#include "link/device_messages.h"
+#include "link/operating_system_image.h"
+
+namespace quorvex {
+
+namespace {
+
+/// Connection state of each lamp's tag: Offline, COM1, COM2, USB, COM3, COM4.
+constexpr std::array<int, TConnectForm::LampCount> StateOfTag{OfflineState, 1, 2, UsbState, 3, 4};
+
+LinkKind KindOf(int state) {
+    if (state == OfflineState) {
+        return LinkKind::Offline;
+    }
+    return state == UsbState ? LinkKind::Usb : LinkKind::ComPort;
+}
+
+} // namespace
+
+TConnectForm::TConnectForm(Program& program)
+    : OperatingSystemText(DefaultOperatingSystemText()), Links(SystemLinks(PortMap{})),
+      program_(program), loop_(program.State().Messages) {
+    Communication.SetPort("COM1");
+}
+
+TConnectForm::~TConnectForm() {
+    Disconnect();
+}
+
+void TConnectForm::Disconnect() {
+    Session& session = program_.State();
+    session.Sink = nullptr;
+    session.Connected = false;
+    session.Link = LinkKind::Offline;
+    connection_.reset();
+}
+
+void TConnectForm::OffLineBClick(int tag) {
+    if (tag < 0 || tag >= LampCount) {
+        return;
+    }
+    Lamps.fill(false);
+    ConnectionState = OfflineState;
+    Disconnect();
+    const int state = StateOfTag[static_cast<std::size_t>(tag)];
+    if (state == OfflineState) {
+        UsbFlag = false;
+        Lamps[OffLineTag] = true;
+        program_.State().ConnectionText = device_message::StatusOffline;
+        program_.Main().Show();
+        program_.Main().Idle();
+        Hide();
+        return;
+    }
+    Connect(tag, state);
+}
+
+void TConnectForm::Connect(int tag, int state) {
+    Session& session = program_.State();
+    std::unique_ptr<ByteLink> link = Links ? Links(state) : nullptr;
+    if (!link) {
+        session.Ui.Beep();
+        session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok,
+                               device_message::ComPortInUse);
+        Lamps[OffLineTag] = true;
+        return;
+    }
+    connection_ = std::make_unique<DeviceConnection>(std::move(link), Communication, loop_);
+    const ConnectionResult result = connection_->Operations().Connect();
+    ShowNotices(session, result.Operation.Messages);
+    session.ConnectionText = result.StatusText;
+    if (!result.Operation.Ok) {
+        // The window stays for another choice; the main window keeps its buttons off.
+        Disconnect();
+        UsbFlag = false;
+        Lamps[OffLineTag] = true;
+        program_.Main().Idle();
+        return;
+    }
+    ShowConnected(tag, state, result.StatusText);
+}
+
+void TConnectForm::ShowConnected(int tag, int state, const std::string& statusText) {
+    Session& session = program_.State();
+    ConnectionState = state;
+    UsbFlag = state == UsbState;
+    Lamps[static_cast<std::size_t>(tag)] = true;
+    session.Connected = true;
+    session.Link = KindOf(state);
+    session.ConnectionText = statusText;
+    session.Sink = &connection_->Sender();
+    program_.Main().Show();
+    program_.Main().Idle();
+    Hide();
+}
+
+bool TConnectForm::CloseQuery() {
+    return program_.Main().CloseQuery();
+}
+
+} // namespace quorvex

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "link/byte_link.h"
+#include "link/communication_window.h"
+#include "link/device_operations.h"
+#include "link/message_loop.h"
+#include "link/real_time_sender.h"
+
+#include <functional>
+#include <memory>
+
+namespace quorvex {
+
+class Pump;
+
+/// The device operations pause in message-loop passes; in the program these are the
+/// passes of its own message pump.
+class PumpMessageLoop : public MessageLoop {
+public:
+    explicit PumpMessageLoop(Pump& pump) : pump_(pump) {}
+    void Run(int passes) override;
+
+private:
+    Pump& pump_;
+};
+
+/// The connection state of the connection window: 0 offline, 1..4 COM1..COM4, 5 USB.
+inline constexpr int OfflineState = 0;
+inline constexpr int UsbState = 5;
+
+/// Makes the link of a connection state (1..4 a COM port, 5 USB); null when there is none.
+using LinkFactory = std::function<std::unique_ptr<ByteLink>(int state)>;
+
+/// One chosen connection: its link, the operations over it and the real-time sender that
+/// the editors use while it lasts.
+class DeviceConnection {
+public:
+    DeviceConnection(std::unique_ptr<ByteLink> link, CommunicationWindow& window,
+                     MessageLoop& loop);
+    DeviceConnection(const DeviceConnection&) = delete;
+    DeviceConnection& operator=(const DeviceConnection&) = delete;
+
+    ByteLink& Link() { return *link_; }
+    DeviceOperations& Operations() { return operations_; }
+    RealTimeSender& Sender() { return sender_; }
+    bool IsUsb() const { return link_->Kind() == TransportKind::Usb; }
+
+private:
+    std::unique_ptr<ByteLink> link_;
+    DeviceOperations operations_;
+    RealTimeSender sender_;
+};
+
+} // namespace quorvex

@@ -1,0 +1,44 @@
+#include "app/input_pass_form.h"
+
+#include "app/dialogs.h"
+#include "app/main_form.h"
+#include "app/program.h"
+#include "app/pump.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr int UnlockPumps = 100;
+
+} // namespace
+
+TInputPassForm::TInputPassForm(Program& program) : program_(program) {}
+
+void TInputPassForm::Show() {
+    Visible = true;
+    FormActivate();
+}
+
+void TInputPassForm::FormActivate() {
+    PasswordEdit.clear();
+}
+
+void TInputPassForm::PasswordEditChange(std::string_view text) {
+    PasswordEdit = std::string(text.substr(0, CodeCapacity));
+}
+
+void TInputPassForm::PasswordEditEnter() {
+    Session& session = program_.State();
+    const bool unlocked = protection_.EnterCode(PasswordEdit);
+    Close();
+    session.MemoryMinimum = protection_.MinimumMemory();
+    // The selector keeps its value inside its range: protecting again lifts 1..20 to 21.
+    program_.Main().NProgramSpinChange(session.MemoryNumber);
+    if (unlocked) {
+        session.Messages.Run(UnlockPumps);
+        session.Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, UnprotectedText);
+    }
+}
+
+} // namespace quorvex

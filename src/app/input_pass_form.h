@@ -1,0 +1,42 @@
+#pragma once
+
+#include "link/memory_protection.h"
+
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+class Program;
+
+/// The access-code dialog opened from the main window's logo: the right code lets memories
+/// 1..20 be chosen and written, any other code protects them again without a word.
+class TInputPassForm {
+public:
+    static constexpr std::string_view Caption = "P a s s W o r d";
+    static constexpr std::string_view UnprotectedText =
+        "Unprotected System. Now you can write in all the memories";
+    static constexpr int CodeCapacity = 4;
+
+    explicit TInputPassForm(Program& program);
+
+    bool Visible = false;
+    std::string PasswordEdit; ///< what was typed; the window shows it masked with '*'
+
+    /// Shown modally; the field starts empty.
+    void Show();
+    void Close() { Visible = false; }
+    void FormActivate();
+    /// A change of the field; at most four characters are kept.
+    void PasswordEditChange(std::string_view text);
+    /// Enter in the field: the typed code is taken.
+    void PasswordEditEnter();
+
+    const MemoryProtection& Protection() const { return protection_; }
+
+private:
+    Program& program_;
+    MemoryProtection protection_;
+};
+
+} // namespace quorvex

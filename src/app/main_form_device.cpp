@@ -1,0 +1,278 @@
+#include "app/connect_form.h"
+#include "app/device_texts.h"
+#include "app/dialogs.h"
+#include "app/input_pass_form.h"
+#include "app/main_form.h"
+#include "app/notice_boxes.h"
+#include "app/password_form.h"
+#include "app/program.h"
+#include "app/progress.h"
+#include "app/pump.h"
+#include "app/read_back.h"
+#include "image/coefficient_image.h"
+#include "link/memory_protection.h"
+#include "link/operating_system_image.h"
+
+#include <algorithm>
+#include <span>
+
+namespace quorvex {
+
+namespace {
+
+/// Passes after New configuration, before a read starts.
+constexpr int PassesBeforeRead = 200;
+/// Passes between memories of the write to all memories: they only space the transfers.
+constexpr int PassesBeforeEachMemory = 5501;
+constexpr int PassesAfterEachMemory = 20000;
+
+DeviceOperations* OperationsOf(Program& program) {
+    DeviceConnection* connection = program.Connect().Connection();
+    return connection != nullptr ? &connection->Operations() : nullptr;
+}
+
+/// The boxes of an operation, then the connection it lost or the reconnection it offers.
+void Finish(Program& program, const OperationResult& result) {
+    ShowNotices(program.State(), result.Messages);
+    if (result.ConnectionLost) {
+        program.Connect().GoOffline();
+    }
+    if (result.ShowConnectionWindow) {
+        program.Connect().Show();
+    }
+}
+
+/// The bytes of an image that a write sends: LONG of them.
+std::span<const std::uint8_t> TransferBytes(const CoefficientImage& image) {
+    const auto length =
+        static_cast<std::size_t>(std::clamp(TransferLength(image), 0, CoefficientImageSize));
+    return std::span<const std::uint8_t>(image.data(), length);
+}
+
+bool Ask(Session& session, MessageButtons buttons, std::string_view text, MessageAnswer yes) {
+    return session.Ui.ShowMessage(MessageKind::Warning, buttons, text) == yes;
+}
+
+/// Read: New configuration with its question, then unless it was cancelled the memory's
+/// image into the configuration and the editors. True when the configuration now holds
+/// the memory.
+bool ReadFromProcessor(Program& program, int memory) {
+    Session& session = program.State();
+    TMainForm& main = program.Main();
+    main.Busy();
+    main.NewButtonClick();
+    session.Messages.Run(PassesBeforeRead);
+    bool read = false;
+    DeviceOperations* operations = OperationsOf(program);
+    if (!session.SaveQuestionCancelled && operations != nullptr) {
+        session.ProgressWindow.Show();
+        session.ProgressWindow.SetFirstLine(device_text::Loading);
+        const OperationResult result = operations->ReadMemory(memory, session.Config);
+        if (result.Ok) {
+            ShowReadConfiguration(program);
+        }
+        Finish(program, result);
+        read = result.Ok;
+    }
+    main.Idle();
+    session.ProgressWindow.SetFirstLine("");
+    session.ProgressWindow.Close();
+    return read;
+}
+
+/// One memory of the write to all memories: command 3 alone.
+TransferResult WriteOneMemory(DeviceOperations& operations, int memory,
+                              std::span<const std::uint8_t> image) {
+    const LinkStatus prepared = operations.Link().Prepare();
+    if (!prepared.Ok) {
+        TransferResult failed;
+        failed.Messages.push_back({NoticeKind::Error, prepared.Error});
+        failed.ConnectionLost = true;
+        return failed;
+    }
+    return operations.Protocol().Send({DeviceCommand::WriteMemory, memory, image, true});
+}
+
+bool SetKeyboardLock(Program& program, bool lock) {
+    TMainForm& main = program.Main();
+    main.Busy();
+    bool done = false;
+    if (Ask(program.State(), MessageButtons::OkCancel,
+            lock ? device_text::LockQuestion : device_text::UnlockQuestion, MessageAnswer::Ok)) {
+        if (DeviceOperations* operations = OperationsOf(program)) {
+            const OperationResult result = operations->SetKeyboardLock(lock);
+            Finish(program, result);
+            done = result.Ok;
+        }
+    }
+    main.Idle();
+    return done;
+}
+
+} // namespace
+
+void TMainForm::Busy() {
+    DeviceButtonsEnabled = false;
+}
+
+void TMainForm::Idle() {
+    DeviceButtonsEnabled = State().Connected;
+}
+
+void TMainForm::NProgramSpinChange(int value) {
+    State().MemoryNumber = std::clamp(value, State().MemoryMinimum, LastMemory);
+}
+
+void TMainForm::ConnectButtonClick() {
+    program_.Connect().Show();
+}
+
+void TMainForm::LOGOImageClick() {
+    program_.InputPass().Show();
+}
+
+bool TMainForm::ReadButtonClick() {
+    return ReadFromProcessor(program_, State().MemoryNumber);
+}
+
+bool TMainForm::WriteButtonClick() {
+    Session& session = State();
+    const int memory = session.MemoryNumber;
+    if (!Ask(session, MessageButtons::YesNoCancel, device_text::OverwriteQuestion(memory),
+             MessageAnswer::Yes)) {
+        return false;
+    }
+    DeviceOperations* operations = OperationsOf(program_);
+    if (operations == nullptr) {
+        return false;
+    }
+    Busy();
+    const CoefficientImage image = BuildCoefficientImage(session.Config, session.Engine);
+    const OperationResult result =
+        operations->WriteMemory(memory, TransferBytes(image), program_.InputPass().Protection());
+    Finish(program_, result);
+    // A write that failed leaves the device buttons off until the next connection.
+    if (result.Ok) {
+        Idle();
+    }
+    return result.Ok;
+}
+
+bool TMainForm::ChangeButtonClick() {
+    Session& session = State();
+    const int memory = session.MemoryNumber;
+    if (!Ask(session, MessageButtons::YesNoCancel, device_text::ChangeQuestion(memory),
+             MessageAnswer::Yes)) {
+        return false;
+    }
+    DeviceOperations* operations = OperationsOf(program_);
+    if (operations == nullptr) {
+        return false;
+    }
+    Busy();
+    const OperationResult result = operations->ChangeMemory(memory);
+    Finish(program_, result);
+    if (result.Ok) {
+        Idle();
+    }
+    return result.Ok;
+}
+
+bool TMainForm::CopyAllMemClick() {
+    Session& session = State();
+    DeviceOperations* operations = OperationsOf(program_);
+    if (operations == nullptr) {
+        return false;
+    }
+    Busy();
+    const CoefficientImage image = BuildCoefficientImage(session.Config, session.Engine);
+    for (int memory = FirstMemory; memory <= LastMemory; ++memory) {
+        // The selector keeps its own range: while 1..20 are protected the first twenty
+        // passes write the lowest memory it offers.
+        NProgramSpinChange(memory);
+        session.Messages.Run(PassesBeforeEachMemory);
+        const TransferResult written =
+            WriteOneMemory(*operations, session.MemoryNumber, TransferBytes(image));
+        if (!written.Ok) {
+            OperationResult failed;
+            failed.Messages = written.Messages;
+            failed.ConnectionLost = written.ConnectionLost;
+            Finish(program_, failed);
+            return false;
+        }
+        session.Messages.Run(PassesAfterEachMemory);
+    }
+    Idle();
+    return true;
+}
+
+bool TMainForm::BlockBClick() {
+    return SetKeyboardLock(program_, true);
+}
+
+bool TMainForm::UnblockBClick() {
+    return SetKeyboardLock(program_, false);
+}
+
+void TMainForm::PasswordBClick() {
+    Busy();
+    program_.Password().Show();
+}
+
+bool TMainForm::PasswordWindowClosed(bool ok) {
+    DeviceOperations* operations = OperationsOf(program_);
+    bool done = false;
+    if (ok && operations != nullptr) {
+        const OperationResult result = operations->SetPassword(program_.Password().Block());
+        Finish(program_, result);
+        done = result.Ok;
+        if (!done) {
+            program_.Connect().GoOffline();
+        }
+    }
+    Idle();
+    return done;
+}
+
+bool TMainForm::UpdateDSPClick() {
+    Session& session = State();
+    session.Ui.Beep();
+    if (!Ask(session, MessageButtons::YesNo, device_text::UpdateDspWarning, MessageAnswer::Yes)) {
+        return false;
+    }
+    DeviceOperations* operations = OperationsOf(program_);
+    if (operations == nullptr) {
+        return false;
+    }
+    Busy();
+    bool done = false;
+    std::string error;
+    const auto program = ParseOperatingSystemText(program_.Connect().OperatingSystemText, error);
+    if (!program) {
+        session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, error);
+    } else {
+        const OperationResult result = operations->UpdateDspProgram(*program);
+        Finish(program_, result);
+        done = result.Ok;
+    }
+    Idle();
+    return done;
+}
+
+bool TMainForm::RequestRealTime() {
+    DeviceOperations* operations = OperationsOf(program_);
+    if (operations == nullptr) {
+        return false;
+    }
+    const OperationResult result = operations->RequestRealTime();
+    Finish(program_, result);
+    if (!result.Ok) {
+        return false;
+    }
+    NProgramSpinChange(result.ReportedMemory);
+    // The memory that is playing is read, even one the selector cannot show while 1..20
+    // are protected: real-time changes go to it, so the editors must start from it.
+    return ReadFromProcessor(program_, result.ReportedMemory);
+}
+
+} // namespace quorvex

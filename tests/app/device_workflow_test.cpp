@@ -1,0 +1,418 @@
+#include "app/connect_form.h"
+#include "app/device_texts.h"
+#include "app/input_pass_form.h"
+#include "app/password_form.h"
+#include "device_harness.h"
+#include "image/coefficient_image.h"
+#include "link/device_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace quorvex::testing {
+namespace {
+
+constexpr int WriteCommand = 3;
+constexpr int ReadCommand = 4;
+constexpr int KeyboardLockCommand = 5;
+constexpr int PasswordCommand = 6;
+constexpr int ChangeCommand = 7;
+
+bool Shown(const ScriptedDialogs& dialogs, std::string_view text) {
+    const std::vector<std::string> texts = dialogs.Texts();
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+std::string Padded(const std::string& text, std::size_t width) {
+    return text + std::string(width - text.size(), ' ');
+}
+
+// --- Connection window ---
+
+TEST(ConnectionWindow, ComPortThatAnswersConnectsAndEnablesTheDeviceButtons) {
+    DeviceHarness h;
+    h.App.Connect().OffLineBClick(TConnectForm::Com3Tag);
+    EXPECT_EQ(h.State().ConnectionText, "Status : Connected at COM3");
+    EXPECT_EQ(h.App.Connect().ConnectionState, 3);
+    EXPECT_TRUE(h.App.Connect().Lamps[TConnectForm::Com3Tag]);
+    EXPECT_FALSE(h.App.Connect().Visible);
+    EXPECT_TRUE(h.Main().Visible);
+    EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+    EXPECT_EQ(h.State().Link, LinkKind::ComPort);
+    EXPECT_NE(h.State().Sink, nullptr);
+    // The connection test is command 0 to number 0.
+    EXPECT_EQ(SendTransactions(h.Writes), (std::vector<SentTransaction>{{0, 0}}));
+}
+
+TEST(ConnectionWindow, UsbThatAnswersReadsStatusUsb) {
+    DeviceHarness h;
+    h.App.Connect().OffLineBClick(TConnectForm::UsbTag);
+    EXPECT_EQ(h.State().ConnectionText, "Status : USB");
+    EXPECT_EQ(h.App.Connect().ConnectionState, UsbState);
+    EXPECT_TRUE(h.App.Connect().UsbFlag);
+    EXPECT_EQ(h.State().Link, LinkKind::Usb);
+}
+
+TEST(ConnectionWindow, SilentUnitLeavesTheProgramOfflineWithTheButtonsOff) {
+    DeviceHarness h;
+    h.Unit.SetFault({Fault::Silence, 0});
+    h.App.Connect().OffLineBClick(TConnectForm::UsbTag);
+    EXPECT_EQ(h.State().ConnectionText, "Status : Offline");
+    EXPECT_TRUE(Shown(h.Dialogs, device_message::NotAQuorvex));
+    EXPECT_EQ(h.App.Connect().ConnectionState, OfflineState);
+    EXPECT_TRUE(h.App.Connect().Lamps[TConnectForm::OffLineTag]);
+    EXPECT_TRUE(h.App.Connect().Visible);
+    EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
+    EXPECT_EQ(h.State().Sink, nullptr);
+    EXPECT_FALSE(h.State().Connected);
+}
+
+TEST(ConnectionWindow, OfflineShowsTheMainWindowWithTheDeviceButtonsOff) {
+    DeviceHarness h;
+    h.Connect();
+    h.App.Connect().OffLineBClick(TConnectForm::OffLineTag);
+    EXPECT_EQ(h.State().ConnectionText, "Status : Offline");
+    EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
+    EXPECT_TRUE(h.Main().Visible);
+    EXPECT_EQ(h.State().Sink, nullptr);
+}
+
+// --- Write and Read ---
+
+TEST(WriteAndRead, WriteThenReadRestoresTheConfiguration) {
+    DeviceHarness h;
+    h.Connect();
+    h.Main().SystemNameChange("Hall B");
+    h.Main().OutputNameChange(3, "Mid");
+    h.Main().RouteBClick(2);
+    const int route = h.Config().Route[1];
+    h.Config().Output(4).Delay.DelaySamples = 10;
+    h.Main().NProgramSpinChange(30);
+
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    h.Main().WriteButtonClick();
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{WriteCommand, 30}, {ChangeCommand, 30}}));
+    EXPECT_EQ(h.Unit.CurrentMemory(), 30);
+    EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+    EXPECT_EQ(h.Pump.CallsOf(20000), 1);
+
+    h.Dialogs.Answers = {MessageAnswer::No};
+    h.Main().NewButtonClick();
+    ASSERT_EQ(h.Config().Output(4).Delay.DelaySamples, 0);
+
+    h.Dialogs.Answers = {MessageAnswer::No};
+    h.Main().ReadButtonClick();
+    EXPECT_EQ(h.Config().SystemInfo.SystemName, Padded("Hall B", 40));
+    EXPECT_EQ(h.Main().SystemName, Padded("Hall B", 40));
+    EXPECT_EQ(h.Config().OutputNames[2], "Mid   ");
+    EXPECT_EQ(h.Config().Route[1], route);
+    EXPECT_EQ(h.Config().Output(4).Delay.DelaySamples, 10);
+    EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+    EXPECT_FALSE(h.Progress.Visible);
+    EXPECT_EQ(h.Pump.CallsOf(200), 1);
+}
+
+TEST(WriteAndRead, ReadAsksTheSaveQuestionFirstAndResetsBeforeReading) {
+    DeviceHarness h;
+    h.Connect();
+    h.Dialogs.Answers = {MessageAnswer::No};
+    h.Main().ReadButtonClick();
+    ASSERT_FALSE(h.Dialogs.Messages.empty());
+    EXPECT_EQ(h.Dialogs.Messages.front().Text, TMainForm::SaveQuestion);
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{ReadCommand, 21}}));
+}
+
+TEST(WriteAndRead, CancelAtTheReadQuestionReadsNothing) {
+    DeviceHarness h;
+    h.Connect();
+    h.Main().SystemNameChange("Mine");
+    h.Dialogs.Answers = {MessageAnswer::Cancel};
+    h.Main().ReadButtonClick();
+    EXPECT_TRUE(h.Writes.empty());
+    EXPECT_EQ(h.Config().SystemInfo.SystemName, "Mine");
+    EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+}
+
+TEST(WriteAndRead, NoOrCancelAtTheWriteQuestionSendsNothing) {
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Cancel}) {
+        DeviceHarness h;
+        h.Connect();
+        h.Main().NProgramSpinChange(30);
+        h.Dialogs.Answers = {answer};
+        h.Main().WriteButtonClick();
+        ASSERT_EQ(h.Dialogs.Messages.size(), 1U);
+        EXPECT_EQ(h.Dialogs.Messages[0].Text,
+                  "The memory 30 have a preset stored. Do you want to overwrite it?");
+        EXPECT_EQ(h.Dialogs.Messages[0].Buttons, MessageButtons::YesNoCancel);
+        EXPECT_TRUE(h.Writes.empty());
+        EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+    }
+}
+
+TEST(WriteAndRead, UsbWriteFailureOffersReconnection) {
+    DeviceHarness h;
+    h.Connect(TConnectForm::UsbTag);
+    h.Unit.SetFault({Fault::Silence, 3});
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    h.Main().WriteButtonClick();
+    ASSERT_FALSE(h.Dialogs.Messages.empty());
+    const ShownMessage& last = h.Dialogs.Messages.back();
+    EXPECT_EQ(last.Text, "The Quorvex was closed. You need to Reconnect.");
+    EXPECT_EQ(last.Kind, MessageKind::Warning);
+    EXPECT_TRUE(h.App.Connect().Visible);
+    EXPECT_FALSE(h.App.Connect().Communication.Visible());
+    EXPECT_FALSE(h.State().Connected);
+    EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
+    // Command 3 began and failed; no command 7 followed.
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{WriteCommand, 21}}));
+}
+
+TEST(WriteAndRead, MemoryTheUnitProtectsFailsWithItsMessageAndSendsNoData) {
+    DeviceHarness h;
+    h.Connect();
+    h.Unit.SetProtected(25, true);
+    h.Main().NProgramSpinChange(25);
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    h.Main().WriteButtonClick();
+    EXPECT_TRUE(Shown(h.Dialogs, device_message::MemoryProtected));
+    const auto largest =
+        std::max_element(h.Writes.begin(), h.Writes.end(),
+                         [](const auto& a, const auto& b) { return a.size() < b.size(); });
+    ASSERT_NE(largest, h.Writes.end());
+    EXPECT_EQ(largest->size(), 1U);
+    EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
+}
+
+TEST(WriteAndRead, ChangeAsksAndSendsOnlyCommandSeven) {
+    DeviceHarness h;
+    h.Connect();
+    h.Main().NProgramSpinChange(22);
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    h.Main().ChangeButtonClick();
+    EXPECT_EQ(h.Dialogs.Messages.at(0).Text,
+              "Do you want to Change the present configuration and load the memory 22 in the "
+              "Quorvex ?");
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{ChangeCommand, 22}}));
+    EXPECT_EQ(h.Unit.CurrentMemory(), 22);
+
+    h.Writes.clear();
+    h.Dialogs.Answers = {MessageAnswer::No};
+    h.Main().ChangeButtonClick();
+    EXPECT_TRUE(h.Writes.empty());
+}
+
+// --- Memory selector and access code ---
+
+TEST(AccessCode, TheCodeWidensTheSelectorToAllSixtyMemories) {
+    DeviceHarness h;
+    h.Main().NProgramSpinChange(5);
+    EXPECT_EQ(h.State().MemoryNumber, 21);
+
+    h.Main().LOGOImageClick();
+    TInputPassForm& dialog = h.App.InputPass();
+    EXPECT_TRUE(dialog.Visible);
+    dialog.PasswordEditChange("86421");
+    EXPECT_EQ(dialog.PasswordEdit, "8642");
+    dialog.PasswordEditEnter();
+    EXPECT_FALSE(dialog.Visible);
+    EXPECT_EQ(h.State().MemoryMinimum, 1);
+    EXPECT_EQ(h.Dialogs.Texts(), std::vector<std::string>{
+                                     "Unprotected System. Now you can write in all the memories"});
+    h.Main().NProgramSpinChange(5);
+    EXPECT_EQ(h.State().MemoryNumber, 5);
+    h.Main().NProgramSpinChange(61);
+    EXPECT_EQ(h.State().MemoryNumber, 60);
+}
+
+TEST(AccessCode, AWrongCodeProtectsAgainSilentlyAndLiftsTheSelectorTo21) {
+    DeviceHarness h;
+    h.Main().LOGOImageClick();
+    h.App.InputPass().PasswordEditChange("8642");
+    h.App.InputPass().PasswordEditEnter();
+    h.Main().NProgramSpinChange(5);
+    h.ClearRecords();
+
+    h.Main().LOGOImageClick();
+    EXPECT_EQ(h.App.InputPass().PasswordEdit, "");
+    h.App.InputPass().PasswordEditChange("1234");
+    h.App.InputPass().PasswordEditEnter();
+    EXPECT_EQ(h.State().MemoryMinimum, 21);
+    EXPECT_EQ(h.State().MemoryNumber, 21);
+    EXPECT_TRUE(h.Dialogs.Messages.empty());
+}
+
+TEST(AccessCode, ProtectedMemoriesAreWrittenOnlyAfterTheCode) {
+    VirtualProcessorOptions open;
+    open.ProtectedMemories = {};
+    DeviceHarness h(open);
+    h.Connect();
+    h.Main().LOGOImageClick();
+    h.App.InputPass().PasswordEditChange("8642");
+    h.App.InputPass().PasswordEditEnter();
+    h.Main().NProgramSpinChange(7);
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    h.Main().WriteButtonClick();
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{WriteCommand, 7}, {ChangeCommand, 7}}));
+    EXPECT_EQ(h.Unit.CurrentMemory(), 7);
+}
+
+// --- Write to all memories ---
+
+TEST(CopyAllMemories, WhileProtectedTheFirstTwentyPassesWriteMemory21) {
+    DeviceHarness h;
+    h.Connect();
+    h.Main().CopyAllMemClick();
+    std::vector<SentTransaction> expected(20, SentTransaction{WriteCommand, 21});
+    for (int memory = 21; memory <= 60; ++memory) {
+        expected.push_back({WriteCommand, memory});
+    }
+    EXPECT_EQ(h.Sent(), expected);
+    EXPECT_EQ(h.Pump.CallsOf(5501), 60);
+    EXPECT_EQ(h.Pump.CallsOf(20000), 60);
+    EXPECT_EQ(h.State().MemoryNumber, 60);
+    EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+    EXPECT_EQ(h.Unit.TakeChangedMemories().size(), 40U);
+}
+
+TEST(CopyAllMemories, StopsAtTheFirstMemoryTheUnitRefuses) {
+    DeviceHarness h;
+    h.Connect();
+    h.Main().LOGOImageClick();
+    h.App.InputPass().PasswordEditChange("8642");
+    h.App.InputPass().PasswordEditEnter();
+    h.ClearRecords();
+    h.Main().CopyAllMemClick();
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{WriteCommand, 1}}));
+    EXPECT_TRUE(Shown(h.Dialogs, device_message::MemoryProtected));
+    EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
+}
+
+// --- Keyboard lock, password, operating system ---
+
+TEST(Keyboard, LockAndUnlockAskFirstAndSendTheirByte) {
+    DeviceHarness h;
+    h.Connect();
+    h.Dialogs.Answers = {MessageAnswer::Ok};
+    h.Main().BlockBClick();
+    EXPECT_EQ(h.Dialogs.Messages.at(0).Text, "Do you want to LOCK the Keyboard?");
+    EXPECT_EQ(h.Dialogs.Messages.at(0).Buttons, MessageButtons::OkCancel);
+    EXPECT_TRUE(h.Unit.KeyboardLocked());
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{KeyboardLockCommand, 0}}));
+
+    h.Dialogs.Answers = {MessageAnswer::Cancel};
+    h.Main().UnblockBClick();
+    EXPECT_TRUE(h.Unit.KeyboardLocked());
+    EXPECT_EQ(h.Dialogs.Messages.back().Text, "Do you want to UNLOCK the Keyboard?");
+
+    h.Dialogs.Answers = {MessageAnswer::Ok};
+    h.Main().UnblockBClick();
+    EXPECT_FALSE(h.Unit.KeyboardLocked());
+    EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+}
+
+TEST(Keyboard, PasswordWindowSendsTheLettersAndTheActiveByte) {
+    DeviceHarness h;
+    h.Connect();
+    h.Main().PasswordBClick();
+    EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
+    TPasswordForm& window = h.App.Password();
+    ASSERT_TRUE(window.Visible);
+    // Q is sixteen steps up from A; Y is two steps down.
+    for (int i = 0; i < 16; ++i) {
+        window.FARR_SpeedButtonClick();
+    }
+    window.ENTER_SpeedButtonClick();
+    window.FABA_SpeedButtonClick();
+    window.FABA_SpeedButtonClick();
+    for (int i = 0; i < 5; ++i) {
+        window.ENTER_SpeedButtonClick();
+    }
+    EXPECT_EQ(window.PasswordEdit, "QYAAAA");
+    window.PasswordLEDClick();
+    window.OK_BitBtnClick();
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{PasswordCommand, 0}}));
+    ASSERT_TRUE(h.Unit.Password().has_value());
+    EXPECT_EQ(h.Unit.Password()->Text(), "QYAAAA");
+    EXPECT_FALSE(h.Unit.Password()->Active);
+    EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+}
+
+TEST(Keyboard, CancelledPasswordWindowSendsNothing) {
+    DeviceHarness h;
+    h.Connect();
+    h.Main().PasswordBClick();
+    h.App.Password().BitBtn2Click();
+    EXPECT_TRUE(h.Writes.empty());
+    EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+}
+
+TEST(UpdateDsp, BeepsAndWarnsWithTheExactText) {
+    DeviceHarness h;
+    h.Connect();
+    h.Dialogs.Answers = {MessageAnswer::No};
+    h.Main().UpdateDSPClick();
+    ASSERT_EQ(h.Log.size(), 2U);
+    EXPECT_EQ(h.Log[0], "beep");
+    EXPECT_EQ(h.Dialogs.Messages.at(0).Text,
+              "WARNING!!! Updating the DSP Operating System may left your Quorvex unit blocked "
+              "if it does not finish correctlly. Please, be sure that  everything is connected "
+              "well. Do you want to continue anyway?");
+    EXPECT_EQ(h.Dialogs.Messages.at(0).Buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(h.Writes.empty());
+
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    h.Main().UpdateDSPClick();
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{1, 61}, {8, 0}}));
+    EXPECT_EQ(h.Unit.OperatingSystemUpdates(), 1);
+    EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+}
+
+// --- Real-time switch ---
+
+TEST(RealTime, OnlineSwitchReadsThePlayingMemoryThenTurnsOn) {
+    VirtualProcessorOptions playing;
+    playing.CurrentMemory = 37;
+    DeviceHarness h(playing);
+    {
+        ProgramHarness other;
+        other.App.Main().SystemNameChange("Stage");
+        const CoefficientImage image = BuildCoefficientImage(other.Config(), other.State().Engine);
+        ASSERT_TRUE(h.Unit.LoadMemory(37, image));
+    }
+    h.Connect();
+    h.Dialogs.Answers = {MessageAnswer::Ok, MessageAnswer::No};
+    h.Main().RealTimeBClick();
+    EXPECT_EQ(h.Dialogs.Messages.at(0).Text, TMainForm::RealTimeText);
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{19, 0}, {ReadCommand, 37}}));
+    EXPECT_EQ(h.State().MemoryNumber, 37);
+    EXPECT_EQ(h.Config().SystemInfo.SystemName, Padded("Stage", 40));
+    EXPECT_TRUE(h.State().RealTime);
+    EXPECT_TRUE(h.Main().RealTimePictureOn);
+    EXPECT_TRUE(h.State().ShouldSendRealTime());
+}
+
+TEST(RealTime, CancelledSaveQuestionLeavesTheSwitchOff) {
+    DeviceHarness h;
+    h.Connect();
+    h.Dialogs.Answers = {MessageAnswer::Ok, MessageAnswer::Cancel};
+    h.Main().RealTimeBClick();
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{19, 0}}));
+    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_FALSE(h.Main().RealTimePictureOn);
+}
+
+TEST(RealTime, UsbRequestFailureOffersReconnectionAndStaysOff) {
+    DeviceHarness h;
+    h.Connect(TConnectForm::UsbTag);
+    h.Unit.SetFault({Fault::Silence, 0});
+    h.Main().RealTimeBClick();
+    EXPECT_EQ(h.Dialogs.Messages.back().Text, device_message::QuorvexClosed);
+    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_TRUE(h.App.Connect().Visible);
+}
+
+} // namespace
+} // namespace quorvex::testing

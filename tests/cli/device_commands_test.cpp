@@ -1,0 +1,178 @@
+#include "app/main_form.h"
+#include "app/scratch_folder.h"
+#include "cli/offline_program.h"
+#include "cli/qvx_tool.h"
+#include "config/configuration.h"
+#include "served_unit.h"
+#include "sim/pseudo_terminal.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace quorvex::testing {
+namespace {
+
+struct QvxRun {
+    int Code;
+    std::string Out;
+    std::string Err;
+};
+
+QvxRun Qvx(const std::vector<std::string>& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunQvx(arguments, out, err);
+    return {code, out.str(), err.str()};
+}
+
+/// A configuration file whose system name is `name`.
+std::string ConfigurationNamed(const ScratchFolder& folder, const std::string& name) {
+    std::ostringstream quiet;
+    OfflineProgram program(quiet);
+    program.App().Main().SystemNameChange(name);
+    const std::string path = folder / (name + ".QVX");
+    EXPECT_TRUE(program.Save(path));
+    return path;
+}
+
+std::string SystemNameIn(const std::string& path) {
+    std::ostringstream quiet;
+    OfflineProgram program(quiet);
+    EXPECT_TRUE(program.Open(path));
+    return program.Config().SystemInfo.SystemName;
+}
+
+PtyRunnerOptions Unprotected() {
+    PtyRunnerOptions options;
+    options.Processor.ProtectedMemories = {};
+    return options;
+}
+
+TEST(DeviceCommands, WriteThenReadBackGivesTheConfiguration) {
+    ScratchFolder folder;
+    ServedUnit unit;
+    const std::string written = ConfigurationNamed(folder, "Tour 26");
+    const std::string readBack = folder / "back.QVX";
+
+    const QvxRun write = Qvx({"write", written, "--memory", "30", "--port", unit.Path()});
+    ASSERT_EQ(write.Code, 0) << write.Err;
+    const QvxRun read = Qvx({"read", "--memory", "30", "--port", unit.Path(), "-o", readBack});
+    ASSERT_EQ(read.Code, 0) << read.Err;
+
+    EXPECT_EQ(SystemNameIn(readBack), "Tour 26" + std::string(33, ' '));
+    EXPECT_EQ(unit.Stopped().CurrentMemory(), 30);
+}
+
+TEST(DeviceCommands, ComNamesArePlacedByTheComOptions) {
+    ServedUnit unit;
+    const QvxRun test = Qvx({"test", "--port", "COM3", "--com3", unit.Path()});
+    EXPECT_EQ(test.Code, 0) << test.Err;
+    EXPECT_EQ(test.Out, "Status : Connected at COM3\n");
+}
+
+TEST(DeviceCommands, LockUnlockAndPasswordReachTheUnit) {
+    ServedUnit unit;
+    ASSERT_EQ(Qvx({"lock", "--port", unit.Path()}).Code, 0);
+    EXPECT_EQ(unit.Reports().front(), "connection test");
+    ASSERT_EQ(Qvx({"password", "quorvx", "--inactive", "--port", unit.Path()}).Code, 0);
+    VirtualProcessor& processor = unit.Stopped();
+    EXPECT_TRUE(processor.KeyboardLocked());
+    ASSERT_TRUE(processor.Password().has_value());
+    EXPECT_EQ(processor.Password()->Text(), "QUORVX");
+    EXPECT_FALSE(processor.Password()->Active);
+}
+
+TEST(DeviceCommands, UpdateOsLoadsTheProgramAndClosesTheLoad) {
+    ServedUnit unit;
+    const QvxRun update = Qvx({"update-os", "--port", unit.Path()});
+    ASSERT_EQ(update.Code, 0) << update.Err;
+    VirtualProcessor& processor = unit.Stopped();
+    EXPECT_EQ(processor.OperatingSystemUpdates(), 1);
+    EXPECT_EQ(processor.Memory(61).size(), 2560U);
+}
+
+TEST(DeviceCommands, UpdateOsRefusesAShortProgramBeforeSendingIt) {
+    ScratchFolder folder;
+    ServedUnit unit;
+    const std::string text = folder / "os.txt";
+    WriteText(text, "0x02 , 0x00 , \n0x00 , 0x00 , 0x00 , 0x01 , 0x84 , \n");
+    const QvxRun update = Qvx({"update-os", text, "--port", unit.Path()});
+    EXPECT_EQ(update.Code, 1);
+    EXPECT_FALSE(update.Err.empty());
+    unit.Stopped();
+    EXPECT_EQ(unit.Reports(), std::vector<std::string>{});
+}
+
+TEST(DeviceCommands, ProtectedMemoryIsRefusedWithoutTheAccessCode) {
+    ScratchFolder folder;
+    ServedUnit unit(Unprotected());
+    const std::string file = ConfigurationNamed(folder, "Low");
+    const QvxRun refused = Qvx({"write", file, "--memory", "5", "--port", unit.Path()});
+    EXPECT_EQ(refused.Code, 1);
+    EXPECT_NE(refused.Err.find("Memory 5 is protected."), std::string::npos) << refused.Err;
+    const QvxRun wrongCode =
+        Qvx({"write", file, "--memory", "5", "--port", unit.Path(), "--unprotect", "1234"});
+    EXPECT_EQ(wrongCode.Code, 1);
+    // Nothing at all reached the unit, not even the connection test.
+    unit.Stopped();
+    EXPECT_EQ(unit.Reports(), std::vector<std::string>{});
+}
+
+TEST(DeviceCommands, AccessCodeWritesAProtectedMemory) {
+    ScratchFolder folder;
+    ServedUnit unit(Unprotected());
+    const std::string file = ConfigurationNamed(folder, "Low");
+    const QvxRun write =
+        Qvx({"write", file, "--memory", "5", "--port", unit.Path(), "--unprotect", "8642"});
+    ASSERT_EQ(write.Code, 0) << write.Err;
+    EXPECT_EQ(unit.Stopped().CurrentMemory(), 5);
+}
+
+TEST(DeviceCommands, MemoryTheUnitProtectsFailsWithItsMessage) {
+    ScratchFolder folder;
+    ServedUnit unit;
+    const std::string file = ConfigurationNamed(folder, "Low");
+    const QvxRun write =
+        Qvx({"write", file, "--memory", "5", "--port", unit.Path(), "--unprotect", "8642"});
+    EXPECT_EQ(write.Code, 1);
+    EXPECT_NE(write.Err.find("MEMORY PROTECTED."), std::string::npos) << write.Err;
+}
+
+TEST(DeviceCommands, AbsentPortFailsWithTheSystemsMessage) {
+    const QvxRun test = Qvx({"test", "--port", "/nonexistent/tty-quorvex"});
+    EXPECT_EQ(test.Code, 1);
+    EXPECT_NE(test.Err.find("COM Port already in use. Select another."), std::string::npos)
+        << test.Err;
+}
+
+TEST(DeviceCommands, SilentPortFailsWithoutHangingAndWritesNoOutput) {
+    ScratchFolder folder;
+    std::string error;
+    const auto silent = PseudoTerminal::Open(error);
+    ASSERT_TRUE(silent) << error;
+    const std::string out = folder / "never.QVX";
+    const auto started = std::chrono::steady_clock::now();
+    const QvxRun read =
+        Qvx({"read", "--memory", "30", "--port", silent->TerminalPath(), "-o", out});
+    EXPECT_EQ(read.Code, 1);
+    EXPECT_NE(read.Err.find("Comunication ERROR."), std::string::npos) << read.Err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+    // One reply time of the connection test, not an endless wait.
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
+}
+
+TEST(DeviceCommands, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(Qvx({"write", "a.QVX", "--memory", "61", "--port", "x"}).Code, 2);
+    EXPECT_EQ(Qvx({"read", "--memory", "30", "--port", "x"}).Code, 2);
+    EXPECT_EQ(Qvx({"lock"}).Code, 2);
+    EXPECT_EQ(Qvx({"password", "ABC", "--port", "x"}).Code, 2);
+    EXPECT_EQ(Qvx({"sim", "--protect", "0,70"}).Code, 2);
+}
+
+} // namespace
+} // namespace quorvex::testing

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "sim/pty_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace quorvex::testing {
+
+/// The virtual processor served on a real pseudo-terminal from a thread of its own, as
+/// `qvx sim` serves it.
+class ServedUnit {
+public:
+    explicit ServedUnit(PtyRunnerOptions options = {}) {
+        options.Report = [this](const std::string& line) {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            reports_.push_back(line);
+        };
+        std::string error;
+        runner_ = PtyRunner::Open(std::move(options), error);
+        if (!runner_) {
+            throw std::runtime_error("no pseudo-terminal: " + error);
+        }
+        server_ = std::thread([this] { runner_->Serve(stop_); });
+    }
+    ~ServedUnit() { Stop(); }
+    ServedUnit(const ServedUnit&) = delete;
+    ServedUnit& operator=(const ServedUnit&) = delete;
+
+    std::string Path() const { return runner_->TerminalPath(); }
+
+    /// What the unit did, one line each, so far.
+    std::vector<std::string> Reports() const {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return reports_;
+    }
+
+    /// Stops serving (after the unit has taken in the last bytes) and gives the unit to
+    /// look at.
+    VirtualProcessor& Stopped() {
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+        Stop();
+        return runner_->Processor();
+    }
+
+private:
+    void Stop() {
+        stop_ = true;
+        if (server_.joinable()) {
+            server_.join();
+        }
+    }
+
+    std::unique_ptr<PtyRunner> runner_;
+    std::atomic<bool> stop_{false};
+    std::thread server_;
+    mutable std::mutex mutex_;
+    std::vector<std::string> reports_;
+};
+
+} // namespace quorvex::testing
