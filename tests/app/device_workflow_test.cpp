@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -93,7 +94,7 @@ TEST(WriteAndRead, WriteThenReadRestoresTheConfiguration) {
     h.Main().NProgramSpinChange(30);
 
     h.Dialogs.Answers = {MessageAnswer::Yes};
-    h.Main().WriteButtonClick();
+    EXPECT_TRUE(h.Main().WriteButtonClick());
     EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{WriteCommand, 30}, {ChangeCommand, 30}}));
     EXPECT_EQ(h.Unit.CurrentMemory(), 30);
     EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
@@ -104,7 +105,7 @@ TEST(WriteAndRead, WriteThenReadRestoresTheConfiguration) {
     ASSERT_EQ(h.Config().Output(4).Delay.DelaySamples, 0);
 
     h.Dialogs.Answers = {MessageAnswer::No};
-    h.Main().ReadButtonClick();
+    EXPECT_TRUE(h.Main().ReadButtonClick());
     EXPECT_EQ(h.Config().SystemInfo.SystemName, Padded("Hall B", 40));
     EXPECT_EQ(h.Main().SystemName, Padded("Hall B", 40));
     EXPECT_EQ(h.Config().OutputNames[2], "Mid   ");
@@ -130,7 +131,7 @@ TEST(WriteAndRead, CancelAtTheReadQuestionReadsNothing) {
     h.Connect();
     h.Main().SystemNameChange("Mine");
     h.Dialogs.Answers = {MessageAnswer::Cancel};
-    h.Main().ReadButtonClick();
+    EXPECT_FALSE(h.Main().ReadButtonClick());
     EXPECT_TRUE(h.Writes.empty());
     EXPECT_EQ(h.Config().SystemInfo.SystemName, "Mine");
     EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
@@ -142,7 +143,7 @@ TEST(WriteAndRead, NoOrCancelAtTheWriteQuestionSendsNothing) {
         h.Connect();
         h.Main().NProgramSpinChange(30);
         h.Dialogs.Answers = {answer};
-        h.Main().WriteButtonClick();
+        EXPECT_FALSE(h.Main().WriteButtonClick());
         ASSERT_EQ(h.Dialogs.Messages.size(), 1U);
         EXPECT_EQ(h.Dialogs.Messages[0].Text,
                   "The memory 30 have a preset stored. Do you want to overwrite it?");
@@ -157,7 +158,7 @@ TEST(WriteAndRead, UsbWriteFailureOffersReconnection) {
     h.Connect(TConnectForm::UsbTag);
     h.Unit.SetFault({Fault::Silence, 3});
     h.Dialogs.Answers = {MessageAnswer::Yes};
-    h.Main().WriteButtonClick();
+    EXPECT_FALSE(h.Main().WriteButtonClick());
     ASSERT_FALSE(h.Dialogs.Messages.empty());
     const ShownMessage& last = h.Dialogs.Messages.back();
     EXPECT_EQ(last.Text, "The Quorvex was closed. You need to Reconnect.");
@@ -392,6 +393,34 @@ TEST(RealTime, OnlineSwitchReadsThePlayingMemoryThenTurnsOn) {
     EXPECT_TRUE(h.State().RealTime);
     EXPECT_TRUE(h.Main().RealTimePictureOn);
     EXPECT_TRUE(h.State().ShouldSendRealTime());
+}
+
+/// Real-time frames in `writes`: START, 0x12, the DSP and the type, each written alone.
+std::vector<std::array<int, 2>> RealTimeFrames(const ProcessorLine::WriteLog& writes) {
+    std::vector<std::array<int, 2>> frames;
+    for (std::size_t i = 0; i + 3 < writes.size(); ++i) {
+        if (writes[i] == std::vector<std::uint8_t>{0x85} &&
+            writes[i + 1] == std::vector<std::uint8_t>{0x12}) {
+            frames.push_back({writes[i + 2].at(0), writes[i + 3].at(0)});
+        }
+    }
+    return frames;
+}
+
+TEST(RealTime, ChangesGoToTheUnitOnlyWhileTheSwitchIsOn) {
+    DeviceHarness h;
+    h.Connect();
+    h.Main().RouteBClick(3);
+    EXPECT_TRUE(RealTimeFrames(h.Writes).empty());
+
+    h.Dialogs.Answers = {MessageAnswer::Ok, MessageAnswer::No};
+    h.Main().RealTimeBClick();
+    ASSERT_TRUE(h.State().RealTime);
+    h.Writes.clear();
+    h.Main().RouteBClick(3);
+    // Out3 runs on DSP 2; its two route factors are single words (type 2).
+    const std::vector<std::array<int, 2>> expected{{2, 2}, {2, 2}};
+    EXPECT_EQ(RealTimeFrames(h.Writes), expected);
 }
 
 TEST(RealTime, CancelledSaveQuestionLeavesTheSwitchOff) {
