@@ -308,15 +308,15 @@ void TDynamicform::LookAheadEditExit(std::string_view text) {
     Setting().LookAheadSamples = samples;
     Engine().LookAheadSamples = samples;
     LookAheadEdit = FormatFixed(MsFromSamples(samples, ProcessorSampleRate), 2);
-    if (!WriteInteger(State(), Block, LookAheadAddress, samples)) {
-        return;
-    }
+    const bool sent = WriteInteger(State(), Block, LookAheadAddress, samples);
     TDelayFinoForm& delay = program_.Delay();
     delay.SetLookAhead(Block, samples);
     for (int output = 1; output <= LastAlignedOutput; ++output) {
         delay.ReapplyDelay(output);
     }
-    ApplyRelease();
+    if (sent) {
+        ApplyRelease();
+    }
 }
 
 void TDynamicform::LookAheadStep(bool up) {

@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "app/program.h"
 #include "config/level_setting.h"
+#include "image/dsp_address.h"
 #include "link/real_time_sink.h"
 
 #include <algorithm>
@@ -141,7 +142,9 @@ void TGainsForm::RecomputeSubFeeds() {
 }
 
 void TGainsForm::SendOutputGain(int output) {
-    program_.State().Sink->SendCoefficient(DspOf(output), GainAddress + PositionInDspOf(output) - 1,
+    // The gain goes to the word the written memory keeps it in (255..257), so a real-time
+    // change and a later full write agree on where the output gain lives.
+    program_.State().Sink->SendCoefficient(DspOf(output), OutputGainWord(PositionInDspOf(output)),
                                            OutputGainValue(Level(output)));
 }
 

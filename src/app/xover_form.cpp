@@ -5,6 +5,7 @@
 #include "app/final_response_form.h"
 #include "app/main_form.h"
 #include "app/peq_form.h"
+#include "app/plot_readout.h"
 #include "app/program.h"
 #include "app/real_time_writes.h"
 #include "config/crossover_setting.h"
@@ -167,17 +168,17 @@ void TXOVERForm::UpdateEdge(CrossoverEdge edge) {
     ShowFrequency(controls, hz);
     section.Order = controls.OrdenSpin;
 
-    // On a sub the upper list's first entry is no family: the low pass in place stays.
+    // On a sub the upper list's first entry names no family: the low pass in place keeps its
+    // family. It is still designed at the new frequency and order, so that what is stored is
+    // what the processor runs and the plot shows.
     const bool keepSubLowPass =
         IsSubOutput(Output) && edge == CrossoverEdge::Upper && controls.TipoXCombo == 0;
-    if (!keepSubLowPass) {
-        if (controls.TipoXCombo != NoFamilyEntry) {
-            section.Family = FamilyCodeOf(controls.TipoXCombo, edge == CrossoverEdge::Lower);
-        }
-        DesignEdge(edge);
-        CrossoverResponse(state.Engine.Crossover(Output),
-                          state.CrossoverResponse[static_cast<std::size_t>(Output - 1)]);
+    if (!keepSubLowPass && controls.TipoXCombo != NoFamilyEntry) {
+        section.Family = FamilyCodeOf(controls.TipoXCombo, edge == CrossoverEdge::Lower);
     }
+    DesignEdge(edge);
+    CrossoverResponse(state.Engine.Crossover(Output),
+                      state.CrossoverResponse[static_cast<std::size_t>(Output - 1)]);
     Redraw();
     UpdateSummary();
     if (program_.Peq().Visible) {
@@ -382,9 +383,7 @@ void TXOVERForm::MouseMove(double frequencyHz, double value, bool inside) {
         InfoLabel.clear();
         return;
     }
-    const std::string_view unit = GraphMode == Mode::Magnitude ? MagnitudeUnit : PhaseUnit;
-    InfoLabel = std::to_string(RoundHalfEven(frequencyHz)) + " Hz , " + FormatFixed(value, 2) +
-                std::string(unit);
+    InfoLabel = PlotReadout(frequencyHz, value, GraphMode == Mode::Magnitude);
 }
 
 void TXOVERForm::Redraw() {

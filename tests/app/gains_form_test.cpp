@@ -122,7 +122,7 @@ TEST_F(LevelsEditor, MuteShowsOnTheMainWindowAndKeepsTheGain) {
 TEST_F(LevelsEditor, RealTimeMuteSendsGainThenBothSubFeeds) {
     h.GoRealTime();
     gains.MuteClick(3);
-    const std::vector<std::pair<int, int>> where{{2, 258}, {1, 144}, {1, 145}, {1, 146}, {1, 147},
+    const std::vector<std::pair<int, int>> where{{2, 255}, {1, 144}, {1, 145}, {1, 146}, {1, 147},
                                                  {2, 144}, {2, 145}, {2, 146}, {2, 147}};
     const std::vector<double> values{0, 1, 0, 0, 1, 0, 1, 0, 1};
     ASSERT_EQ(h.Sink.Sent.size(), where.size());
@@ -147,9 +147,9 @@ TEST_F(LevelsEditor, RealTimeGainGoesToTheOutputsAddress) {
     gains.SetPosition(6, 61);
     gains.SetPosition(2, 61);
     ASSERT_EQ(h.Sink.Sent.size(), 3U);
-    EXPECT_EQ(std::make_pair(h.Sink.Sent[0].Dsp, h.Sink.Sent[0].Address), std::make_pair(1, 260));
-    EXPECT_EQ(std::make_pair(h.Sink.Sent[1].Dsp, h.Sink.Sent[1].Address), std::make_pair(2, 260));
-    EXPECT_EQ(std::make_pair(h.Sink.Sent[2].Dsp, h.Sink.Sent[2].Address), std::make_pair(1, 259));
+    EXPECT_EQ(std::make_pair(h.Sink.Sent[0].Dsp, h.Sink.Sent[0].Address), std::make_pair(1, 257));
+    EXPECT_EQ(std::make_pair(h.Sink.Sent[1].Dsp, h.Sink.Sent[1].Address), std::make_pair(2, 257));
+    EXPECT_EQ(std::make_pair(h.Sink.Sent[2].Dsp, h.Sink.Sent[2].Address), std::make_pair(1, 256));
     h.State().TransferRunning = true;
     gains.SetPosition(2, 100);
     EXPECT_EQ(h.Sink.Sent.size(), 3U);

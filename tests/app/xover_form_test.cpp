@@ -115,6 +115,16 @@ TEST_F(CrossoverEditor, SubsKeepTheirLowerEdgeBypassedAndStopAt480Hertz) {
     EXPECT_EQ(Setting(5).HighPass.Family, 0);
 }
 
+TEST_F(CrossoverEditor, TheSubsEmptyEntryKeepsTheLowPassFamily) {
+    xover.SelectOutput(5);
+    xover.TipoXComboChange(Upper, 0);
+    EXPECT_EQ(Setting(5).LowPass.Family, 1);
+    xover.FrecSpinChange(Upper, 200);
+    // Designed at the frequency it stores.
+    EXPECT_EQ(Engine(5).LowPass.Sections[0].Frequency, 200.0);
+    EXPECT_FALSE(IsPassThrough(Engine(5).LowPass.Sections[0]));
+}
+
 TEST_F(CrossoverEditor, FourthOrderLinkwitzRileyOnOut2SendsTwoEqualSections) {
     xover.SelectOutput(2);
     h.GoRealTime();
