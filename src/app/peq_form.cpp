@@ -4,6 +4,7 @@
 #include "app/field_format.h"
 #include "app/final_response_form.h"
 #include "app/main_form.h"
+#include "app/plot_readout.h"
 #include "app/program.h"
 #include "app/real_time_writes.h"
 #include "app/show_coeff_form.h"
@@ -433,9 +434,7 @@ void TPEQForm::MouseMove(double frequencyHz, double value, bool inside) {
         HandCursor = false;
         return;
     }
-    const std::string_view unit = GraphMode == Mode::Magnitude ? MagnitudeUnit : PhaseUnit;
-    InfoLabel = std::to_string(RoundHalfEven(frequencyHz)) + " Hz , " + FormatFixed(value, 2) +
-                std::string(unit);
+    InfoLabel = PlotReadout(frequencyHz, value, GraphMode == Mode::Magnitude);
     StatusText = InfoLabel;
     if (Dragging) {
         DragTo(frequencyHz, value, true);

@@ -26,8 +26,6 @@ public:
     static constexpr std::string_view MagnitudeAxisTitle = "dB";
     static constexpr std::string_view PhaseAxisTitle = "Phase";
     static constexpr std::string_view XAxisTitle = "Frequency";
-    static constexpr std::string_view MagnitudeUnit = " dBs";
-    static constexpr std::string_view PhaseUnit = "\u00ba ";
     static constexpr std::string_view InfoPrefix = "INFO:";
     static constexpr std::string_view XoverCheckHint = "View the influence of XOVER";
     static constexpr int TypeCount = 12;

@@ -5,6 +5,7 @@
 #include "app/final_response_form.h"
 #include "app/main_form.h"
 #include "app/peq_form.h"
+#include "app/plot_readout.h"
 #include "app/program.h"
 #include "app/real_time_writes.h"
 #include "config/crossover_setting.h"
@@ -382,9 +383,7 @@ void TXOVERForm::MouseMove(double frequencyHz, double value, bool inside) {
         InfoLabel.clear();
         return;
     }
-    const std::string_view unit = GraphMode == Mode::Magnitude ? MagnitudeUnit : PhaseUnit;
-    InfoLabel = std::to_string(RoundHalfEven(frequencyHz)) + " Hz , " + FormatFixed(value, 2) +
-                std::string(unit);
+    InfoLabel = PlotReadout(frequencyHz, value, GraphMode == Mode::Magnitude);
 }
 
 void TXOVERForm::Redraw() {

@@ -45,8 +45,6 @@ public:
     static constexpr std::string_view PanelTitlePrefix = "CrossOver ";
     static constexpr std::string_view MagnitudeAxisTitle = "dB";
     static constexpr std::string_view PhaseAxisTitle = "Phase";
-    static constexpr std::string_view MagnitudeUnit = " dBs";
-    static constexpr std::string_view PhaseUnit = "\u00ba ";
     static constexpr std::array<std::string_view, 4> FamilyNames{"ByPass", "ButtW", "L-Riley",
                                                                  "Bessel"};
     static constexpr std::string_view SubUpperFirstEntry = "-----------";

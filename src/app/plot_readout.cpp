@@ -1,0 +1,13 @@
+#include "app/plot_readout.h"
+
+#include "config/rounding.h"
+#include "config/shown_value.h"
+
+namespace quorvex {
+
+std::string PlotReadout(double frequencyHz, double value, bool magnitude) {
+    return std::to_string(RoundHalfEven(frequencyHz)) + " Hz , " + FormatFixed(value, 2) +
+           std::string(magnitude ? MagnitudeReadoutUnit : PhaseReadoutUnit);
+}
+
+} // namespace quorvex
