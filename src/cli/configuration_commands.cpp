@@ -1,9 +1,13 @@
 #include "cli/configuration_json.h"
 #include "cli/offline_commands.h"
 #include "cli/offline_program.h"
-#include "cli/output_file.h"
+#include "config/whole_file.h"
 #include "image/coefficient_image.h"
 #include "image/image_decoder.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
 
 namespace quorvex {
 
@@ -75,8 +79,8 @@ int RunImageCommand(const CommandArguments& arguments, std::ostream&, std::ostre
         BuildCoefficientImage(program.Config(), program.App().State().Engine);
     // Exactly the bytes a Write sends: the length the image's first two bytes announce.
     const auto length = static_cast<std::size_t>(TransferLength(image));
-    const auto error = WriteOutputFile(*line->Option("-o"),
-                                       std::span(image).first(std::min(length, image.size())));
+    const auto error = ReplaceFileContents(*line->Option("-o"),
+                                           std::span(image).first(std::min(length, image.size())));
     return error ? Failure(*error, err) : ExitSuccess;
 }
 
@@ -86,16 +90,17 @@ int RunDecodeCommand(const CommandArguments& arguments, std::ostream&, std::ostr
         return ExitUsage;
     }
     const std::string& imagePath = line->Positional[0];
-    const InputFile input = ReadInputFile(imagePath, CoefficientImageSize);
-    if (input.Error) {
-        return Failure(imagePath + ": " + *input.Error, err);
+    const FileHead input = ReadFileHead(imagePath, CoefficientImageSize + 1);
+    if (!input.Ok()) {
+        return Failure(imagePath + ": " + input.Error, err);
+    }
+    if (input.Bytes.size() > CoefficientImageSize) {
+        return Failure(imagePath + ": " + std::generic_category().message(EFBIG), err);
     }
     // A memory read back replaces the whole configuration: New configuration comes first.
     OfflineProgram program(err);
     program.New();
-    const std::span bytes(reinterpret_cast<const std::uint8_t*>(input.Bytes.data()),
-                          input.Bytes.size());
-    if (DecodeCoefficientImage(bytes, program.Config()) != ImageDecodeResult::Decoded) {
+    if (DecodeCoefficientImage(input.Bytes, program.Config()) != ImageDecodeResult::Decoded) {
         return Failure(imagePath + ": too short for a coefficient image (" +
                            std::to_string(input.Bytes.size()) + " bytes)",
                        err);
