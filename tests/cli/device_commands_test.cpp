@@ -3,6 +3,7 @@
 #include "cli/offline_program.h"
 #include "cli/qvx_tool.h"
 #include "config/configuration.h"
+#include "link/operating_system_image.h"
 #include "served_unit.h"
 #include "sim/pseudo_terminal.h"
 
@@ -10,6 +11,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -87,13 +89,24 @@ TEST(DeviceCommands, LockUnlockAndPasswordReachTheUnit) {
     EXPECT_FALSE(processor.Password()->Active);
 }
 
-TEST(DeviceCommands, UpdateOsLoadsTheProgramAndClosesTheLoad) {
+TEST(DeviceCommands, UpdateOsSendsTheProgramOfTheFileGiven) {
+    ScratchFolder folder;
     ServedUnit unit;
-    const QvxRun update = Qvx({"update-os", "--port", unit.Path()});
+    std::string program = DefaultOperatingSystemText();
+    const std::size_t firstWord = program.find('\n') + 1;
+    // The first word 00 00 00 01 84 becomes 7E 00 00 01 84 (lower-case digits count too).
+    program.replace(firstWord, 4, "0x7e");
+    const std::string text = folder / "os.txt";
+    WriteText(text, program);
+    const QvxRun update = Qvx({"update-os", text, "--port", unit.Path()});
     ASSERT_EQ(update.Code, 0) << update.Err;
     VirtualProcessor& processor = unit.Stopped();
-    EXPECT_EQ(processor.OperatingSystemUpdates(), 1);
-    EXPECT_EQ(processor.Memory(61).size(), 2560U);
+    EXPECT_EQ(processor.OperatingSystemUpdates(), 1); // loaded and closed with command 8
+    const std::span<const std::uint8_t> loaded = processor.Memory(61);
+    ASSERT_EQ(loaded.size(), 2560U);
+    EXPECT_EQ(
+        (std::vector<std::uint8_t>(loaded.begin(), loaded.begin() + 10)),
+        (std::vector<std::uint8_t>{0x7E, 0x00, 0x00, 0x01, 0x84, 0x00, 0x00, 0x00, 0x01, 0x00}));
 }
 
 TEST(DeviceCommands, UpdateOsRefusesAShortProgramBeforeSendingIt) {
