@@ -70,6 +70,19 @@ TEST(DeviceCommands, WriteThenReadBackGivesTheConfiguration) {
     EXPECT_EQ(unit.Stopped().CurrentMemory(), 30);
 }
 
+TEST(DeviceCommands, ReadThatBreaksOffWritesNoOutput) {
+    ScratchFolder folder;
+    // Five answers for the connection test, five for the read request, then the unit's
+    // BEGIN and COMMAND of the receive transaction; it falls silent before the data.
+    ServedUnit unit({}, {Fault::Silence, 12});
+    const std::string out = folder / "back.QVX";
+    const QvxRun read = Qvx({"read", "--memory", "30", "--port", unit.Path(), "-o", out});
+    EXPECT_EQ(read.Code, 1);
+    EXPECT_NE(read.Err.find("Comunication ERROR."), std::string::npos) << read.Err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(unit.Reports().front(), "connection test");
+}
+
 TEST(DeviceCommands, ComNamesArePlacedByTheComOptions) {
     ServedUnit unit;
     const QvxRun test = Qvx({"test", "--port", "COM3", "--com3", unit.Path()});

@@ -19,7 +19,7 @@ namespace quorvex::testing {
 /// `qvx sim` serves it.
 class ServedUnit {
 public:
-    explicit ServedUnit(PtyRunnerOptions options = {}) {
+    explicit ServedUnit(PtyRunnerOptions options = {}, FaultPlan fault = {}) {
         options.Report = [this](const std::string& line) {
             const std::lock_guard<std::mutex> lock(mutex_);
             reports_.push_back(line);
@@ -29,6 +29,7 @@ public:
         if (!runner_) {
             throw std::runtime_error("no pseudo-terminal: " + error);
         }
+        runner_->Processor().SetFault(fault);
         server_ = std::thread([this] { runner_->Serve(stop_); });
     }
     ~ServedUnit() { Stop(); }
