@@ -190,8 +190,7 @@ int RunTestCommand(const DeviceArguments& arguments, std::ostream& out, std::ost
     });
 }
 
-int RunWriteCommand(const DeviceArguments& arguments, std::ostream& out, std::ostream& err) {
-    (void)out;
+int RunWriteCommand(const DeviceArguments& arguments, std::ostream& /*out*/, std::ostream& err) {
     const auto parsed =
         ParseDeviceLine(WriteUsage, arguments, {{"--memory", "--unprotect"}, {}, 1, 1}, err);
     if (!parsed) {
@@ -215,8 +214,7 @@ int RunWriteCommand(const DeviceArguments& arguments, std::ostream& out, std::os
     });
 }
 
-int RunReadCommand(const DeviceArguments& arguments, std::ostream& out, std::ostream& err) {
-    (void)out;
+int RunReadCommand(const DeviceArguments& arguments, std::ostream& /*out*/, std::ostream& err) {
     const auto parsed =
         ParseDeviceLine(ReadUsage, arguments, {{"--memory", "--unprotect", "-o"}, {}, 0, 0}, err);
     if (!parsed) {
@@ -243,8 +241,7 @@ int RunReadCommand(const DeviceArguments& arguments, std::ostream& out, std::ost
     });
 }
 
-int RunChangeCommand(const DeviceArguments& arguments, std::ostream& out, std::ostream& err) {
-    (void)out;
+int RunChangeCommand(const DeviceArguments& arguments, std::ostream& /*out*/, std::ostream& err) {
     const auto parsed =
         ParseDeviceLine(ChangeUsage, arguments, {{"--memory", "--unprotect"}, {}, 0, 0}, err);
     if (!parsed) {
@@ -263,18 +260,15 @@ int RunChangeCommand(const DeviceArguments& arguments, std::ostream& out, std::o
     });
 }
 
-int RunLockCommand(const DeviceArguments& arguments, std::ostream& out, std::ostream& err) {
-    (void)out;
+int RunLockCommand(const DeviceArguments& arguments, std::ostream& /*out*/, std::ostream& err) {
     return RunKeyboardLock(LockUsage, true, arguments, err);
 }
 
-int RunUnlockCommand(const DeviceArguments& arguments, std::ostream& out, std::ostream& err) {
-    (void)out;
+int RunUnlockCommand(const DeviceArguments& arguments, std::ostream& /*out*/, std::ostream& err) {
     return RunKeyboardLock(UnlockUsage, false, arguments, err);
 }
 
-int RunPasswordCommand(const DeviceArguments& arguments, std::ostream& out, std::ostream& err) {
-    (void)out;
+int RunPasswordCommand(const DeviceArguments& arguments, std::ostream& /*out*/, std::ostream& err) {
     const auto parsed = ParseDeviceLine(PasswordUsage, arguments, {{}, {"--inactive"}, 1, 1}, err);
     if (!parsed) {
         return ExitUsage;
@@ -295,8 +289,7 @@ int RunPasswordCommand(const DeviceArguments& arguments, std::ostream& out, std:
     });
 }
 
-int RunUpdateOsCommand(const DeviceArguments& arguments, std::ostream& out, std::ostream& err) {
-    (void)out;
+int RunUpdateOsCommand(const DeviceArguments& arguments, std::ostream& /*out*/, std::ostream& err) {
     const auto parsed = ParseDeviceLine(UpdateOsUsage, arguments, {{}, {}, 0, 1}, err);
     if (!parsed) {
         return ExitUsage;
