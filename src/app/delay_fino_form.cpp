@@ -167,6 +167,15 @@ void TDelayFinoForm::ReapplyDelay(int output) {
     SetPosition(output, Position.at(Index(output)));
 }
 
+void TDelayFinoForm::ApplyStoredDelays() {
+    const Configuration& config = program_.State().Config;
+    SetLookAhead(1, config.Block(1).LookAheadSamples);
+    SetLookAhead(2, config.Block(2).LookAheadSamples);
+    for (int output = 1; output <= OutputCount; ++output) {
+        SetPosition(output, MaxDelaySamples - config.Output(output).Delay.DelaySamples);
+    }
+}
+
 void TDelayFinoForm::Reset() {
     Configuration& config = program_.State().Config;
     for (int output = 1; output <= OutputCount; ++output) {

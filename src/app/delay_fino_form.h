@@ -68,6 +68,9 @@ public:
     void SetLookAhead(int block, int samples);
     /// An output's delay applied again through its slider.
     void ReapplyDelay(int output);
+    /// After a configuration was loaded: the look-ahead of blocks 1 and 2 taken for the
+    /// alignment, and each slider set to its stored delay (running its change handling).
+    void ApplyStoredDelays();
     /// Delays 0, distances 0.0 and 25 ºC: New configuration.
     void Reset();
     /// The six distance fields 0.0 and the relative distances 0.

@@ -70,13 +70,7 @@ void ShowHeader(Program& program) {
 }
 
 void UpdateDelays(Program& program) {
-    const Configuration& config = program.State().Config;
-    TDelayFinoForm& delay = program.Delay();
-    delay.SetLookAhead(1, config.Block(1).LookAheadSamples);
-    delay.SetLookAhead(2, config.Block(2).LookAheadSamples);
-    for (int output = 1; output <= OutputCount; ++output) {
-        delay.SetPosition(output, MaxDelaySamples - config.Output(output).Delay.DelaySamples);
-    }
+    program.Delay().ApplyStoredDelays();
 }
 
 void UpdateRelativeDistances(Program& program) {

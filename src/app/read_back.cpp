@@ -23,13 +23,7 @@ void ShowNames(Program& program) {
 }
 
 void ShowDelays(Program& program) {
-    const Configuration& config = program.State().Config;
-    TDelayFinoForm& delay = program.Delay();
-    delay.SetLookAhead(1, config.Block(1).LookAheadSamples);
-    delay.SetLookAhead(2, config.Block(2).LookAheadSamples);
-    for (int output = 1; output <= OutputCount; ++output) {
-        delay.SetPosition(output, MaxDelaySamples - config.Output(output).Delay.DelaySamples);
-    }
+    program.Delay().ApplyStoredDelays();
 }
 
 /// Selecting every band from the highest down brings each band's section and the output's
