@@ -22,7 +22,8 @@ bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
 run: build
-	$(BUILD_DIR)/src/quorvex
+	@if [ -x $(BUILD_DIR)/src/quorvex ]; then $(BUILD_DIR)/src/quorvex; \
+	else echo "The desktop windows are not built yet; use $(BUILD_DIR)/src/qvx (see README)."; exit 1; fi
 
 clean:
 	rm -rf $(BUILD_DIR)
