@@ -141,6 +141,23 @@ TEST_F(LevelsEditor, RealTimeMuteSendsGainThenBothSubFeeds) {
     EXPECT_NEAR(h.Sink.Sent.at(0).Value, 0.50119, 1e-5);
 }
 
+TEST_F(LevelsEditor, AFailedWriteSaysErrorOnceAndKeepsTheNewState) {
+    h.GoRealTime();
+    h.Sink.Fails = true;
+    gains.MuteClick(1);
+    // The gain was refused: the sub feeds are not sent behind it.
+    ASSERT_EQ(h.Sink.Sent.size(), 1U);
+    ASSERT_EQ(h.Dialogs.Messages.size(), 1U);
+    EXPECT_EQ(h.Dialogs.Messages[0].Kind, MessageKind::Error);
+    EXPECT_EQ(h.Dialogs.Messages[0].Text, "ERROR");
+    EXPECT_TRUE(Level(1).Muted);
+    ExpectSubFeed(1, 0, 1, 0, 1);
+    h.ClearRecords();
+    gains.GainEditEnter(2, "-6.0");
+    EXPECT_EQ(h.Dialogs.Texts(), (std::vector<std::string>{"ERROR"}));
+    EXPECT_NEAR(Level(2).GainFactor, 0.50119, 1e-5);
+}
+
 TEST_F(LevelsEditor, RealTimeGainGoesToTheOutputsAddress) {
     h.GoRealTime();
     gains.SetPosition(5, 61);

@@ -205,6 +205,17 @@ TEST_F(MainWindow, RouteButtonCyclesAndSendsBothFactorsInRealTime) {
     EXPECT_EQ(h.Pump.CallsOf(100), 1 + 6);
 }
 
+TEST_F(MainWindow, ARefusedRouteFactorSaysErrorAndSendsNoSecond) {
+    h.GoRealTime();
+    h.Sink.Fails = true;
+    main.RouteBClick(3);
+    ASSERT_EQ(h.Sink.Sent.size(), 1U);
+    EXPECT_EQ(h.Dialogs.Texts(), (std::vector<std::string>{"ERROR"}));
+    // The route itself has moved on.
+    EXPECT_EQ(h.Config().Route[2], 1);
+    EXPECT_EQ(main.RoutePicture[2], 1);
+}
+
 TEST_F(MainWindow, RouteFactorsOfEachOutputHaveTheirPlace) {
     h.GoRealTime();
     main.RouteBClick(4);
