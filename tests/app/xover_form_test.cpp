@@ -103,6 +103,17 @@ TEST_F(CrossoverEditor, BesselBelowAHigherLowerEdgeEndsAfterOnePass) {
     EXPECT_FALSE(IsPassThrough(Engine(1).LowPass.Sections[0]));
 }
 
+TEST_F(CrossoverEditor, StepsStartFromWhatTheFieldHolds) {
+    xover.SelectOutput(2);
+    xover.FrecEditChange(Upper, "3000");
+    xover.FrecStep(Upper, true);
+    EXPECT_EQ(Setting(2).LowPass.Frequency, 3001.0);
+    EXPECT_EQ(xover.Upper.FrecEdit, "3001");
+    xover.FrecEditChange(Lower, "250.6");
+    xover.FrecStep(Lower, false);
+    EXPECT_EQ(Setting(2).HighPass.Frequency, 250.0);
+}
+
 TEST_F(CrossoverEditor, SubsKeepTheirLowerEdgeBypassedAndStopAt480Hertz) {
     xover.SelectOutput(5);
     EXPECT_FALSE(xover.Lower.Enabled);
