@@ -57,6 +57,21 @@ TEST_F(CrossoverEditor, SelectingAnOutputShowsItsCrossover) {
     EXPECT_EQ(xover.Summary[1].HighPass, "  -- ");
 }
 
+TEST_F(CrossoverEditor, SummaryNamesFrequencyCustomOrBypassedPerEdge) {
+    xover.SelectOutput(3);
+    xover.TipoXComboChange(Upper, 1);
+    EXPECT_EQ(xover.Summary[2].HighPass, "  -- ");
+    EXPECT_EQ(xover.Summary[2].LowPass, "5000");
+    // The per-section families of a stored file have no list entry; they are kept.
+    Setting(3).HighPass.Family = 8;
+    Setting(3).LowPass.Family = 7;
+    xover.SelectOutput(3);
+    EXPECT_EQ(xover.Lower.TipoXCombo, TXOVERForm::NoFamilyEntry);
+    EXPECT_EQ(Setting(3).HighPass.Family, 8);
+    EXPECT_EQ(xover.Summary[2].HighPass, "   C ");
+    EXPECT_EQ(xover.Summary[2].LowPass, "   C ");
+}
+
 TEST_F(CrossoverEditor, TheLowerEdgeStopsAtTheUpperUnlessSoloed) {
     xover.SelectOutput(1);
     xover.FrecEditExit(Lower, "6000");
