@@ -251,6 +251,16 @@ TEST_F(MainWindow, SystemNameIsOneValueInBothWindows) {
     EXPECT_EQ(h.Config().OutputNames[0], "Front ");
 }
 
+TEST_F(MainWindow, NamesAreNeverCutInsideACharacter) {
+    // "ñ" takes two bytes: the sixth byte would be its first half.
+    main.OutputNameChange(2, "Bajo1\u00f1");
+    EXPECT_EQ(h.Config().OutputNames[1], "Bajo1");
+    main.InputNameChange(1, "Se\u00f1al1");
+    EXPECT_EQ(h.Config().InputNames[0], "Se\u00f1al");
+    h.App.SystemInfo().EngineerChange(std::string(29, 'a') + "\u00e9");
+    EXPECT_EQ(h.App.SystemInfo().Engineer, std::string(29, 'a'));
+}
+
 TEST_F(MainWindow, TwentiethProgramClickRevealsCopyAllMem) {
     for (int click = 0; click < 19; ++click) {
         main.ProgramLabelClick();
