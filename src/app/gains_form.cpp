@@ -69,7 +69,10 @@ void TGainsForm::SetPosition(int output, int position) {
 }
 
 void TGainsForm::OutputTrackChange(int output) {
-    GainText.at(Index(output)) = FormatFixed(LevelDbFromPosition(Position[Index(output)]), 1);
+    // The slider's top position lies a tenth above what the field holds (+6.0 dB).
+    const double sliderDb =
+        std::clamp(LevelDbFromPosition(Position.at(Index(output))), MinimumGainDb, MaximumGainDb);
+    GainText[Index(output)] = FormatFixed(sliderDb, 1);
     LevelSetting& level = Level(output);
     // The field is what the person sees, so its value is the gain that is used.
     level.GainDb = ParseFieldValue(GainText[Index(output)]).value_or(0.0);

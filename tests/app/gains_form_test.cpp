@@ -54,6 +54,10 @@ TEST_F(LevelsEditor, SliderPositionsMapToTenthsOfADecibel) {
     EXPECT_NEAR(Level(2).GainFactor, 0.0316228, 1e-7);
     gains.SetPosition(2, 400);
     EXPECT_EQ(gains.Position[1], 361);
+    // Position 0 would be +6.1 dB, beyond what the field holds.
+    gains.SetPosition(2, 0);
+    EXPECT_EQ(gains.GainText[1], "6.0");
+    EXPECT_NEAR(Level(2).GainFactor, 1.995262, 1e-6);
     gains.SetPosition(2, 61);
     EXPECT_EQ(Level(2).GainFactor, 1.0);
     gains.InvClick(2);
