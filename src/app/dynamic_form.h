@@ -137,6 +137,8 @@ private:
     void KneeSliderChange();
     void LoadControls();
     void ShowLampsAndEnables();
+    void ShowThreshold(double dbu);
+    void ShowKnee(double db);
     void Design();
     void DrawCurve();
     void SendGainTable();
