@@ -233,6 +233,7 @@ int RunReadCommand(const DeviceArguments& arguments, std::ostream& /*out*/, std:
     };
     return RunOnProcessor(*parsed, err, prepare, [&output](DeviceProgram& program) {
         // The save question before the read is answered No: nothing of this run to keep.
+        Answering(program, MessageAnswer::No);
         if (!program.App().Main().ReadButtonClick()) {
             return false;
         }
