@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -71,6 +73,36 @@ TEST(ConnectionWindow, SilentUnitLeavesTheProgramOfflineWithTheButtonsOff) {
     EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
     EXPECT_EQ(h.State().Sink, nullptr);
     EXPECT_FALSE(h.State().Connected);
+}
+
+/// A serial port that another program holds.
+class BusyPort : public ByteLink {
+public:
+    TransportKind Kind() const override { return TransportKind::ComPort; }
+    std::string PortName() const override { return "COM3"; }
+    LinkStatus Open() override {
+        return LinkStatus::Failure(std::string(device_message::ComPortInUse));
+    }
+    void Close() override {}
+    bool IsOpen() const override { return false; }
+    bool Write(std::span<const std::uint8_t>) override { return false; }
+    Reply WaitForReply() override { return {Reply::Outcome::Failed, 0, {}}; }
+};
+
+TEST(ConnectionWindow, BusyComPortBeepsAndKeepsTheWindowForAnotherChoice) {
+    DeviceHarness h;
+    h.App.Connect().Links = [](int) { return std::make_unique<BusyPort>(); };
+    h.App.Connect().OffLineBClick(TConnectForm::Com3Tag);
+
+    ASSERT_EQ(h.Dialogs.Messages.size(), 1U);
+    EXPECT_EQ(h.Dialogs.Messages[0].Text, "COM Port already in use. Select another.");
+    EXPECT_EQ(h.Dialogs.Messages[0].Kind, MessageKind::Error);
+    EXPECT_EQ(h.Dialogs.Beeps, 1);
+    EXPECT_EQ(h.App.Connect().ConnectionState, OfflineState);
+    EXPECT_TRUE(h.App.Connect().Visible);
+    EXPECT_FALSE(h.App.Connect().Lamps[TConnectForm::Com3Tag]);
+    EXPECT_FALSE(h.State().Connected);
+    EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
 }
 
 TEST(ConnectionWindow, OfflineShowsTheMainWindowWithTheDeviceButtonsOff) {
@@ -523,6 +555,20 @@ TEST(RealTime, UsbRequestFailureOffersReconnectionAndStaysOff) {
     EXPECT_EQ(h.Dialogs.Messages.back().Text, device_message::QuorvexClosed);
     EXPECT_FALSE(h.State().RealTime);
     EXPECT_TRUE(h.App.Connect().Visible);
+}
+
+TEST(RealTime, ComRequestFailureLeavesTheSwitchOffWithoutReconnecting) {
+    DeviceHarness h;
+    h.Connect();
+    h.Unit.SetFault({Fault::Silence, 0});
+    h.Main().RealTimeBClick();
+
+    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_FALSE(h.Main().RealTimePictureOn);
+    EXPECT_FALSE(Shown(h.Dialogs, device_message::QuorvexClosed));
+    EXPECT_TRUE(Shown(h.Dialogs, device_message::ComCommunicationError));
+    EXPECT_EQ(h.Sent().size(), 0U) << "START was not answered";
+    EXPECT_EQ(h.Writes.size(), 1U);
 }
 
 } // namespace
