@@ -119,11 +119,19 @@ bool PtyRunner::ReadAndAnswer(std::string& error) {
             return false;
         }
     }
-    Queue(processor_.Receive(received));
+    Clock::time_point heard = Clock::now();
+    if (options_.PaceOutput && !received.empty()) {
+        // The terminal hands over at once what a real line carries a byte at a time: the unit
+        // has heard the last of these bytes only that much later.
+        inboundEnd_ = std::max(heard, inboundEnd_) +
+                      std::chrono::duration_cast<Clock::duration>(DueTimeOf(received.size() - 1));
+        heard = inboundEnd_;
+    }
+    Queue(processor_.Receive(received), heard);
     return true;
 }
 
-void PtyRunner::Queue(const std::vector<std::uint8_t>& bytes) {
+void PtyRunner::Queue(const std::vector<std::uint8_t>& bytes, Clock::time_point heard) {
     if (bytes.empty()) {
         return;
     }
@@ -131,7 +139,7 @@ void PtyRunner::Queue(const std::vector<std::uint8_t>& bytes) {
         // The line is free once the last byte of the previous burst has gone.
         const Clock::time_point lineFree =
             burstStart_ + std::chrono::duration_cast<Clock::duration>(DueTimeOf(burstSent_));
-        burstStart_ = std::max(Clock::now(), lineFree);
+        burstStart_ = std::max({Clock::now(), heard, lineFree});
         burstSent_ = 0;
     }
     pending_.insert(pending_.end(), bytes.begin(), bytes.end());

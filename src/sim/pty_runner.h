@@ -18,8 +18,9 @@ class PseudoTerminal;
 
 struct PtyRunnerOptions {
     VirtualProcessorOptions Processor;
-    /// Send the unit's bytes at the line's own pace (9600 bit/s, 1.0417 ms a byte) instead
-    /// of all at once.
+    /// Keep to the line's own pace (9600 bit/s, 1.0417 ms a byte) both ways instead of the
+    /// terminal's: an answer starts only once the line could have carried what it answers,
+    /// and its bytes go out one byte time apart.
     bool PaceOutput = false;
     /// Where memories are kept between runs (see MemoryFileName); empty keeps nothing.
     std::filesystem::path StateDirectory;
@@ -66,7 +67,8 @@ private:
     PtyRunner(PtyRunnerOptions options, std::unique_ptr<PseudoTerminal> terminal);
 
     bool ReadAndAnswer(std::string& error);
-    void Queue(const std::vector<std::uint8_t>& bytes);
+    /// Queues the unit's answer to what it had heard completely at `heard`.
+    void Queue(const std::vector<std::uint8_t>& bytes, std::chrono::steady_clock::time_point heard);
     bool WriteDue(std::string& error);
     int PollTimeoutMs() const;
     void SaveChangedMemories();
@@ -79,6 +81,8 @@ private:
     std::deque<std::uint8_t> pending_; ///< answered but not yet on the line
     std::chrono::steady_clock::time_point burstStart_{};
     std::size_t burstSent_ = 0;
+    /// When the line has carried the last byte the program sent (paced only).
+    std::chrono::steady_clock::time_point inboundEnd_{};
     bool writeBlocked_ = false; ///< the terminal took no more bytes: wait until it is writable
 };
 

@@ -190,6 +190,26 @@ TEST(PtyRunner, PacedOutputCarriesTheSameBytes) {
               (Bytes{0x85, 0x13, 1, 0x00, 0x55}));
 }
 
+TEST(PtyRunner, PacedUnitAnswersABlockOnlyOnceTheLineCouldHaveCarriedIt) {
+    PtyRunnerOptions options;
+    options.PaceOutput = true;
+    ServedUnit unit(options);
+    ASSERT_NE(unit.Runner(), nullptr) << unit.Error();
+    unit.Start();
+    ProgramPort port(unit.Runner()->TerminalPath());
+    // A write to memory 30 up to its first data block.
+    ASSERT_EQ(port.Exchange({0x85}, 1), Bytes{0x85});
+    ASSERT_EQ(port.Exchange({0x03}, 1), Bytes{0x03});
+    ASSERT_EQ(port.Exchange({30}, 1), Bytes{30});
+    ASSERT_EQ(port.Exchange({30, 0x07, 0xFE}, 1), Bytes{0xFE});
+
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(port.Exchange(Bytes(64, 0x5A), 1).size(), 1U);
+    // 64 bytes of 10 bits at 9600 bit/s: the last one is heard 63 byte times (65.6 ms)
+    // after the first.
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::microseconds(65'600));
+}
+
 TEST(PtyRunner, ARealTimeFrameOnTheLineGetsNoAnswer) {
     ServedUnit unit({});
     ASSERT_NE(unit.Runner(), nullptr) << unit.Error();
