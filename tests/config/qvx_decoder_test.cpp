@@ -166,8 +166,9 @@ TEST_F(OlderFile, OfTheOldestSizeKeepsTheResetValuesOfTheMissingTail) {
     const auto bytes = test::Cut(Record(), 2436);
     EXPECT_EQ(LoadConfigurationRecord(bytes, loaded), QvxRecordKind::OlderVersion);
     EXPECT_EQ(loaded.Output(4).SpeakerFile, saved.Output(4).SpeakerFile);
-    // Output 5's name starts at 2429: its length byte and six characters are in the file.
-    EXPECT_EQ(loaded.Output(5).SpeakerFile, "C:\\Mea");
+    // Output 5's name starts at 2429: its length byte and only six of its characters are in
+    // the file, so it is missing like the rest of the tail, not cut to a name no file has.
+    EXPECT_EQ(loaded.Output(5).SpeakerFile, "");
     EXPECT_EQ(loaded.Output(6).SpeakerFile, "");
     EXPECT_EQ(loaded.ImportFormat, 2);
     EXPECT_EQ(loaded.ImportReferenceLevel, 90.0F);
@@ -180,6 +181,20 @@ TEST_F(OlderFile, OfTheOldestSizeKeepsTheResetValuesOfTheMissingTail) {
     }
     EXPECT_EQ(loaded.ResponseView.PeqView, true);
     EXPECT_EQ(loaded.SystemInfo.SystemName, "Main Stage");
+}
+
+TEST_F(OlderFile, OfTheOldestSizeKeepsAFifthNameThatEndsInsideIt) {
+    // Bytes 2429..2435: the length 6 and all six characters of "ab.txt".
+    saved.Output(5).SpeakerFile = "ab.txt";
+    const auto bytes = test::Cut(Record(), 2436);
+    ASSERT_EQ(bytes[2429], 6);
+    EXPECT_EQ(LoadConfigurationRecord(bytes, loaded), QvxRecordKind::OlderVersion);
+    EXPECT_EQ(loaded.Output(5).SpeakerFile, "ab.txt");
+
+    saved.Output(5).SpeakerFile = "abc.txt"; // one character beyond the file
+    EXPECT_EQ(LoadConfigurationRecord(test::Cut(Record(), 2436), loaded),
+              QvxRecordKind::OlderVersion);
+    EXPECT_EQ(loaded.Output(5).SpeakerFile, "ab.txt") << "a broken-off name changes nothing";
 }
 
 TEST_F(SavedSample, WithAWrongSignatureIsRejectedAndLoadsNothing) {
