@@ -21,9 +21,9 @@
 #include "config/qvx_encoder.h"
 #include "config/qvx_file.h"
 #include "config/route.h"
+#include "config/speaker_file_path.h"
 #include "link/real_time_sink.h"
 
-#include <filesystem>
 
 namespace quorvex {
 
@@ -166,7 +166,8 @@ bool TMainForm::SaveButtonClick() {
         return false;
     }
     State().ChosenFileName = *path;
-    State().Caption = std::string(CaptionPrefix) + std::filesystem::path(*path).filename().string();
+    // The caption names the file as Open does, without its folder.
+    State().Caption = std::string(CaptionPrefix) + std::string(FileNameOf(*path));
     return true;
 }
 

@@ -366,6 +366,21 @@ TEST_F(OfflineCommands, FinalResponseWithEveryStageOffIsTheSumOfFlatOutputs) {
     }
 }
 
+TEST_F(OfflineCommands, FinalResponseShowsTheFilesOwnViewsUnlessTold) {
+    Configuration config;
+    config.ResponseView = {false, false, false, true, false}; // the levels only
+    config.Output(1).Level.GainFactor = std::pow(10.0, -6.0 / 20.0);
+    const std::string qvx = Write(config, "views.QVX");
+    const auto stored = Lines(Qvx({"response", qvx, "--stage", "final"}).Out);
+    const auto none = Lines(Qvx({"response", qvx, "--stage", "final", "--views", ""}).Out);
+    ASSERT_EQ(stored.size(), 402U);
+    ASSERT_EQ(none.size(), 402U);
+    for (std::size_t row = 1; row < stored.size(); row += 40) {
+        EXPECT_NEAR(Fields(stored[row])[1], -6.0, 1e-4) << stored[row];
+        EXPECT_EQ(Fields(none[row])[1], 0.0) << none[row];
+    }
+}
+
 /// Runs in `folder` while it lives, as a person who changed into it would.
 class InFolder {
 public:
