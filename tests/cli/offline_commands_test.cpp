@@ -277,6 +277,13 @@ TEST_F(OfflineCommands, DecodeRebuildsTheConfigurationAMemoryHolds) {
     const Outcome run = Qvx({"decode", image, "-o", decoded});
     ASSERT_EQ(run.Code, 0) << run.Err;
 
+    // As a Read from the processor leaves it: the equaliser editor has selected every band.
+    const auto record = ReadBytes(decoded);
+    ASSERT_EQ(record.size(), 2688U);
+    EXPECT_EQ(std::vector<std::uint8_t>(record.begin() + 508, record.begin() + 532),
+              (std::vector<std::uint8_t>{7, 0, 0, 0, 7, 0, 0, 0, 7, 0, 0, 0,
+                                         7, 0, 0, 0, 3, 0, 0, 0, 3, 0, 0, 0}));
+
     const std::string json = Qvx({"dump", decoded}).Out;
     // Names come back with the blanks that pad them in the image.
     EXPECT_NE(json.find("\"SystemName\": \"Decoded" + std::string(33, ' ') + "\""),
