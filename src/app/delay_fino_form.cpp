@@ -1,14 +1,13 @@
 #include "app/delay_fino_form.h"
 
-#include "app/dialogs.h"
 #include "app/field_format.h"
 #include "app/final_response_form.h"
 #include "app/main_form.h"
 #include "app/program.h"
+#include "app/real_time_writes.h"
 #include "config/rounding.h"
 #include "engine/delay_alignment.h"
 #include "engine/delay_conversions.h"
-#include "link/real_time_sink.h"
 
 #include <algorithm>
 
@@ -55,9 +54,7 @@ void TDelayFinoForm::DelTrackChange(int output) {
     program_.Main().ShowDelay(output, DelayMsFromSamples(samples));
     DrawLines();
     program_.FinalResponse().DibujaFinalResponse();
-    if (program_.State().ShouldSendRealTime()) {
-        SendDelay(output);
-    }
+    SendDelay(output);
 }
 
 void TDelayFinoForm::ApplySamples(int output, int samples) {
@@ -221,12 +218,10 @@ void TDelayFinoForm::DrawLines() {
 }
 
 void TDelayFinoForm::SendDelay(int output) {
+    // The processor counts one sample more than the editor shows.
     const int samples = program_.State().Config.Output(output).Delay.DelaySamples;
-    const bool sent = program_.State().Sink->SendInteger(
-        DspOf(output), DelayAddress + PositionInDspOf(output) - 1, samples + 1);
-    if (!sent) {
-        program_.State().Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, WriteFailedText);
-    }
+    WriteInteger(program_.State(), DspOf(output), DelayAddress + PositionInDspOf(output) - 1,
+                 samples + 1);
 }
 
 } // namespace quorvex

@@ -16,7 +16,6 @@ class Program;
 class TDelayFinoForm {
 public:
     static constexpr std::string_view Caption = "Output Delay";
-    static constexpr std::string_view WriteFailedText = "ERROR";
     static constexpr int SliderMaximum = 235;
     static constexpr int DelayAddress = 141; ///< output at position 1 of its DSP; +1, +2
     static constexpr double MaximumMs = 5.00;

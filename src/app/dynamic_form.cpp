@@ -139,11 +139,11 @@ void TDynamicform::LoadControls() {
     const DynamicsSetting& setting = Setting();
     ThresholdSlider.SetPosition(
         RoundHalfEven((-setting.ThresholdDb - (DbuOffset() - ThresholdTopDbu)) * 2.0));
-    ThresholdEdit = FormatFixed(setting.ThresholdDb + DbuOffset(), 1);
+    ShowThreshold(setting.ThresholdDb + DbuOffset());
     RatioSlider.SetPosition(RoundHalfEven(HighestRatio - setting.Ratio));
     RatioLabel = RatioText(setting.Ratio);
     KneeSlider.SetPosition(RoundHalfEven(KneeSliderTop - 1 - 2.0 * setting.KneeDb));
-    KneeEdit = FormatFixed(setting.KneeDb, 1);
+    ShowKnee(setting.KneeDb);
     AttackEdit =
         FormatTwoDigits(AttackFromRmsCoefficient(setting.RmsCoefficient, ProcessorSampleRate));
     HoldEdit = FormatTwoDigits(MsFromSamples(setting.HoldSamples, ProcessorSampleRate));
@@ -173,7 +173,7 @@ void TDynamicform::ThresholdSliderChange() {
     }
     const double dbu = ThresholdTopDbu - ThresholdSlider.Position() / 2.0;
     Setting().ThresholdDb = static_cast<float>(dbu - DbuOffset());
-    ThresholdEdit = FormatFixed(dbu, 1);
+    ShowThreshold(dbu);
     CurveChanged();
 }
 
@@ -191,8 +191,18 @@ void TDynamicform::KneeSliderChange() {
         return;
     }
     Setting().KneeDb = static_cast<float>((KneeSliderTop - KneeSlider.Position()) / 2.0 - 0.5);
-    KneeEdit = FormatFixed(Setting().KneeDb, 1);
+    ShowKnee(Setting().KneeDb);
     CurveChanged();
+}
+
+// The sliders reach a little beyond their fields (threshold -32.5 dBu, knee -0.5 dB); the
+// fields keep their values inside their ranges.
+void TDynamicform::ShowThreshold(double dbu) {
+    ThresholdEdit = FormatFixed(std::clamp(dbu, ThresholdFieldMinimum, ThresholdFieldMaximum), 1);
+}
+
+void TDynamicform::ShowKnee(double db) {
+    KneeEdit = FormatFixed(std::clamp(db, KneeFieldMinimum, KneeFieldMaximum), 1);
 }
 
 void TDynamicform::ThresholdEditExit(std::string_view text) {

@@ -35,7 +35,6 @@ public:
     static constexpr std::string_view ThresholdCaption = "Threshold";
     static constexpr std::string_view RatioSuffix = ": 1";
     static constexpr std::string_view SevereRatioText = "oo";
-    static constexpr std::string_view WriteFailedText = "ERROR";
     static constexpr std::array<std::string_view, 8> NoiseLevelItems{
         "Bypass", "1 (Low Noise)", "2", "3", "4", "5", "6", "7 (High Noise)"};
     static constexpr int LookAheadClicks = 10; ///< on "RMS Dynamics"
@@ -138,6 +137,8 @@ private:
     void KneeSliderChange();
     void LoadControls();
     void ShowLampsAndEnables();
+    void ShowThreshold(double dbu);
+    void ShowKnee(double db);
     void Design();
     void DrawCurve();
     void SendGainTable();

@@ -1,5 +1,6 @@
 #include "app/field_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -40,7 +41,16 @@ std::optional<double> ParseFieldValue(std::string_view text) {
 }
 
 std::string LimitedText(std::string_view text, int capacity) {
-    return std::string(text.substr(0, static_cast<std::size_t>(capacity)));
+    std::size_t length = std::min(text.size(), static_cast<std::size_t>(std::max(capacity, 0)));
+    // The file keeps the bytes as they are, so a character cut in half would be stored
+    // broken: one that does not fit whole is left out.
+    constexpr unsigned char ContinuationMask = 0xC0;
+    constexpr unsigned char ContinuationBits = 0x80;
+    while (length > 0 && length < text.size() &&
+           (static_cast<unsigned char>(text[length]) & ContinuationMask) == ContinuationBits) {
+        --length;
+    }
+    return std::string(text.substr(0, length));
 }
 
 } // namespace quorvex

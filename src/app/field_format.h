@@ -15,7 +15,7 @@ std::string FormatCoefficient(long double value);
 /// number are allowed.
 std::optional<double> ParseFieldValue(std::string_view text);
 
-/// A typed text cut to the characters a field holds.
+/// A typed text (UTF-8) cut to the bytes a field holds, never inside a character.
 std::string LimitedText(std::string_view text, int capacity);
 
 } // namespace quorvex

@@ -1,8 +1,7 @@
 #include "app/final_response_form.h"
 
-#include "app/field_format.h"
+#include "app/plot_readout.h"
 #include "app/program.h"
-#include "config/rounding.h"
 #include "engine/combined_response.h"
 #include "engine/fixed_sub_low_pass.h"
 #include "engine/response_grid.h"
@@ -114,9 +113,7 @@ void TFinalResponseForm::MouseMove(double frequencyHz, double value) {
         InfoLabel.clear();
         return;
     }
-    const char* unit = GraphMode == Mode::Magnitude ? " dBs" : "º ";
-    InfoLabel =
-        std::to_string(RoundHalfEven(frequencyHz)) + " Hz , " + FormatFixed(value, 2) + unit;
+    InfoLabel = PlotReadout(frequencyHz, value, GraphMode == Mode::Magnitude);
 }
 
 } // namespace quorvex

@@ -4,9 +4,9 @@
 #include "app/final_response_form.h"
 #include "app/main_form.h"
 #include "app/program.h"
+#include "app/real_time_writes.h"
 #include "config/level_setting.h"
 #include "image/dsp_address.h"
-#include "link/real_time_sink.h"
 
 #include <algorithm>
 #include <cmath>
@@ -69,14 +69,15 @@ void TGainsForm::SetPosition(int output, int position) {
 }
 
 void TGainsForm::OutputTrackChange(int output) {
-    GainText.at(Index(output)) = FormatFixed(LevelDbFromPosition(Position[Index(output)]), 1);
+    // The slider's top position lies a tenth above what the field holds (+6.0 dB).
+    const double sliderDb =
+        std::clamp(LevelDbFromPosition(Position.at(Index(output))), MinimumGainDb, MaximumGainDb);
+    GainText[Index(output)] = FormatFixed(sliderDb, 1);
     LevelSetting& level = Level(output);
     // The field is what the person sees, so its value is the gain that is used.
     level.GainDb = ParseFieldValue(GainText[Index(output)]).value_or(0.0);
     level.GainFactor = GainFactorOf(level.GainDb, level.PolaritySign);
-    if (program_.State().ShouldSendRealTime()) {
-        SendOutputGain(output);
-    }
+    SendOutputGain(output);
     program_.FinalResponse().DibujaFinalResponse();
 }
 
@@ -120,8 +121,7 @@ void TGainsForm::MuteClick(int output) {
     level.MuteFactor = level.Muted ? 0.0 : 1.0;
     RecomputeSubFeeds();
     program_.Main().ShowMuteIndicators(output, level.Muted);
-    if (program_.State().ShouldSendRealTime()) {
-        SendOutputGain(output);
+    if (SendOutputGain(output)) {
         SendSubFeeds();
     }
     program_.FinalResponse().DibujaFinalResponse();
@@ -141,23 +141,28 @@ void TGainsForm::RecomputeSubFeeds() {
     }
 }
 
-void TGainsForm::SendOutputGain(int output) {
+bool TGainsForm::SendOutputGain(int output) {
     // The gain goes to the word the written memory keeps it in (255..257), so a real-time
     // change and a later full write agree on where the output gain lives.
-    program_.State().Sink->SendCoefficient(DspOf(output), OutputGainWord(PositionInDspOf(output)),
-                                           OutputGainValue(Level(output)));
+    return WriteCoefficient(program_.State(), DspOf(output),
+                            OutputGainWord(PositionInDspOf(output)),
+                            OutputGainValue(Level(output)));
 }
 
-void TGainsForm::SendSubFeeds() {
-    const Configuration& config = program_.State().Config;
-    RealTimeSink& sink = *program_.State().Sink;
+bool TGainsForm::SendSubFeeds() {
+    Session& session = program_.State();
     for (int dsp = 1; dsp <= DspCount; ++dsp) {
-        const SubFeedCoefficients& feed = config.SubFeed.at(static_cast<std::size_t>(dsp - 1));
+        const SubFeedCoefficients& feed =
+            session.Config.SubFeed.at(static_cast<std::size_t>(dsp - 1));
         const std::array<double, 4> values{feed.P, feed.Q, feed.R, feed.S};
         for (int k = 0; k < 4; ++k) {
-            sink.SendCoefficient(dsp, SubFeedAddress + k, values[static_cast<std::size_t>(k)]);
+            if (!WriteCoefficient(session, dsp, SubFeedAddress + k,
+                                  values[static_cast<std::size_t>(k)])) {
+                return false;
+            }
         }
     }
+    return true;
 }
 
 void TGainsForm::ApplyLamps(int output) {

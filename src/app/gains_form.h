@@ -63,8 +63,9 @@ public:
 private:
     void ApplyGainDb(int output, double gainDb);
     void RecomputeSubFeeds();
-    void SendOutputGain(int output);
-    void SendSubFeeds();
+    /// Real-time writes; false once one failed (it was then shown as "ERROR").
+    bool SendOutputGain(int output);
+    bool SendSubFeeds();
     LevelSetting& Level(int output);
 
     Program& program_;

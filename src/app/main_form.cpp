@@ -14,6 +14,7 @@
 #include "app/program.h"
 #include "app/progress.h"
 #include "app/pump.h"
+#include "app/real_time_writes.h"
 #include "app/show_coeff_form.h"
 #include "app/system_info_form.h"
 #include "app/xover_form.h"
@@ -22,8 +23,6 @@
 #include "config/qvx_file.h"
 #include "config/route.h"
 #include "config/speaker_file_path.h"
-#include "link/real_time_sink.h"
-
 
 namespace quorvex {
 
@@ -218,11 +217,16 @@ void TMainForm::SendRoute(int output) {
     // Each output's pair of factors sits at positions 2p - 2 (A) and 2p - 1 (B), p being
     // the output's place in its DSP.
     const int address = 2 * PositionInDspOf(output) - 2;
-    session.Sink->SendCoefficient(DspOf(output), address, session.Config.RouteGainA[Index(output)]);
-    session.Messages.Run(RouteSendPumps);
-    session.Sink->SendCoefficient(DspOf(output), address + 1,
-                                  session.Config.RouteGainB[Index(output)]);
-    session.Messages.Run(RouteSendPumps);
+    const std::array<double, 2> factors{session.Config.RouteGainA[Index(output)],
+                                        session.Config.RouteGainB[Index(output)]};
+    for (std::size_t k = 0; k < factors.size(); ++k) {
+        // A refused factor has been shown as "ERROR"; the other one would leave the
+        // processor with a mix of old and new route.
+        if (!WriteCoefficient(session, DspOf(output), address + static_cast<int>(k), factors[k])) {
+            return;
+        }
+        session.Messages.Run(RouteSendPumps);
+    }
 }
 
 void TMainForm::SystemNameChange(std::string_view text) {

@@ -291,7 +291,11 @@ void TXOVERForm::FrecEditExit(CrossoverEdge edge, std::string_view text) {
 }
 
 void TXOVERForm::FrecStep(CrossoverEdge edge, bool up) {
-    FrecSpinChange(edge, Controls(edge).FrecSpin + (up ? 1 : -1));
+    // The step starts from what the field holds, also a value typed but not yet confirmed.
+    const CrossoverEdgeControls& controls = Controls(edge);
+    const double hz =
+        ReadLimitedField(controls.FrecEdit, MinimumFrequency, controls.FrecSpinMaximum);
+    FrecSpinChange(edge, RoundHalfEven(hz) + (up ? 1 : -1));
 }
 
 void TXOVERForm::FrecEditChange(CrossoverEdge edge, std::string_view text) {

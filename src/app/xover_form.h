@@ -106,7 +106,7 @@ public:
     void FrecSpinChange(CrossoverEdge edge, int hz);
     /// `FrecEdit0L`/`0H` left or Enter: the spin takes the field, the field the spin.
     void FrecEditExit(CrossoverEdge edge, std::string_view text);
-    /// Up and Down keys in the field, and `FrecSpinB0L`/`0H`: +-1 Hz.
+    /// Up and Down keys in the field, and `FrecSpinB0L`/`0H`: the field's value +-1 Hz.
     void FrecStep(CrossoverEdge edge, bool up);
     /// The edits of the field as typed, before it is confirmed.
     void FrecEditChange(CrossoverEdge edge, std::string_view text);

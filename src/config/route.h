@@ -19,7 +19,8 @@ std::pair<double, double> RouteGains(std::int32_t code);
 /// its successor modulo 3, so -1 becomes 0.
 void CycleRoute(Configuration& config, int output);
 
-/// Sets a route by storing code - 1 and cycling, as the reset and the file reader do.
+/// Sets a route by storing code - 1 and cycling, as the reset and the file reader do. A code
+/// outside 0..2 lands on its remainder modulo 3; none overflows.
 void SetRoute(Configuration& config, int output, std::int32_t code);
 
 } // namespace quorvex

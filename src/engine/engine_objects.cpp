@@ -20,10 +20,13 @@ void DesignBands(OutputChannel& channel, int output, EngineObjects& objects) {
 CrossoverDesignResult DesignSide(TXOVERPB& filter, double frequency) {
     filter.Frequency = frequency;
     // Families 7 and 8 keep their sections' own frequencies; the others start from the
-    // crossover frequency, which a Bessel design then scales in place.
+    // crossover frequency, which a Bessel design then scales in place. All three start there:
+    // a Bessel of order 5 or 6 scales the third too, and would otherwise move it further on
+    // every design.
     if (filter.Family <= 6) {
-        filter.Sections[0].Frequency = frequency;
-        filter.Sections[1].Frequency = frequency;
+        for (TSOS& section : filter.Sections) {
+            section.Frequency = frequency;
+        }
     }
     return filter.DesignCrossover();
 }

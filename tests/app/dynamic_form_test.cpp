@@ -64,6 +64,10 @@ TEST_F(DynamicsEditor, ThresholdSliderTopIsEighteenDbuOnEveryBlock) {
     EXPECT_EQ(dyn.ThresholdEdit, "18.0");
     dyn.ThresholdSlider.SetPosition(100);
     EXPECT_EQ(dyn.ThresholdEdit, "-32.0");
+    // The last position is half a decibel below what the field holds.
+    dyn.ThresholdSlider.SetPosition(101);
+    EXPECT_NEAR(Setting(1).ThresholdDb, -53.1, 1e-5);
+    EXPECT_EQ(dyn.ThresholdEdit, "-32.0");
     dyn.SelectBlock(3);
     dyn.ThresholdSlider.SetPosition(0);
     EXPECT_NEAR(Setting(3).ThresholdDb, -5.6, 1e-6);
@@ -76,6 +80,7 @@ TEST_F(DynamicsEditor, KneeSliderMapsToHalfDecibels) {
     EXPECT_EQ(Setting(2).KneeDb, 4.0F);
     dyn.KneeSlider.SetPosition(21);
     EXPECT_EQ(Setting(2).KneeDb, -0.5F);
+    EXPECT_EQ(dyn.KneeEdit, "0.0");
     EXPECT_TRUE(std::isfinite(Table(2, 32)));
     dyn.KneeEditExit("3");
     EXPECT_EQ(dyn.KneeSlider.Position(), 14);

@@ -54,6 +54,10 @@ TEST_F(LevelsEditor, SliderPositionsMapToTenthsOfADecibel) {
     EXPECT_NEAR(Level(2).GainFactor, 0.0316228, 1e-7);
     gains.SetPosition(2, 400);
     EXPECT_EQ(gains.Position[1], 361);
+    // Position 0 would be +6.1 dB, beyond what the field holds.
+    gains.SetPosition(2, 0);
+    EXPECT_EQ(gains.GainText[1], "6.0");
+    EXPECT_NEAR(Level(2).GainFactor, 1.995262, 1e-6);
     gains.SetPosition(2, 61);
     EXPECT_EQ(Level(2).GainFactor, 1.0);
     gains.InvClick(2);
@@ -139,6 +143,23 @@ TEST_F(LevelsEditor, RealTimeMuteSendsGainThenBothSubFeeds) {
     h.ClearRecords();
     gains.MuteClick(3);
     EXPECT_NEAR(h.Sink.Sent.at(0).Value, 0.50119, 1e-5);
+}
+
+TEST_F(LevelsEditor, AFailedWriteSaysErrorOnceAndKeepsTheNewState) {
+    h.GoRealTime();
+    h.Sink.Fails = true;
+    gains.MuteClick(1);
+    // The gain was refused: the sub feeds are not sent behind it.
+    ASSERT_EQ(h.Sink.Sent.size(), 1U);
+    ASSERT_EQ(h.Dialogs.Messages.size(), 1U);
+    EXPECT_EQ(h.Dialogs.Messages[0].Kind, MessageKind::Error);
+    EXPECT_EQ(h.Dialogs.Messages[0].Text, "ERROR");
+    EXPECT_TRUE(Level(1).Muted);
+    ExpectSubFeed(1, 0, 1, 0, 1);
+    h.ClearRecords();
+    gains.GainEditEnter(2, "-6.0");
+    EXPECT_EQ(h.Dialogs.Texts(), (std::vector<std::string>{"ERROR"}));
+    EXPECT_NEAR(Level(2).GainFactor, 0.50119, 1e-5);
 }
 
 TEST_F(LevelsEditor, RealTimeGainGoesToTheOutputsAddress) {

@@ -205,6 +205,17 @@ TEST_F(MainWindow, RouteButtonCyclesAndSendsBothFactorsInRealTime) {
     EXPECT_EQ(h.Pump.CallsOf(100), 1 + 6);
 }
 
+TEST_F(MainWindow, ARefusedRouteFactorSaysErrorAndSendsNoSecond) {
+    h.GoRealTime();
+    h.Sink.Fails = true;
+    main.RouteBClick(3);
+    ASSERT_EQ(h.Sink.Sent.size(), 1U);
+    EXPECT_EQ(h.Dialogs.Texts(), (std::vector<std::string>{"ERROR"}));
+    // The route itself has moved on.
+    EXPECT_EQ(h.Config().Route[2], 1);
+    EXPECT_EQ(main.RoutePicture[2], 1);
+}
+
 TEST_F(MainWindow, RouteFactorsOfEachOutputHaveTheirPlace) {
     h.GoRealTime();
     main.RouteBClick(4);
@@ -238,6 +249,16 @@ TEST_F(MainWindow, SystemNameIsOneValueInBothWindows) {
     EXPECT_EQ(h.App.SystemInfo().SystemName, std::string(40, 'x'));
     main.OutputNameChange(1, "Front Left");
     EXPECT_EQ(h.Config().OutputNames[0], "Front ");
+}
+
+TEST_F(MainWindow, NamesAreNeverCutInsideACharacter) {
+    // "ñ" takes two bytes: the sixth byte would be its first half.
+    main.OutputNameChange(2, "Bajo1\u00f1");
+    EXPECT_EQ(h.Config().OutputNames[1], "Bajo1");
+    main.InputNameChange(1, "Se\u00f1al1");
+    EXPECT_EQ(h.Config().InputNames[0], "Se\u00f1al");
+    h.App.SystemInfo().EngineerChange(std::string(29, 'a') + "\u00e9");
+    EXPECT_EQ(h.App.SystemInfo().Engineer, std::string(29, 'a'));
 }
 
 TEST_F(MainWindow, TwentiethProgramClickRevealsCopyAllMem) {

@@ -57,6 +57,21 @@ TEST_F(CrossoverEditor, SelectingAnOutputShowsItsCrossover) {
     EXPECT_EQ(xover.Summary[1].HighPass, "  -- ");
 }
 
+TEST_F(CrossoverEditor, SummaryNamesFrequencyCustomOrBypassedPerEdge) {
+    xover.SelectOutput(3);
+    xover.TipoXComboChange(Upper, 1);
+    EXPECT_EQ(xover.Summary[2].HighPass, "  -- ");
+    EXPECT_EQ(xover.Summary[2].LowPass, "5000");
+    // The per-section families of a stored file have no list entry; they are kept.
+    Setting(3).HighPass.Family = 8;
+    Setting(3).LowPass.Family = 7;
+    xover.SelectOutput(3);
+    EXPECT_EQ(xover.Lower.TipoXCombo, TXOVERForm::NoFamilyEntry);
+    EXPECT_EQ(Setting(3).HighPass.Family, 8);
+    EXPECT_EQ(xover.Summary[2].HighPass, "   C ");
+    EXPECT_EQ(xover.Summary[2].LowPass, "   C ");
+}
+
 TEST_F(CrossoverEditor, TheLowerEdgeStopsAtTheUpperUnlessSoloed) {
     xover.SelectOutput(1);
     xover.FrecEditExit(Lower, "6000");
@@ -101,6 +116,17 @@ TEST_F(CrossoverEditor, BesselBelowAHigherLowerEdgeEndsAfterOnePass) {
     EXPECT_EQ(Setting(1).LowPass.Frequency, 14900.0);
     EXPECT_EQ(Engine(1).LowPass.Frequency, 14900.0);
     EXPECT_FALSE(IsPassThrough(Engine(1).LowPass.Sections[0]));
+}
+
+TEST_F(CrossoverEditor, StepsStartFromWhatTheFieldHolds) {
+    xover.SelectOutput(2);
+    xover.FrecEditChange(Upper, "3000");
+    xover.FrecStep(Upper, true);
+    EXPECT_EQ(Setting(2).LowPass.Frequency, 3001.0);
+    EXPECT_EQ(xover.Upper.FrecEdit, "3001");
+    xover.FrecEditChange(Lower, "250.6");
+    xover.FrecStep(Lower, false);
+    EXPECT_EQ(Setting(2).HighPass.Frequency, 250.0);
 }
 
 TEST_F(CrossoverEditor, SubsKeepTheirLowerEdgeBypassedAndStopAt480Hertz) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -140,6 +141,22 @@ TEST(Route, SetRouteLandsOnTheCodeFromAnyStart) {
         EXPECT_EQ(std::make_pair(config.RouteGainA[2], config.RouteGainB[2]), RouteGains(code));
     }
     EXPECT_EQ(RouteGains(1), std::make_pair(0.5, 0.5));
+}
+
+TEST(Route, ExtremeStoredValuesStillLandOnACode) {
+    // 2147483647 = 3 x 715827882 + 1 and -2147483648 = -3 x 715827883 + 1: both are A+B.
+    constexpr auto largest = std::numeric_limits<std::int32_t>::max();
+    constexpr auto smallest = std::numeric_limits<std::int32_t>::min();
+    Configuration config;
+    SetRoute(config, 1, largest);
+    EXPECT_EQ(config.Route[0], RouteAB);
+    SetRoute(config, 2, smallest);
+    EXPECT_EQ(config.Route[1], RouteAB);
+    EXPECT_DOUBLE_EQ(config.RouteGainB[1], 0.5);
+    config.Route[2] = largest; // one step on is 2^31, which is 2 modulo 3: input B
+    CycleRoute(config, 3);
+    EXPECT_EQ(config.Route[2], RouteB);
+    EXPECT_DOUBLE_EQ(config.RouteGainA[2], 0.0);
 }
 
 } // namespace

@@ -80,6 +80,27 @@ TEST(DesignAll, ResultDependsOnTheConfigurationAloneNotOnEarlierDesigns) {
     EXPECT_EQ(section.a1, 0.0L);
 }
 
+TEST(DesignAll, ABesselOfThreeSectionsIsTheSameEveryTimeItIsDesigned) {
+    // A stored order 6 fills all three sections; each is scaled in place from the crossover
+    // frequency, so the third must start from it too or every design would move it further.
+    Configuration config;
+    CrossoverSection& lowPass = config.Output(4).Crossover.LowPass;
+    lowPass = {1000.0, 6, 5};
+    EngineObjects objects;
+    const TXOVERPB& filter = objects.Crossover(4).LowPass;
+    for (int pass = 1; pass <= 3; ++pass) {
+        DesignAll(config, objects);
+        ASSERT_EQ(filter.SectionCount, 3);
+        // Factors (1.2217, 0.3887), (0.9686, 0.3505), (0.5131, 0.2756) at 1000 Hz:
+        // f / sqrt(b) and sqrt(b) / a.
+        EXPECT_NEAR(filter.Sections[0].Frequency, 1603.957, 0.005) << pass;
+        EXPECT_NEAR(filter.Sections[1].Frequency, 1689.102, 0.005) << pass;
+        EXPECT_NEAR(filter.Sections[2].Frequency, 1904.848, 0.005) << pass;
+        EXPECT_NEAR(filter.Sections[2].Q, 1.02315, 1e-5) << pass;
+        EXPECT_DOUBLE_EQ(lowPass.Frequency, 1000.0);
+    }
+}
+
 TEST(DesignAll, DesignsEveryDynamicsBlockFromItsSettings) {
     Configuration config;
     EngineObjects objects;
