@@ -218,7 +218,7 @@ void TDelayFinoForm::DrawLines() {
 }
 
 void TDelayFinoForm::SendDelay(int output) {
-    // The processor counts one sample more than the editor shows.
+    // The processor's delay word is one more than the delay in samples.
     const int samples = program_.State().Config.Output(output).Delay.DelaySamples;
     WriteInteger(program_.State(), DspOf(output), DelayAddress + PositionInDspOf(output) - 1,
                  samples + 1);
