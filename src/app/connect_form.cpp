@@ -8,12 +8,19 @@
 #include "link/device_messages.h"
 #include "link/operating_system_image.h"
 
+#include <optional>
+#include <string>
+
 namespace quorvex {
 
 namespace {
 
 /// Connection state of each lamp's tag: Offline, COM1, COM2, USB, COM3, COM4.
 constexpr std::array<int, TConnectForm::LampCount> StateOfTag{OfflineState, 1, 2, UsbState, 3, 4};
+
+/// The open dialog for another operating-system text (ours: the system has no such dialog).
+const FileDialogRequest OperatingSystemRequest{
+    "Open DSP Program", "Text Files *.txt|*.txt|All Files *.*|*.*", "txt", "", true, false};
 
 LinkKind KindOf(int state) {
     if (state == OfflineState) {
@@ -40,6 +47,22 @@ void TConnectForm::Disconnect() {
     session.Connected = false;
     session.Link = LinkKind::Offline;
     connection_.reset();
+}
+
+bool TConnectForm::LoadOperatingSystemText() {
+    Dialogs& ui = program_.State().Ui;
+    const std::optional<std::string> path = ui.ChooseOpenFile(OperatingSystemRequest);
+    if (!path) {
+        return false;
+    }
+    std::string error;
+    std::optional<std::string> text = ReadOperatingSystemFile(*path, error);
+    if (text && ParseOperatingSystemText(*text, error)) {
+        OperatingSystemText = std::move(*text);
+        return true;
+    }
+    ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, error);
+    return false;
 }
 
 void TConnectForm::OffLineBClick(int tag) {

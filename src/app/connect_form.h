@@ -51,6 +51,10 @@ public:
     void OffLineBClick(int tag);
     /// Back to offline, as after any communication error: the "Offline" lamp.
     void GoOffline() { OffLineBClick(OffLineTag); }
+    /// Lets the person choose another operating-system text for Update DSP. A file that
+    /// cannot be read or is not a whole program is refused with its message and the text
+    /// held so far is kept. True when the chosen text is now held.
+    bool LoadOperatingSystemText();
     /// The close icon: asks to save; false when the program keeps running.
     bool CloseQuery();
 

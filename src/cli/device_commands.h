@@ -25,7 +25,8 @@ inline constexpr std::string_view UnlockUsage = "unlock --port DEV [--comN PATH]
 inline constexpr std::string_view PasswordUsage =
     "password LETTERS [--inactive] --port DEV [--comN PATH]";
 inline constexpr std::string_view UpdateOsUsage = "update-os [OS.txt] --port DEV [--comN PATH]";
-inline constexpr std::string_view SimUsage = "sim [--state DIR] [--protect N,M] [--pace]";
+inline constexpr std::string_view SimUsage =
+    "sim [--state DIR] [--protect N,M] [--pace] [--fault KIND[:AFTER]]";
 
 using DeviceArguments = std::vector<std::string>;
 

@@ -57,8 +57,11 @@ bool DeviceProgram::Connect(const std::string& device, const PortMap& ports) {
 }
 
 int DeviceProgram::ReportFailure() {
-    if (Dialogs.Problems.empty()) {
-        err_ << "qvx: " << program_.Connect().Communication.Status() << '\n';
+    // A transfer that failed on a wrong byte leaves its window open on the text that says
+    // which step it was; the boxes alone ("ERROR") would not tell.
+    const CommunicationWindow& window = program_.Connect().Communication;
+    if (Dialogs.Problems.empty() || window.Visible()) {
+        err_ << "qvx: " << window.Status() << '\n';
     }
     return ExitFailure;
 }

@@ -25,8 +25,9 @@ public:
     /// processor answered; the reason is on `err` (see ReportFailure).
     bool Connect(const std::string& device, const PortMap& ports);
 
-    /// Tells why an operation failed, when no box has said it already: the communication
-    /// window's last status. Returns the tool's failure exit code.
+    /// Tells why an operation failed when no box has said it already, or when the
+    /// communication window stayed open on a wrong byte: the window's last status. Returns
+    /// the tool's failure exit code.
     int ReportFailure();
 
 private:

@@ -4,9 +4,13 @@
 
 #include <csignal>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <charconv>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace quorvex {
 
@@ -62,11 +66,55 @@ std::optional<std::vector<int>> ProtectedList(std::string_view text) {
     return memories;
 }
 
+/// The misbehaviours a person can ask the unit for, by the names --fault takes.
+constexpr std::array<std::pair<std::string_view, Fault>, 8> FaultNames{{
+    {"silence", Fault::Silence},
+    {"wrong-start", Fault::WrongStartReply},
+    {"wrong-begin", Fault::WrongBegin},
+    {"wrong-long", Fault::WrongLongEcho},
+    {"wrong-end", Fault::WrongEndReply},
+    {"wrong-read-end", Fault::WrongReadEnd},
+    {"drop-reply", Fault::DropReply},
+    {"disconnect", Fault::Disconnect},
+}};
+
+/// "KIND" or "KIND:AFTER" (AFTER transmissions of the unit go out untouched first); nothing
+/// when malformed.
+std::optional<FaultPlan> FaultPlanOf(std::string_view text) {
+    const std::size_t colon = text.find(':');
+    const std::string_view name = text.substr(0, colon);
+    FaultPlan plan;
+    const auto named = std::find_if(FaultNames.begin(), FaultNames.end(),
+                                    [name](const auto& entry) { return entry.first == name; });
+    if (named == FaultNames.end()) {
+        return std::nullopt;
+    }
+    plan.Kind = named->second;
+    if (colon != std::string_view::npos) {
+        const std::string_view count = text.substr(colon + 1);
+        const auto [end, error] =
+            std::from_chars(count.data(), count.data() + count.size(), plan.AfterReplies);
+        if (count.empty() || error != std::errc() || end != count.data() + count.size() ||
+            plan.AfterReplies < 0) {
+            return std::nullopt;
+        }
+    }
+    return plan;
+}
+
+std::string FaultNameList() {
+    std::string list;
+    for (const auto& [name, fault] : FaultNames) {
+        list += (list.empty() ? "" : ", ") + std::string(name);
+    }
+    return list;
+}
+
 } // namespace
 
 int RunSimCommand(const DeviceArguments& arguments, std::ostream& out, std::ostream& err) {
-    const auto line = ParseCommandArguments(SimUsage, arguments,
-                                            {{"--state", "--protect"}, {"--pace"}, 0, 0}, err);
+    const auto line = ParseCommandArguments(
+        SimUsage, arguments, {{"--state", "--protect", "--fault"}, {"--pace"}, 0, 0}, err);
     if (!line) {
         return ExitUsage;
     }
@@ -78,6 +126,14 @@ int RunSimCommand(const DeviceArguments& arguments, std::ostream& out, std::ostr
         }
         options.Processor.ProtectedMemories = *memories;
     }
+    std::optional<FaultPlan> fault;
+    if (const auto text = line->Option("--fault")) {
+        fault = FaultPlanOf(*text);
+        if (!fault) {
+            return UsageError(
+                SimUsage, "--fault takes one of " + FaultNameList() + ", as in drop-reply:5", err);
+        }
+    }
     options.PaceOutput = line->Has("--pace");
     options.StateDirectory = line->Option("--state").value_or("");
     options.Report = [&err](const std::string& text) { err << text << std::endl; };
@@ -87,6 +143,9 @@ int RunSimCommand(const DeviceArguments& arguments, std::ostream& out, std::ostr
     const std::unique_ptr<PtyRunner> runner = PtyRunner::Open(std::move(options), error);
     if (!runner) {
         return Failure(error, err);
+    }
+    if (fault) {
+        runner->Processor().SetFault(*fault);
     }
     out << runner->TerminalPath() << std::endl;
     const ServeResult served = runner->Serve(stopRequested);

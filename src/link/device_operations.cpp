@@ -17,8 +17,6 @@ constexpr int OperatingSystemNumber = 61;
 constexpr int PassesAfterWrite = 20000;
 /// Message-loop passes after a read, before the image is taken in.
 constexpr int PassesBeforeDecode = 10;
-/// The pause before each memory of the write to all memories.
-constexpr int PassesBeforeEachMemory = 5501;
 constexpr std::uint8_t KeyboardLocked = 0xFF;
 constexpr std::uint8_t KeyboardUnlocked = 0x00;
 
@@ -175,32 +173,6 @@ OperationResult DeviceOperations::ChangeMemory(int memory) {
     if (PrepareLink(result)) {
         result.Ok = Transact({DeviceCommand::ChangeMemory, memory, {}, true}, result);
     }
-    return result;
-}
-
-OperationResult DeviceOperations::WriteAllMemories(std::span<const std::uint8_t> image,
-                                                   const MemoryProtection& protection,
-                                                   const std::function<void(int)>& memoryShown) {
-    OperationResult result;
-    if (!PrepareLink(result)) {
-        return result;
-    }
-    // Memories the program protects are left out rather than written as the lowest
-    // writable one over and over.
-    for (int memory = FirstMemory; memory <= LastMemory; ++memory) {
-        if (!protection.MayWrite(memory)) {
-            continue;
-        }
-        if (memoryShown) {
-            memoryShown(memory);
-        }
-        loop_.Run(PassesBeforeEachMemory);
-        if (!Transact({DeviceCommand::WriteMemory, memory, image, true}, result)) {
-            return result;
-        }
-        loop_.Run(PassesAfterWrite);
-    }
-    result.Ok = true;
     return result;
 }
 

@@ -7,7 +7,6 @@
 #include "link/transfer_protocol.h"
 
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 
@@ -59,13 +58,6 @@ public:
 
     /// Command 7: the unit loads `memory`.
     OperationResult ChangeMemory(int memory);
-
-    /// Command 3 with the same image to every memory that `protection` lets be written,
-    /// 1..60 in turn, stopping at the first failure; no command 7. `memoryShown` is told each
-    /// memory before it is written, for the memory selector.
-    OperationResult WriteAllMemories(std::span<const std::uint8_t> image,
-                                     const MemoryProtection& protection,
-                                     const std::function<void(int)>& memoryShown = {});
 
     /// Command 5: locks (0xFF) or unlocks (0x00) the unit's keyboard.
     OperationResult SetKeyboardLock(bool lock);

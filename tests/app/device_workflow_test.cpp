@@ -5,11 +5,13 @@
 #include "device_harness.h"
 #include "image/coefficient_image.h"
 #include "link/device_messages.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -369,6 +371,62 @@ TEST(UpdateDsp, BeepsAndWarnsWithTheExactText) {
     EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{1, 61}, {8, 0}}));
     EXPECT_EQ(h.Unit.OperatingSystemUpdates(), 1);
     EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+}
+
+/// An operating-system text of the documented form whose every word is AB CD 01 23 45.
+std::string RepeatedWordProgram(int words) {
+    std::string text = "0x02 , 0x00 , \n";
+    for (int word = 0; word < words; ++word) {
+        text += "0xAB , 0xCD , 0x01 , 0x23 , 0x45 , \n";
+    }
+    return text;
+}
+
+TEST(UpdateDsp, SendsAnotherProgramThePersonLoaded) {
+    ScratchFolder folder;
+    const std::string path = folder / "dsp.txt";
+    std::ofstream(path) << RepeatedWordProgram(512);
+    DeviceHarness h;
+    h.Connect();
+    h.Dialogs.OpenAnswers = {path};
+
+    ASSERT_TRUE(h.App.Connect().LoadOperatingSystemText());
+    EXPECT_TRUE(h.Dialogs.OpenRequests.at(0).MustExist);
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    ASSERT_TRUE(h.Main().UpdateDSPClick());
+
+    const auto memory = h.Unit.Memory(61);
+    ASSERT_EQ(memory.size(), 2560U);
+    const std::array<std::uint8_t, 5> word{0xAB, 0xCD, 0x01, 0x23, 0x45};
+    EXPECT_TRUE(std::equal(memory.begin(), memory.begin() + 5, word.begin()));
+    EXPECT_TRUE(std::equal(memory.end() - 5, memory.end(), word.begin()));
+}
+
+TEST(UpdateDsp, ShortOrMissingProgramIsRefusedAndTheOneHeldIsKept) {
+    ScratchFolder folder;
+    const std::string shortProgram = folder / "short.txt";
+    std::ofstream(shortProgram) << RepeatedWordProgram(100);
+    DeviceHarness h;
+    h.Connect();
+    h.Dialogs.OpenAnswers = {shortProgram, folder / "missing.txt", std::nullopt};
+
+    EXPECT_FALSE(h.App.Connect().LoadOperatingSystemText());
+    EXPECT_FALSE(h.App.Connect().LoadOperatingSystemText());
+    EXPECT_FALSE(h.App.Connect().LoadOperatingSystemText()) << "the dialog was cancelled";
+    ASSERT_EQ(h.Dialogs.Messages.size(), 2U);
+    EXPECT_EQ(h.Dialogs.Messages[0].Kind, MessageKind::Error);
+    EXPECT_EQ(h.Dialogs.Messages[1].Kind, MessageKind::Error);
+    EXPECT_TRUE(h.Writes.empty());
+
+    // The program's own text still goes: its first word is 00 00 00 01 84, its last
+    // 00 00 1F A1 84.
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    ASSERT_TRUE(h.Main().UpdateDSPClick());
+    const auto memory = h.Unit.Memory(61);
+    const std::array<std::uint8_t, 5> first{0x00, 0x00, 0x00, 0x01, 0x84};
+    const std::array<std::uint8_t, 5> last{0x00, 0x00, 0x1F, 0xA1, 0x84};
+    EXPECT_TRUE(std::equal(memory.begin(), memory.begin() + 5, first.begin()));
+    EXPECT_TRUE(std::equal(memory.end() - 5, memory.end(), last.begin()));
 }
 
 // --- Real-time switch ---

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 extern char** environ;
 
@@ -29,7 +30,7 @@ std::filesystem::path QvxProgram() {
 /// `qvx sim` run as its own process, its standard output on a pipe.
 class SimProcess {
 public:
-    SimProcess() {
+    explicit SimProcess(std::vector<std::string> options = {}) {
         int pipe[2];
         if (::pipe(pipe) != 0) {
             return;
@@ -40,8 +41,13 @@ public:
         posix_spawn_file_actions_addclose(&actions, pipe[0]);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
         const std::string program = QvxProgram().string();
-        char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>("sim"), nullptr};
-        if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, environ) != 0) {
+        options.insert(options.begin(), {program, "sim"});
+        std::vector<char*> argv;
+        for (std::string& option : options) {
+            argv.push_back(option.data());
+        }
+        argv.push_back(nullptr);
+        if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) {
             pid_ = -1;
         }
         posix_spawn_file_actions_destroy(&actions);
@@ -104,6 +110,30 @@ TEST(SimCommand, PrintsItsTerminalServesAndEndsCleanlyOnEitherSignal) {
         EXPECT_EQ(RunQvx({"test", "--port", path}, out, err), 0) << err.str();
         EXPECT_EQ(out.str(), "Status : Connected at " + path + "\n");
         EXPECT_EQ(sim.StopWith(signal), 0);
+    }
+}
+
+TEST(SimCommand, FaultAskedForOnTheCommandLineShowsInTheProgram) {
+    // The connection test takes the unit's first five answers; the change after it meets the
+    // wrong END.
+    SimProcess sim({"--fault", "wrong-end:5"});
+    const std::string path = sim.FirstLine();
+    ASSERT_EQ(path.rfind("/dev/", 0), 0U) << path;
+    std::ostringstream out;
+    std::ostringstream err;
+
+    EXPECT_EQ(RunQvx({"change", "--memory", "22", "--port", path}, out, err), 1);
+
+    EXPECT_EQ(err.str(), "ERROR\nqvx:  ¡¡ERROR!! DATA NO VALID (END)\n");
+    EXPECT_EQ(sim.StopWith(SIGTERM), 0);
+}
+
+TEST(SimCommand, UnknownFaultIsAUsageError) {
+    for (const std::string fault : {"bogus", "silence:", "drop-reply:x", "disconnect:-1"}) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunQvx({"sim", "--fault", fault}, out, err), 2) << fault;
+        EXPECT_TRUE(out.str().empty()) << "no terminal is opened for " << fault;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "pty_fixture.h"
 
 #include <chrono>
+#include <thread>
 
 namespace quorvex::test {
 namespace {
@@ -11,6 +12,9 @@ using Clock = std::chrono::steady_clock;
 
 class SendTransaction : public OverPty {
 protected:
+    SendTransaction() = default;
+    explicit SendTransaction(PtyRunnerOptions options) : OverPty(std::move(options)) {}
+
     void Arm(Fault fault, int afterReplies = 0) {
         unit.Inspect([&](VirtualProcessor& processor) {
             processor.SetFault({fault, afterReplies});
@@ -129,6 +133,38 @@ TEST_F(SendTransaction, RealTimeRequestTakesTheReportedMemory) {
     EXPECT_EQ(result.ReportedMemory, 37);
     EXPECT_EQ(link.writes, SendWrites(19, 0, {}));
 }
+
+PtyRunnerOptions QuicklyIdleUnit() {
+    PtyRunnerOptions options;
+    options.Processor.IdleTimeout = std::chrono::milliseconds(100);
+    return options;
+}
+
+/// A transaction broken off by a fault leaves the unit in the middle of it until the line has
+/// been quiet for its idle time; then the program must be able to go on as before.
+class AfterAFault : public SendTransaction, public ::testing::WithParamInterface<Fault> {
+protected:
+    AfterAFault() : SendTransaction(QuicklyIdleUnit()) {}
+};
+
+TEST_P(AfterAFault, TheNextTransactionGoesThrough) {
+    Arm(GetParam());
+    const Bytes image(2046, 0x44);
+    const TransferResult failed = protocol.Send({DeviceCommand::WriteMemory, 30, image, true});
+    ASSERT_FALSE(failed.Ok);
+    Arm(Fault::None);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+
+    const OperationResult next = operations.ChangeMemory(22);
+
+    EXPECT_TRUE(next.Ok) << window.Status();
+    EXPECT_EQ(window.StatusLines().back(), "Communication OK...");
+    unit.Inspect([](VirtualProcessor& processor) { EXPECT_EQ(processor.CurrentMemory(), 22); });
+}
+
+INSTANTIATE_TEST_SUITE_P(SendTransaction, AfterAFault,
+                         ::testing::Values(Fault::WrongStartReply, Fault::WrongLongEcho,
+                                           Fault::WrongEndReply, Fault::DropReply));
 
 } // namespace
 } // namespace quorvex::test
