@@ -22,8 +22,7 @@
 #include "config/qvx_encoder.h"
 #include "config/qvx_file.h"
 #include "config/route.h"
-
-#include <filesystem>
+#include "config/speaker_file_path.h"
 
 namespace quorvex {
 
@@ -166,7 +165,8 @@ bool TMainForm::SaveButtonClick() {
         return false;
     }
     State().ChosenFileName = *path;
-    State().Caption = std::string(CaptionPrefix) + std::filesystem::path(*path).filename().string();
+    // The caption names the file as Open does, without its folder.
+    State().Caption = std::string(CaptionPrefix) + std::string(FileNameOf(*path));
     return true;
 }
 

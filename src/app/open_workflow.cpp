@@ -47,6 +47,13 @@ OpenOutcome Refuse(Session& session, const std::string& text) {
     return OpenOutcome::Refused;
 }
 
+/// Where measurement files that moved with the configuration are looked for. A file chosen
+/// by its bare name (as a command line gives it) lies in the current folder.
+std::string ConfigurationFolderOf(std::string_view path) {
+    const std::string_view folder = FolderOf(path);
+    return folder.empty() ? std::string("./") : std::string(folder);
+}
+
 void CloseEditors(Program& program) {
     program.Delay().Close();
     program.Peq().Close();
@@ -151,7 +158,7 @@ OpenOutcome ReadConfiguration(Program& program, const std::string& path) {
     session.ChosenFileName = path;
     // Kept apart from the chosen name, which an older file makes the reader forget: the
     // measurement files beside the configuration must still be found.
-    session.ConfigurationFolder = FolderOf(path);
+    session.ConfigurationFolder = ConfigurationFolderOf(path);
     session.ProgressWindow.Show();
     session.ProgressWindow.SetBarVisible(true);
 

@@ -1,3 +1,4 @@
+#include "app/read_back.h"
 #include "cli/configuration_json.h"
 #include "cli/offline_commands.h"
 #include "cli/offline_program.h"
@@ -105,6 +106,8 @@ int RunDecodeCommand(const CommandArguments& arguments, std::ostream&, std::ostr
                            std::to_string(input.Bytes.size()) + " bytes)",
                        err);
     }
+    // As after a Read from the processor: the editors take up what the image holds.
+    ShowReadConfiguration(program.App());
     return ExitOf(program.Save(*line->Option("-o")));
 }
 

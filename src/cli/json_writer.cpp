@@ -115,6 +115,11 @@ void JsonWriter::Real(double value) {
     char number[40];
     std::snprintf(number, sizeof number, "%.17g", value);
     text_ += number;
+    // A real that happens to be whole still reads as a real ("-6.0", not "-6"), so a reader
+    // can tell the configuration's real fields from its integer ones by the text alone.
+    if (std::string_view(number).find_first_of(".e") == std::string_view::npos) {
+        text_ += ".0";
+    }
 }
 
 void JsonWriter::Boolean(bool value) {

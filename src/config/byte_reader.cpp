@@ -65,8 +65,12 @@ std::optional<std::string> ByteReader::Text(std::size_t offset, std::size_t capa
     if (!length) {
         return std::nullopt;
     }
-    const std::size_t available = bytes_.size() - offset - 1;
-    const std::size_t kept = std::min({static_cast<std::size_t>(*length), capacity, available});
+    const std::size_t kept = std::min(static_cast<std::size_t>(*length), capacity);
+    // A text the record breaks off in (an older, shorter layout) is missing, not cut: half a
+    // file name would name no file.
+    if (!Covers(offset + 1, kept)) {
+        return std::nullopt;
+    }
     const auto first = bytes_.begin() + static_cast<std::ptrdiff_t>(offset + 1);
     return std::string(first, first + static_cast<std::ptrdiff_t>(kept));
 }

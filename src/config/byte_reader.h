@@ -24,8 +24,8 @@ public:
     std::optional<std::int32_t> Int32(std::size_t offset) const;
     std::optional<float> Single(std::size_t offset) const;
     std::optional<double> Double(std::size_t offset) const;
-    /// A text[capacity] field. Absent when its length byte is missing; a length beyond the
-    /// capacity is cut to the capacity, and a text running past the end is cut there.
+    /// A text[capacity] field. A length beyond the capacity is cut to the capacity; absent
+    /// when its length byte or any of its characters lies past the end.
     std::optional<std::string> Text(std::size_t offset, std::size_t capacity) const;
 
 private:

@@ -39,6 +39,22 @@ TEST(JsonWriter, RealsReadBackToTheSameDouble) {
     EXPECT_EQ(json.Text(), "null");
 }
 
+TEST(JsonWriter, WholeRealsStillReadAsRealsAndIntegersAsIntegers) {
+    const auto real = [](double value) {
+        JsonWriter json;
+        json.Real(value);
+        return json.Text();
+    };
+    EXPECT_EQ(real(-6.0), "-6.0");
+    EXPECT_EQ(real(0.0), "0.0");
+    EXPECT_EQ(real(48000.0), "48000.0");
+    EXPECT_EQ(real(-0.5), "-0.5");
+    EXPECT_EQ(real(1e22), "1e+22");
+    JsonWriter json;
+    json.Integer(48000);
+    EXPECT_EQ(json.Text(), "48000");
+}
+
 TEST(JsonWriter, EscapesTextsAndWidensTheCodePage) {
     JsonWriter json;
     json.String("a\"b\\c\r\n\x01\xBA");

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 
 namespace quorvex {
@@ -176,6 +177,55 @@ TEST_F(OfflineCommands, DumpShowsTheOpenedConfigurationAsJson) {
     EXPECT_TRUE(run.Err.empty()) << run.Err;
 }
 
+/// The value texts of every `"key": value` of `json` (arrays of values excluded).
+std::vector<std::string> ValuesOf(const std::string& json, const std::string& key) {
+    std::vector<std::string> values;
+    const std::regex pattern("\"" + key + "\": ([^,\\n\\[{]+)");
+    for (auto match = std::sregex_iterator(json.begin(), json.end(), pattern);
+         match != std::sregex_iterator{}; ++match) {
+        values.push_back((*match)[1].str());
+    }
+    return values;
+}
+
+TEST_F(OfflineCommands, DumpTypesIntegersFlagsRealsAndTexts) {
+    Configuration config;
+    config.Output(1).Level.GainFactor = 0.5011872336272722; // -6.0 dB
+    const Outcome run = Qvx({"dump", Write(config, "typed.QVX")});
+    ASSERT_EQ(run.Code, 0) << run.Err;
+    const std::regex integer("-?[0-9]+");
+    const std::regex real("-?[0-9]+\\.[0-9]+(e[-+][0-9]+)?|-?[0-9](\\.[0-9]+)?e[-+][0-9]+");
+    for (const char* key : {"SampleRate", "TemperatureC", "FilterType", "BandsInUse", "Order",
+                            "Family", "DelaySamples", "RelativeDistanceSamples", "HoldSamples",
+                            "DecaySteps", "LookAheadSamples", "ImportFormat"}) {
+        const auto values = ValuesOf(run.Out, key);
+        ASSERT_FALSE(values.empty()) << key;
+        for (const auto& value : values) {
+            EXPECT_TRUE(std::regex_match(value, integer)) << key << ": " << value;
+        }
+    }
+    for (const char* key : {"Gain", "Frequency", "Q", "GainDb", "GainFactor", "ThresholdDb",
+                            "Ratio", "P", "ImportReferenceLevel", "NoiseGatePosition"}) {
+        const auto values = ValuesOf(run.Out, key);
+        ASSERT_FALSE(values.empty()) << key;
+        for (const auto& value : values) {
+            EXPECT_TRUE(std::regex_match(value, real)) << key << ": " << value;
+        }
+    }
+    for (const char* key : {"PolarityInverted", "Muted", "SoloHighPass", "SoloLowPass",
+                            "SpeakerDataView", "DelayView"}) {
+        const auto values = ValuesOf(run.Out, key);
+        ASSERT_FALSE(values.empty()) << key;
+        for (const auto& value : values) {
+            EXPECT_TRUE(value == "true" || value == "false") << key << ": " << value;
+        }
+    }
+    // Levels in dB as the levels editor shows them, not as linear factors.
+    EXPECT_EQ(ValuesOf(run.Out, "GainDb").front(), "-6.0");
+    EXPECT_EQ(ValuesOf(run.Out, "ImportReferenceLevel").front(), "90.0");
+    EXPECT_EQ(ValuesOf(run.Out, "SpeakerFile").front(), "\"\"");
+}
+
 TEST_F(OfflineCommands, SaveRewritesTheSameSettings) {
     Configuration config;
     // Values on the editors' resolutions and inside their ranges (sub bands end at 500 Hz),
@@ -227,12 +277,19 @@ TEST_F(OfflineCommands, DecodeRebuildsTheConfigurationAMemoryHolds) {
     const Outcome run = Qvx({"decode", image, "-o", decoded});
     ASSERT_EQ(run.Code, 0) << run.Err;
 
+    // As a Read from the processor leaves it: the equaliser editor has selected every band.
+    const auto record = ReadBytes(decoded);
+    ASSERT_EQ(record.size(), 2688U);
+    EXPECT_EQ(std::vector<std::uint8_t>(record.begin() + 508, record.begin() + 532),
+              (std::vector<std::uint8_t>{7, 0, 0, 0, 7, 0, 0, 0, 7, 0, 0, 0,
+                                         7, 0, 0, 0, 3, 0, 0, 0, 3, 0, 0, 0}));
+
     const std::string json = Qvx({"dump", decoded}).Out;
     // Names come back with the blanks that pad them in the image.
     EXPECT_NE(json.find("\"SystemName\": \"Decoded" + std::string(33, ' ') + "\""),
               std::string::npos);
     EXPECT_NE(json.find("\"DelaySamples\": 100,"), std::string::npos);
-    EXPECT_NE(json.find("\"GainDb\": -6,"), std::string::npos);
+    EXPECT_NE(json.find("\"GainDb\": -6.0,"), std::string::npos);
     // -6 dBFS is stored as round(2 x (6 - 2.6)) = 7 and read back as -7 / 2 - 2.6.
     EXPECT_NE(json.find("\"ThresholdDb\": -6.09999990"), std::string::npos);
 
@@ -314,6 +371,53 @@ TEST_F(OfflineCommands, FinalResponseWithEveryStageOffIsTheSumOfFlatOutputs) {
             EXPECT_LE(std::abs(values[column]), 180.0) << phases[row];
         }
     }
+}
+
+TEST_F(OfflineCommands, FinalResponseShowsTheFilesOwnViewsUnlessTold) {
+    Configuration config;
+    config.ResponseView = {false, false, false, true, false}; // the levels only
+    config.Output(1).Level.GainFactor = std::pow(10.0, -6.0 / 20.0);
+    const std::string qvx = Write(config, "views.QVX");
+    const auto stored = Lines(Qvx({"response", qvx, "--stage", "final"}).Out);
+    const auto none = Lines(Qvx({"response", qvx, "--stage", "final", "--views", ""}).Out);
+    ASSERT_EQ(stored.size(), 402U);
+    ASSERT_EQ(none.size(), 402U);
+    for (std::size_t row = 1; row < stored.size(); row += 40) {
+        EXPECT_NEAR(Fields(stored[row])[1], -6.0, 1e-4) << stored[row];
+        EXPECT_EQ(Fields(none[row])[1], 0.0) << none[row];
+    }
+}
+
+/// Runs in `folder` while it lives, as a person who changed into it would.
+class InFolder {
+public:
+    explicit InFolder(const std::filesystem::path& folder)
+        : before_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~InFolder() { std::filesystem::current_path(before_); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    std::filesystem::path before_;
+};
+
+TEST_F(OfflineCommands, AFileNamedWithoutItsFolderFindsTheMeasurementsBesideIt) {
+    Configuration config;
+    // Saved on another machine: the stored path is gone, the file moved with the configuration.
+    config.Output(2).SpeakerFile = "C:\\Measures\\right.txt";
+    WriteText(folder / "right.txt", FlatClioExport(100.0, 10000.0, 100, 96.0, 90.0));
+    Write(config, "moved.QVX");
+    const InFolder here(folder.Path());
+    const Outcome run = Qvx({"response", "moved.QVX", "--stage", "final", "--views", "K"});
+    ASSERT_EQ(run.Code, 0) << run.Err;
+    const auto lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 402U);
+    // 96 dB measured over the 90 dB reference, only output 2 has data.
+    EXPECT_NEAR(Fields(lines[200])[2], 6.0, 1e-4) << lines[200];
+    EXPECT_NE(Qvx({"dump", "moved.QVX"}).Out.find("\"SpeakerFile\": \"C:\\\\Measures"),
+              std::string::npos);
 }
 
 TEST_F(OfflineCommands, ImportMapsAMeasurementOntoTheGrid) {

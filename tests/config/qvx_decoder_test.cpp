@@ -147,6 +147,64 @@ TEST(QvxRoutes, CodesOutsideZeroToTwoEndAsCyclingWouldLeaveThem) {
     EXPECT_EQ(config.RouteGainB[1], 1.0);
 }
 
+/// Little-endian bytes of `bits` (`size` of them) at `offset`.
+void PutBits(QvxRecord& record, std::size_t offset, std::uint64_t bits, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+        record[offset + i] = static_cast<std::uint8_t>(bits >> (8 * i));
+    }
+}
+
+TEST(QvxHandBuiltRecord, ReadsEachFieldFromItsDocumentedOffset) {
+    QvxRecord record{};
+    PutBits(record, 0, 0x464341445805, 6);                 // 05 "XDACF"
+    PutBits(record, 116, 0x6C6C614804, 5);                 // 4 "Hall"
+    PutBits(record, 424, 30, 4);                           // TemperatureC
+    PutBits(record, 484 + 2 * 4, 12, 4);                   // DelaySamples of output 3
+    PutBits(record, 532 + 28, 0xC008000000000000, 8);      // output 1 band 2: Gain -3.0
+    PutBits(record, 532 + 28 + 8, 0x408F400000000000, 8);  // Frequency 1000.0
+    PutBits(record, 532 + 28 + 16, 0x4000000000000000, 8); // Q 2.0
+    record[532 + 28 + 24] = 1;                             // FilterType
+    PutBits(record, 1316 + 28 + 8, 0x4059000000000000, 8); // output 5 band 2: 100 Hz
+    PutBits(record, 1484 + 8, 0x3FE0000000000000, 8);      // GainFactor of output 2: 0.5
+    record[1538 + 3] = 1;                                  // output 4 muted
+    PutBits(record, 1544 + 28, 0x42A00000, 4);             // output 2 HighPass 80 Hz
+    PutBits(record, 1544 + 28 + 4, 0x459C4000, 4);         // output 2 LowPass 5000 Hz
+    PutBits(record, 1544 + 28 + 8, 4, 4);                  // LowPass order 4
+    record[1544 + 28 + 25] = 6;                            // HighPass family
+    PutBits(record, 1724 + 64, 0xC1200000, 4);             // block 2 ThresholdDb -10.0
+    PutBits(record, 1724 + 64 + 24, 96, 4);                // block 2 LookAheadSamples
+    PutBits(record, 1916 + 4, 1, 4);                       // route code of output 2: A+B
+    PutBits(record, 2636, 0x42BC0000, 4);                  // ImportReferenceLevel 94.0
+    PutBits(record, 2664 + 8, 7, 4);                       // gate position of block 3
+    PutBits(record, 2676 + 8, 3, 4);                       // gate slope of block 3
+
+    Configuration config = test::ResetConfiguration();
+    ASSERT_EQ(LoadConfigurationRecord(record, config), QvxRecordKind::Current);
+    EXPECT_EQ(config.SystemInfo.SystemName, "Hall");
+    EXPECT_EQ(config.TemperatureC, 30);
+    EXPECT_EQ(config.Output(3).Delay.DelaySamples, 12);
+    EXPECT_EQ(config.Output(1).Band(2).Gain, -3.0);
+    EXPECT_EQ(config.Output(1).Band(2).Frequency, 1000.0);
+    EXPECT_EQ(config.Output(1).Band(2).Q, 2.0);
+    EXPECT_EQ(config.Output(1).Band(2).FilterType, 1);
+    EXPECT_EQ(config.Output(5).Band(2).Frequency, 100.0);
+    EXPECT_EQ(config.Output(2).Level.GainFactor, 0.5);
+    EXPECT_TRUE(config.Output(4).Level.Muted);
+    EXPECT_FALSE(config.Output(3).Level.Muted);
+    EXPECT_EQ(config.Output(2).Crossover.HighPass.Frequency, 80.0);
+    EXPECT_EQ(config.Output(2).Crossover.LowPass.Frequency, 5000.0);
+    EXPECT_EQ(config.Output(2).Crossover.LowPass.Order, 4);
+    EXPECT_EQ(config.Output(2).Crossover.HighPass.Family, 6);
+    EXPECT_EQ(config.Block(2).ThresholdDb, -10.0F);
+    EXPECT_EQ(config.Block(2).LookAheadSamples, 96);
+    EXPECT_EQ(config.Route[1], 1);
+    EXPECT_EQ(config.RouteGainA[1], 0.5);
+    EXPECT_EQ(config.ImportReferenceLevel, 94.0F);
+    EXPECT_EQ(config.Block(3).NoiseGatePosition, 7.0F);
+    EXPECT_EQ(config.Block(3).NoiseGateSlope, 3.0F);
+    EXPECT_EQ(config.SampleRate, 48000) << "the stored sample rate (0 here) is ignored";
+}
+
 class OlderFile : public SavedSample {};
 
 TEST_F(OlderFile, WithoutGateArraysGivesEveryBlockGate13Slope4) {
@@ -166,8 +224,9 @@ TEST_F(OlderFile, OfTheOldestSizeKeepsTheResetValuesOfTheMissingTail) {
     const auto bytes = test::Cut(Record(), 2436);
     EXPECT_EQ(LoadConfigurationRecord(bytes, loaded), QvxRecordKind::OlderVersion);
     EXPECT_EQ(loaded.Output(4).SpeakerFile, saved.Output(4).SpeakerFile);
-    // Output 5's name starts at 2429: its length byte and six characters are in the file.
-    EXPECT_EQ(loaded.Output(5).SpeakerFile, "C:\\Mea");
+    // Output 5's name starts at 2429: its length byte and only six of its characters are in
+    // the file, so it is missing like the rest of the tail, not cut to a name no file has.
+    EXPECT_EQ(loaded.Output(5).SpeakerFile, "");
     EXPECT_EQ(loaded.Output(6).SpeakerFile, "");
     EXPECT_EQ(loaded.ImportFormat, 2);
     EXPECT_EQ(loaded.ImportReferenceLevel, 90.0F);
@@ -180,6 +239,20 @@ TEST_F(OlderFile, OfTheOldestSizeKeepsTheResetValuesOfTheMissingTail) {
     }
     EXPECT_EQ(loaded.ResponseView.PeqView, true);
     EXPECT_EQ(loaded.SystemInfo.SystemName, "Main Stage");
+}
+
+TEST_F(OlderFile, OfTheOldestSizeKeepsAFifthNameThatEndsInsideIt) {
+    // Bytes 2429..2435: the length 6 and all six characters of "ab.txt".
+    saved.Output(5).SpeakerFile = "ab.txt";
+    const auto bytes = test::Cut(Record(), 2436);
+    ASSERT_EQ(bytes[2429], 6);
+    EXPECT_EQ(LoadConfigurationRecord(bytes, loaded), QvxRecordKind::OlderVersion);
+    EXPECT_EQ(loaded.Output(5).SpeakerFile, "ab.txt");
+
+    saved.Output(5).SpeakerFile = "abc.txt"; // one character beyond the file
+    EXPECT_EQ(LoadConfigurationRecord(test::Cut(Record(), 2436), loaded),
+              QvxRecordKind::OlderVersion);
+    EXPECT_EQ(loaded.Output(5).SpeakerFile, "ab.txt") << "a broken-off name changes nothing";
 }
 
 TEST_F(SavedSample, WithAWrongSignatureIsRejectedAndLoadsNothing) {
