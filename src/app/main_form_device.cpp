@@ -15,7 +15,9 @@
 #include "link/operating_system_image.h"
 
 #include <algorithm>
+#include <functional>
 #include <span>
+#include <string>
 
 namespace quorvex {
 
@@ -95,6 +97,30 @@ TransferResult WriteOneMemory(DeviceOperations& operations, int memory,
     return operations.Protocol().Send({DeviceCommand::WriteMemory, memory, image, true});
 }
 
+/// Write and Change: the question (only Yes goes on), then the operation with the device
+/// buttons off and the transfer mark held. The buttons come back only when it succeeded: a
+/// failed operation leaves them off until the next connection.
+bool RunConfirmedOperation(Program& program, const std::string& question,
+                           const std::function<OperationResult(DeviceOperations&)>& operation) {
+    Session& session = program.State();
+    if (!Ask(session, MessageButtons::YesNoCancel, question, MessageAnswer::Yes)) {
+        return false;
+    }
+    DeviceOperations* operations = OperationsOf(program);
+    if (operations == nullptr) {
+        return false;
+    }
+    TMainForm& main = program.Main();
+    main.Busy();
+    const TransferMark mark(session);
+    const OperationResult result = operation(*operations);
+    Finish(program, result);
+    if (result.Ok) {
+        main.Idle();
+    }
+    return result.Ok;
+}
+
 bool SetKeyboardLock(Program& program, bool lock) {
     TMainForm& main = program.Main();
     main.Busy();
@@ -141,46 +167,19 @@ bool TMainForm::ReadButtonClick() {
 bool TMainForm::WriteButtonClick() {
     Session& session = State();
     const int memory = session.MemoryNumber;
-    if (!Ask(session, MessageButtons::YesNoCancel, device_text::OverwriteQuestion(memory),
-             MessageAnswer::Yes)) {
-        return false;
-    }
-    DeviceOperations* operations = OperationsOf(program_);
-    if (operations == nullptr) {
-        return false;
-    }
-    Busy();
-    const TransferMark mark(session);
-    const CoefficientImage image = BuildCoefficientImage(session.Config, session.Engine);
-    const OperationResult result =
-        operations->WriteMemory(memory, TransferBytes(image), program_.InputPass().Protection());
-    Finish(program_, result);
-    // A write that failed leaves the device buttons off until the next connection.
-    if (result.Ok) {
-        Idle();
-    }
-    return result.Ok;
+    return RunConfirmedOperation(
+        program_, device_text::OverwriteQuestion(memory), [&](DeviceOperations& operations) {
+            const CoefficientImage image = BuildCoefficientImage(session.Config, session.Engine);
+            return operations.WriteMemory(memory, TransferBytes(image),
+                                          program_.InputPass().Protection());
+        });
 }
 
 bool TMainForm::ChangeButtonClick() {
-    Session& session = State();
-    const int memory = session.MemoryNumber;
-    if (!Ask(session, MessageButtons::YesNoCancel, device_text::ChangeQuestion(memory),
-             MessageAnswer::Yes)) {
-        return false;
-    }
-    DeviceOperations* operations = OperationsOf(program_);
-    if (operations == nullptr) {
-        return false;
-    }
-    Busy();
-    const TransferMark mark(session);
-    const OperationResult result = operations->ChangeMemory(memory);
-    Finish(program_, result);
-    if (result.Ok) {
-        Idle();
-    }
-    return result.Ok;
+    const int memory = State().MemoryNumber;
+    return RunConfirmedOperation(
+        program_, device_text::ChangeQuestion(memory),
+        [&](DeviceOperations& operations) { return operations.ChangeMemory(memory); });
 }
 
 bool TMainForm::CopyAllMemClick() {
