@@ -8,6 +8,7 @@
 #include "config/rounding.h"
 #include "engine/delay_alignment.h"
 #include "engine/delay_conversions.h"
+#include "image/dsp_address.h"
 
 #include <algorithm>
 
@@ -220,8 +221,7 @@ void TDelayFinoForm::DrawLines() {
 void TDelayFinoForm::SendDelay(int output) {
     // The processor's delay word is one more than the delay in samples.
     const int samples = program_.State().Config.Output(output).Delay.DelaySamples;
-    WriteInteger(program_.State(), DspOf(output), DelayAddress + PositionInDspOf(output) - 1,
-                 samples + 1);
+    WriteInteger(program_.State(), DspOf(output), DelayWord(PositionInDspOf(output)), samples + 1);
 }
 
 } // namespace quorvex

@@ -17,7 +17,6 @@ class TDelayFinoForm {
 public:
     static constexpr std::string_view Caption = "Output Delay";
     static constexpr int SliderMaximum = 235;
-    static constexpr int DelayAddress = 141; ///< output at position 1 of its DSP; +1, +2
     static constexpr double MaximumMs = 5.00;
     static constexpr double MaximumCm = 168.8;
 

@@ -13,6 +13,7 @@
 #include "config/rounding.h"
 #include "config/shown_value.h"
 #include "engine/tdynamic.h"
+#include "image/dsp_address.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,11 +46,6 @@ constexpr int FirstGateItemPosition = 10; ///< "1 (Low Noise)"
 constexpr int HighestRatio = 10;
 constexpr int KneeSliderTop = 21;
 constexpr int SubBlock = 3;
-constexpr int MainBlockBase = 148;
-constexpr int SubBlockBase = 185;
-constexpr int AttackOffset = 33;
-constexpr int HoldOffset = 35;
-constexpr int ReleaseOffset = 36;
 constexpr int LookAheadAddress = 181;
 constexpr int SinglyWrittenEntries = 3;
 constexpr int EntriesPerGroup = 5;
@@ -260,7 +256,8 @@ void TDynamicform::AttackEditExit(std::string_view text) {
     Engine().RmsCoefficient = Setting().RmsCoefficient;
     AttackEdit =
         FormatTwoDigits(AttackFromRmsCoefficient(Setting().RmsCoefficient, ProcessorSampleRate));
-    if (SendValue(BlockBase() + AttackOffset, static_cast<double>(Setting().RmsCoefficient))) {
+    if (SendValue(BlockBase() + DynamicsRmsCoefficientOffset,
+                  static_cast<double>(Setting().RmsCoefficient))) {
         ApplyRelease();
     }
 }
@@ -277,7 +274,7 @@ void TDynamicform::HoldEditExit(std::string_view text) {
     Setting().HoldSamples = SamplesFromMs(*ms, ProcessorSampleRate);
     Engine().HoldSamples = Setting().HoldSamples;
     HoldEdit = FormatTwoDigits(MsFromSamples(Setting().HoldSamples, ProcessorSampleRate));
-    if (SendWord(BlockBase() + HoldOffset, Setting().HoldSamples)) {
+    if (SendWord(BlockBase() + DynamicsHoldOffset, Setting().HoldSamples)) {
         ApplyRelease();
     }
 }
@@ -302,7 +299,7 @@ void TDynamicform::ReleaseStep(bool up) {
 }
 
 void TDynamicform::ApplyRelease() {
-    SendWord(BlockBase() + ReleaseOffset, Setting().DecaySteps);
+    SendWord(BlockBase() + DynamicsDecayOffset, Setting().DecaySteps);
 }
 
 void TDynamicform::LookAheadEditExit(std::string_view text) {
@@ -500,7 +497,7 @@ std::vector<int> TDynamicform::DspsOfBlock() const {
 }
 
 int TDynamicform::BlockBase() const {
-    return Block == SubBlock ? SubBlockBase : MainBlockBase;
+    return DynamicsBlockWord(Block);
 }
 
 double TDynamicform::DbuOffset() const {

@@ -156,7 +156,7 @@ bool TGainsForm::SendSubFeeds() {
             session.Config.SubFeed.at(static_cast<std::size_t>(dsp - 1));
         const std::array<double, 4> values{feed.P, feed.Q, feed.R, feed.S};
         for (int k = 0; k < 4; ++k) {
-            if (!WriteCoefficient(session, dsp, SubFeedAddress + k,
+            if (!WriteCoefficient(session, dsp, SubFeedWord + k,
                                   values[static_cast<std::size_t>(k)])) {
                 return false;
             }

@@ -15,7 +15,6 @@ class Program;
 class TGainsForm {
 public:
     static constexpr std::string_view Caption = "Output Levels";
-    static constexpr int SubFeedAddress = 144; ///< P; Q, R, S follow
 
     explicit TGainsForm(Program& program);
 

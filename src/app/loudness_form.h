@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/track_bar.h"
+#include "image/dsp_address.h"
 
 #include <string>
 #include <string_view>
@@ -22,7 +23,8 @@ public:
     static constexpr double ParametricQ = 1.5;
     static constexpr double DefaultFrequency = 55.0;
     /// The sub's first equaliser band: the processor has no place of its own for it.
-    static constexpr int ReinforcementAddress = 116;
+    /// The address of the sub's first equaliser band, which the reinforcement shares.
+    static constexpr int ReinforcementAddress = EqualiserSectionWord(3, 1);
     static constexpr int HighestFrequency = 80;
     static constexpr int GainSliderMaximum = 121;
 

@@ -23,6 +23,7 @@
 #include "config/qvx_file.h"
 #include "config/route.h"
 #include "config/speaker_file_path.h"
+#include "image/dsp_address.h"
 
 namespace quorvex {
 
@@ -214,9 +215,8 @@ void TMainForm::RouteBClick(int output) {
 
 void TMainForm::SendRoute(int output) {
     Session& session = State();
-    // Each output's pair of factors sits at positions 2p - 2 (A) and 2p - 1 (B), p being
-    // the output's place in its DSP.
-    const int address = 2 * PositionInDspOf(output) - 2;
+    // Each output's pair of factors: A, then B right after it.
+    const int address = RouteGainAWord(PositionInDspOf(output));
     const std::array<double, 2> factors{session.Config.RouteGainA[Index(output)],
                                         session.Config.RouteGainB[Index(output)]};
     for (std::size_t k = 0; k < factors.size(); ++k) {

@@ -13,6 +13,7 @@
 #include "engine/response_grid.h"
 #include "engine/stage_responses.h"
 #include "engine/wrapped_degrees.h"
+#include "image/dsp_address.h"
 
 #include <algorithm>
 #include <cmath>
@@ -91,17 +92,9 @@ double FloorQ(int code, double q) {
     return q;
 }
 
-/// First coefficient address of a band: each band takes five words.
+/// First coefficient address of a band, in the block of the output's DSP.
 int BandAddress(int output, int band) {
-    constexpr int OutputAFirst = 6;
-    constexpr int OutputBFirst = 41;
-    constexpr int SubFirst = 116;
-    constexpr int WordsPerSection = 5;
-    int first = SubFirst;
-    if (!IsSubOutput(output)) {
-        first = (output % 2 == 1) ? OutputAFirst : OutputBFirst;
-    }
-    return first + WordsPerSection * (band - 1);
+    return EqualiserSectionWord(PositionInDspOf(output), band);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "engine/fixed_sub_low_pass.h"
 #include "engine/stage_responses.h"
 #include "engine/wrapped_degrees.h"
+#include "image/dsp_address.h"
 
 #include <algorithm>
 
@@ -41,19 +42,13 @@ struct EdgeAddresses {
 };
 
 EdgeAddresses AddressesOf(int output) {
-    constexpr EdgeAddresses OutputA{76, 86};
-    constexpr EdgeAddresses OutputB{96, 106};
-    constexpr EdgeAddresses Sub{131, 131};
-    if (IsSubOutput(output)) {
-        return Sub;
-    }
-    return output % 2 == 1 ? OutputA : OutputB;
+    const int position = PositionInDspOf(output);
+    return {CrossoverFilterWord(position, true), CrossoverFilterWord(position, false)};
 }
 
 void AssignEdgeAddresses(TXOVERPB& filter, int first) {
-    constexpr int WordsPerSection = 5;
     for (int k = 0; k < SectionsSent; ++k) {
-        filter.Sections[static_cast<std::size_t>(k)].DspAddress = first + WordsPerSection * k;
+        filter.Sections[static_cast<std::size_t>(k)].DspAddress = first + SectionWordCount * k;
     }
 }
 
