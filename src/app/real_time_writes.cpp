@@ -3,19 +3,16 @@
 #include "app/dialogs.h"
 #include "app/session.h"
 #include "engine/tsos.h"
+#include "link/device_messages.h"
 #include "link/real_time_sink.h"
-
-#include <string_view>
 
 namespace quorvex {
 
 namespace {
 
-constexpr std::string_view WriteFailedText = "ERROR";
-
 bool Reported(Session& session, bool sent) {
     if (!sent) {
-        session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, WriteFailedText);
+        session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, device_message::Error);
     }
     return sent;
 }
