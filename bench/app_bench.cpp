@@ -6,8 +6,8 @@
 #include "app/dialogs.h"
 #include "app/peq_form.h"
 #include "app/program.h"
-#include "app/progress.h"
-#include "app/pump.h"
+
+#include "silent_window.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,21 +26,6 @@ public:
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest&) override { return {}; }
     void Beep() override {}
     void SetWaitCursor(bool) override {}
-};
-
-class SilentProgress : public Progress {
-public:
-    void Show() override {}
-    void SetFirstLine(std::string_view) override {}
-    void SetStepText(std::string_view) override {}
-    void SetPercent(int) override {}
-    void SetBarVisible(bool) override {}
-    void Close() override {}
-};
-
-class SilentPump : public Pump {
-public:
-    void Run(int) override {}
 };
 
 void ReportFramePercent(benchmark::State& state) {
@@ -65,8 +50,8 @@ TPEQForm& BusyEqualiser(Program& program) {
 
 void BM_EqualiserGainSliderMove(benchmark::State& state) {
     SilentDialogs dialogs;
-    SilentProgress progress;
-    SilentPump pump;
+    bench::SilentProgress progress;
+    bench::SilentPump pump;
     Program program(dialogs, progress, pump);
     TPEQForm& peq = BusyEqualiser(program);
     int position = 100;
@@ -81,8 +66,8 @@ BENCHMARK(BM_EqualiserGainSliderMove);
 
 void BM_EqualiserFrequencySliderMove(benchmark::State& state) {
     SilentDialogs dialogs;
-    SilentProgress progress;
-    SilentPump pump;
+    bench::SilentProgress progress;
+    bench::SilentPump pump;
     Program program(dialogs, progress, pump);
     TPEQForm& peq = BusyEqualiser(program);
     int position = 12000;

@@ -4,11 +4,11 @@
 #include "app/dialogs.h"
 #include "app/open_workflow.h"
 #include "app/program.h"
-#include "app/progress.h"
-#include "app/pump.h"
 #include "config/configuration.h"
 #include "config/qvx_encoder.h"
 #include "config/qvx_file.h"
+
+#include "silent_window.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,21 +41,6 @@ public:
 
 private:
     std::string path_;
-};
-
-class SilentProgress : public Progress {
-public:
-    void Show() override {}
-    void SetFirstLine(std::string_view) override {}
-    void SetStepText(std::string_view) override {}
-    void SetPercent(int) override {}
-    void SetBarVisible(bool) override {}
-    void Close() override {}
-};
-
-class IdlePump : public Pump {
-public:
-    void Run(int) override {}
 };
 
 /// A CLIO export from 10 Hz to 30 kHz with a gently sloping level and phase.
@@ -101,8 +86,8 @@ private:
 void BM_OpenWithSixMeasurements(benchmark::State& state) {
     static const OpenFixture fixture;
     FixedDialogs dialogs(fixture.Path());
-    SilentProgress progress;
-    IdlePump pump;
+    bench::SilentProgress progress;
+    bench::SilentPump pump;
     Program program(dialogs, progress, pump);
     for (auto _ : state) {
         const OpenOutcome outcome = OpenConfiguration(program);
