@@ -11,6 +11,7 @@ packages=(
   libgl-dev
   libftdi1-dev
   xvfb xauth
+  fonts-dejavu-core
 )
 
 missing=()
