@@ -196,19 +196,25 @@ OpenOutcome ReadConfiguration(Program& program, const std::string& path) {
 }
 
 OpenOutcome OpenConfiguration(Program& program) {
-    Session& session = program.State();
     program.Main().NewButtonClick();
-    OpenOutcome outcome = OpenOutcome::Cancelled;
-    if (const auto path = session.Ui.ChooseOpenFile(OpenRequest)) {
-        session.Ui.SetWaitCursor(true);
-        CloseEditors(program);
-        session.RealTime = false;
-        program.Main().ShowRealTimePicture();
-        outcome = ReadConfiguration(program, *path);
-        session.Caption =
-            std::string(TMainForm::CaptionPrefix) + std::string(FileNameOf(session.ChosenFileName));
-        session.Ui.SetWaitCursor(false);
+    if (const auto path = program.State().Ui.ChooseOpenFile(OpenRequest)) {
+        return OpenChosenFile(program, *path);
     }
+    program.FinalResponse().DibujaFinalResponse();
+    program.State().ProgressWindow.Close();
+    return OpenOutcome::Cancelled;
+}
+
+OpenOutcome OpenChosenFile(Program& program, const std::string& path) {
+    Session& session = program.State();
+    session.Ui.SetWaitCursor(true);
+    CloseEditors(program);
+    session.RealTime = false;
+    program.Main().ShowRealTimePicture();
+    const OpenOutcome outcome = ReadConfiguration(program, path);
+    session.Caption =
+        std::string(TMainForm::CaptionPrefix) + std::string(FileNameOf(session.ChosenFileName));
+    session.Ui.SetWaitCursor(false);
     program.FinalResponse().DibujaFinalResponse();
     session.ProgressWindow.Close();
     return outcome;

@@ -20,6 +20,11 @@ enum class OpenOutcome {
 /// response is redrawn and the progress window closed in every case.
 OpenOutcome OpenConfiguration(Program& program);
 
+/// What Open does once `path` is chosen (the desktop program's command line names the file
+/// instead of the dialog): the editors closed, real-time mode off, the file read, the
+/// caption, the combined response redrawn and the progress window closed.
+OpenOutcome OpenChosenFile(Program& program, const std::string& path);
+
 /// Reads the file at `path` into a configuration that New configuration has just reset,
 /// step by step with the progress window, updating the editors through their own handlers
 /// so that every value ends on its editor's resolution. Failures are shown in their boxes;

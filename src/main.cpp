@@ -1,0 +1,56 @@
+#include "app/connect_form.h"
+#include "app/main_form.h"
+#include "app/open_workflow.h"
+#include "app/processor_links.h"
+#include "ui/desktop.h"
+#include "ui/desktop_options.h"
+#include "ui/virtual_unit.h"
+
+#include <QApplication>
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace quorvex;
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Quorvex");
+
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::string error;
+    std::optional<DesktopOptions> options = ParseDesktopOptions(arguments, error);
+    if (!options) {
+        std::cerr << "quorvex: " << error << '\n' << DesktopUsage << '\n';
+        return 2;
+    }
+
+    std::unique_ptr<VirtualUnit> unit;
+    if (options->VirtualUnit) {
+        unit = VirtualUnit::Start(options->VirtualUnitFolder, error);
+        if (!unit) {
+            std::cerr << "quorvex: the virtual unit cannot start: " << error << '\n';
+            return 1;
+        }
+        options->Ports.Set(1, unit->TerminalPath());
+        std::cerr << "quorvex: the virtual unit answers at " << unit->TerminalPath() << " (COM1)\n";
+    }
+
+    Desktop desktop;
+    desktop.App().Connect().Links = SystemLinks(options->Ports);
+    if (!options->File.empty()) {
+        desktop.App().Main().ResetConfiguration();
+        OpenChosenFile(desktop.App(), options->File);
+    }
+    if (!options->GrabFolder.empty()) {
+        QApplication::processEvents();
+        if (!desktop.Grab(QString::fromStdString(options->GrabFolder), error)) {
+            std::cerr << "quorvex: " << error << '\n';
+            return 1;
+        }
+        return 0;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,45 @@
+#include "ui/form_window.h"
+
+#include "app/change_signal.h"
+
+#include <QCloseEvent>
+
+namespace quorvex {
+
+FormWindow::FormWindow(ChangeSignal& changed, QWidget* owner, Modality modality)
+    : QWidget(owner, Qt::Window), changed_(changed) {
+    if (modality == Modality::Modal) {
+        setWindowModality(Qt::ApplicationModal);
+    }
+    listener_ = changed_.Listen([this] { Refresh(); });
+}
+
+FormWindow::~FormWindow() {
+    changed_.Forget(listener_);
+}
+
+QSize FormWindow::GrabSize() const {
+    return sizeHint().expandedTo(minimumSizeHint());
+}
+
+void FormWindow::ApplyVisible(bool visible) {
+    if (visible == isVisible()) {
+        return;
+    }
+    if (visible) {
+        show();
+        raise();
+        activateWindow();
+    } else {
+        hide();
+    }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The model decides: its close handler clears `Visible` (or asks a question first), and
+    // the refresh that follows hides the window.
+    event->ignore();
+    CloseRequested();
+}
+
+} // namespace quorvex

@@ -1,0 +1,65 @@
+#pragma once
+
+// The whole desktop program for a GUI test: every window created in its order, message
+// boxes and file dialogs answered from a script, real-time sends recorded, and the end of
+// the program counted instead of quitting the test.
+
+#include "app/fakes.h"
+#include "app/program.h"
+#include "ui/desktop.h"
+
+#include <QAbstractButton>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace quorvex::testing {
+
+class DesktopFixture : public ::testing::Test {
+protected:
+    ScriptedDialogs Dialogs;
+    RecordingSink Sink;
+    int EndRequests = 0;
+    Desktop Screen{&Dialogs, nullptr, [this] { ++EndRequests; }};
+
+    Program& App() { return Screen.App(); }
+    Session& State() { return Screen.App().State(); }
+
+    /// Connected over USB with real-time mode on and the sink recording.
+    void GoRealTime() {
+        Session& session = State();
+        session.Sink = &Sink;
+        session.Link = LinkKind::Usb;
+        session.Connected = true;
+        session.RealTime = true;
+    }
+
+    /// The window named `window`; fails the test when there is none.
+    QWidget* WindowNamed(const QString& window) {
+        QWidget* found = Screen.Window(window);
+        EXPECT_NE(found, nullptr) << window.toStdString();
+        return found;
+    }
+
+    /// The control `name` of type T anywhere in the windows; null (and a failure) if none.
+    template <class T> T* Control(const QString& name) {
+        for (QWidget* window : Screen.Windows()) {
+            if (auto* control = window->findChild<T*>(name)) {
+                return control;
+            }
+        }
+        ADD_FAILURE() << "no control " << name.toStdString();
+        return nullptr;
+    }
+
+    /// A left click in the middle of button `name`.
+    void Click(const QString& name) {
+        if (auto* button = Control<QAbstractButton>(name)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+};
+
+} // namespace quorvex::testing
