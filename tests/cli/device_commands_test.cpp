@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <span>
@@ -68,6 +69,32 @@ TEST(DeviceCommands, WriteThenReadBackGivesTheConfiguration) {
 
     EXPECT_EQ(SystemNameIn(readBack), "Tour 26" + std::string(33, ' '));
     EXPECT_EQ(unit.Stopped().CurrentMemory(), 30);
+}
+
+TEST(DeviceCommands, VerifiedWriteReadsTheMemoryBackAndReportsTheMatch) {
+    ScratchFolder folder;
+    ServedUnit unit;
+    const std::string file = ConfigurationNamed(folder, "Verified");
+    const QvxRun write = Qvx({"write", file, "--memory", "33", "--port", unit.Path(), "--verify"});
+    ASSERT_EQ(write.Code, 0) << write.Err;
+    EXPECT_EQ(write.Out, "Verify after Write: memory 33 holds the 2046 bytes sent.\n");
+    const std::vector<std::string> reports = unit.Reports();
+    EXPECT_NE(std::find(reports.begin(), reports.end(), "memory 33 read"), reports.end());
+}
+
+TEST(DeviceCommands, VerifiedWriteToAUnitThatStoresAByteWrongExitsOne) {
+    ScratchFolder folder;
+    ServedUnit unit({}, {Fault::WrongStoredByte, 0});
+    const std::string file = ConfigurationNamed(folder, "Faulty");
+    const QvxRun write = Qvx({"write", file, "--memory", "33", "--port", unit.Path(), "--verify"});
+    EXPECT_EQ(write.Code, 1);
+    EXPECT_TRUE(write.Out.empty()) << write.Out;
+    EXPECT_NE(write.Err.find("memory 33 does not hold what was sent. It differs at DSP 2 word 42 "
+                             "(image byte 1000:"),
+              std::string::npos)
+        << write.Err;
+    // Without --verify the same unit's write is the documented success.
+    EXPECT_EQ(Qvx({"write", file, "--memory", "34", "--port", unit.Path()}).Code, 0);
 }
 
 TEST(DeviceCommands, ReadThatBreaksOffWritesNoOutput) {
