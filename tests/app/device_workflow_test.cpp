@@ -2,6 +2,7 @@
 #include "app/device_texts.h"
 #include "app/input_pass_form.h"
 #include "app/password_form.h"
+#include "app/peq_form.h"
 #include "device_harness.h"
 #include "image/coefficient_image.h"
 #include "link/device_messages.h"
@@ -223,6 +224,27 @@ TEST(VerifyAfterWrite, AReadBackThatBreaksOffIsAFailure) {
     EXPECT_TRUE(Shown(h.Dialogs, device_message::ComCommunicationError));
     EXPECT_FALSE(h.State().Connected);
     EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
+}
+
+TEST(WriteAndRead, WriteRightAfterNewSendsTheBandsAsNewLeftThem) {
+    DeviceHarness h;
+    h.Connect();
+    h.Main().PeqBtnClick(6);
+    h.App.Peq().FrecEditExit("80");
+    h.Dialogs.Answers = {MessageAnswer::No};
+    h.Main().NewButtonClick();
+    h.Main().NProgramSpinChange(30);
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    ASSERT_TRUE(h.Main().WriteButtonClick());
+
+    const std::span<const std::uint8_t> memory = h.Unit.Memory(30);
+    ASSERT_EQ(memory.size(), static_cast<std::size_t>(CoefficientImageSize));
+    for (const SettingsHalf& half : SettingsHalves) {
+        // Band 1 of the half's sub: 1000 Hz (0x03E8), not the sub field's 500 Hz.
+        const int offset = SettingsBlockOffset + BandRecordOffset(half, 3, 1) + BandFrequencyField;
+        EXPECT_EQ(memory[static_cast<std::size_t>(offset)], 0x03) << half.Dsp;
+        EXPECT_EQ(memory[static_cast<std::size_t>(offset + 1)], 0xE8) << half.Dsp;
+    }
 }
 
 TEST(WriteAndRead, ReadAsksTheSaveQuestionFirstAndResetsBeforeReading) {
