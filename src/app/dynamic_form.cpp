@@ -3,6 +3,7 @@
 #include "app/delay_fino_form.h"
 #include "app/editor_fields.h"
 #include "app/field_format.h"
+#include "app/final_response_form.h"
 #include "app/main_form.h"
 #include "app/program.h"
 #include "app/pump.h"
@@ -316,6 +317,7 @@ void TDynamicform::LookAheadEditExit(std::string_view text) {
     Engine().LookAheadSamples = samples;
     LookAheadEdit = FormatFixed(MsFromSamples(samples, ProcessorSampleRate), 2);
     const bool sent = WriteInteger(State(), Block, LookAheadAddress, samples);
+    program_.FinalResponse().LookAheadChanged();
     TDelayFinoForm& delay = program_.Delay();
     delay.SetLookAhead(Block, samples);
     for (int output = 1; output <= LastAlignedOutput; ++output) {

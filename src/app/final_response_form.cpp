@@ -33,11 +33,24 @@ void TFinalResponseForm::Show() {
 
 void TFinalResponseForm::Activate() {
     const Configuration& config = program_.State().Config;
-    LookAhead = {config.Block(1).LookAheadSamples, config.Block(2).LookAheadSamples};
+    ReadLookAhead();
     for (int output = 1; output <= OutputCount; ++output) {
         ViaLabel[Index(output)] = config.OutputNames[Index(output)];
     }
     DibujaFinalResponse();
+}
+
+void TFinalResponseForm::LookAheadChanged() {
+    if (!Visible) {
+        return;
+    }
+    ReadLookAhead();
+    DibujaFinalResponse();
+}
+
+void TFinalResponseForm::ReadLookAhead() {
+    const Configuration& config = program_.State().Config;
+    LookAhead = {config.Block(1).LookAheadSamples, config.Block(2).LookAheadSamples};
 }
 
 void TFinalResponseForm::DibujaFinalResponse() {

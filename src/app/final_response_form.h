@@ -41,6 +41,9 @@ public:
     void Close() { Visible = false; }
     /// Reads the look-ahead of blocks 1 and 2 and the output names, then redraws.
     void Activate();
+    /// The dynamics editor changed a look-ahead: while the window is shown it reads the
+    /// look-ahead again and redraws, so that the open window never draws a stale delay.
+    void LookAheadChanged();
 
     /// Recomputes the seven curves from the stored stage responses and the view flags.
     void DibujaFinalResponse();
@@ -64,6 +67,7 @@ public:
 
 private:
     void SetMode(Mode mode);
+    void ReadLookAhead();
 
     Program& program_;
 };

@@ -101,6 +101,11 @@ public:
     // declined it).
     bool DeviceButtonsEnabled = false; ///< Read, Write, Change, Update DSP, Unblock, Block,
                                        ///< Password and `NProgramSpin`
+    /// "Verify after Write": after a successful Write the memory is read back and compared
+    /// with the image sent. Off at start, so that Write is the documented transfer.
+    bool VerifyAfterWrite = false;
+    /// The outcome of the last read-back after a Write ("" before the first one).
+    std::string VerifyText;
     void Busy();
     void Idle();
     /// `NProgramSpin`: the memory number, kept inside its range (its minimum is 21 while
@@ -109,7 +114,10 @@ public:
     void ConnectButtonClick();
     void LOGOImageClick();
     bool ReadButtonClick();
+    /// Write; with "Verify after Write" on, true only when the read-back equals the image.
     bool WriteButtonClick();
+    /// The "Verify after Write" check box.
+    void VerifyAfterWriteClick();
     bool ChangeButtonClick();
     bool CopyAllMemClick();
     bool BlockBClick();

@@ -13,6 +13,7 @@
 #include "image/coefficient_image.h"
 #include "link/memory_protection.h"
 #include "link/operating_system_image.h"
+#include "link/verification_texts.h"
 
 #include <algorithm>
 #include <functional>
@@ -121,6 +122,25 @@ bool RunConfirmedOperation(Program& program, const std::string& question,
     return result.Ok;
 }
 
+/// The read-back after a Write: the memory's image compared with the one sent. A failed
+/// read-back leaves the written memory as it is; only the comparison's outcome is told.
+bool VerifyWrittenMemory(Program& program, int memory, std::span<const std::uint8_t> sent) {
+    TMainForm& main = program.Main();
+    DeviceOperations* operations = OperationsOf(program);
+    if (operations == nullptr) {
+        return false;
+    }
+    main.Busy();
+    const TransferMark mark(program.State());
+    const OperationResult result = operations->VerifyMemory(memory, sent);
+    main.VerifyText = result.Ok ? VerifiedText(memory, static_cast<int>(sent.size()))
+                      : result.Messages.empty() ? std::string()
+                                                : result.Messages.back().Text;
+    Finish(program, result);
+    main.Idle();
+    return result.Ok;
+}
+
 bool SetKeyboardLock(Program& program, bool lock) {
     TMainForm& main = program.Main();
     main.Busy();
@@ -167,12 +187,21 @@ bool TMainForm::ReadButtonClick() {
 bool TMainForm::WriteButtonClick() {
     Session& session = State();
     const int memory = session.MemoryNumber;
-    return RunConfirmedOperation(
+    CoefficientImage image{};
+    const bool written = RunConfirmedOperation(
         program_, device_text::OverwriteQuestion(memory), [&](DeviceOperations& operations) {
-            const CoefficientImage image = BuildCoefficientImage(session.Config, session.Engine);
+            image = BuildCoefficientImage(session.Config, session.Engine);
             return operations.WriteMemory(memory, TransferBytes(image),
                                           program_.InputPass().Protection());
         });
+    if (!written || !VerifyAfterWrite) {
+        return written;
+    }
+    return VerifyWrittenMemory(program_, memory, TransferBytes(image));
+}
+
+void TMainForm::VerifyAfterWriteClick() {
+    VerifyAfterWrite = !VerifyAfterWrite;
 }
 
 bool TMainForm::ChangeButtonClick() {

@@ -92,6 +92,11 @@ double FloorQ(int code, double q) {
     return q;
 }
 
+/// The type list's position of a band type; codes 15 and 16 have no entry.
+int TypeIndexOf(int code) {
+    return code < TPEQForm::TypeCount ? code : TPEQForm::NoTypeSelected;
+}
+
 /// First coefficient address of a band, in the block of the output's DSP.
 int BandAddress(int output, int band) {
     return EqualiserSectionWord(PositionInDspOf(output), band);
@@ -128,9 +133,13 @@ void TPEQForm::Reset() {
             section.DspAddress = BandAddress(output, band);
         }
     }
-    SpinFiltro = 1;
+    // Band 1 is selected without the band selection, whose sliders would put it on their
+    // grid: every band keeps 1000 Hz and Q 0.707 until the engineer edits it.
     for (int output = 1; output <= OutputCount; ++output) {
-        SelectOutput(output);
+        ShowOutput(output);
+        SpinFiltro = 1;
+        program_.Main().ShowBandAddress(Section().DspAddress);
+        ShowStoredBand();
     }
 }
 
@@ -148,13 +157,17 @@ void TPEQForm::Activate() {
 }
 
 void TPEQForm::SelectOutput(int output) {
+    ShowOutput(output);
+    SelectBand(SelectedBand[static_cast<std::size_t>(Output - 1)]);
+}
+
+void TPEQForm::ShowOutput(int output) {
     Output = std::clamp(output, 1, OutputCount);
     LightButtons();
     SpinFiltroMaximum = BandCountOf(Output);
     FrequencyMaximum = IsSubOutput(Output) ? SubFrequencyMaximum : MainFrequencyMaximum;
     XMaximum = FrequencyMaximum;
     PlotTitle = std::string(TitlePrefix) + std::to_string(Output) + std::string(TitleSuffix);
-    SelectBand(SelectedBand[static_cast<std::size_t>(Output - 1)]);
 }
 
 void TPEQForm::LightButtons() {
@@ -175,8 +188,7 @@ void TPEQForm::SelectBand(int band) {
 }
 
 void TPEQForm::LoadControlsFromBand() {
-    const int code = Band().FilterType;
-    TipoFiltroIndex = code < TypeCount ? code : NoTypeSelected;
+    TipoFiltroIndex = TypeIndexOf(Band().FilterType);
     // Each slider's handling brings its field and the band onto the slider's resolution;
     // the output is drawn once, at the end.
     redrawSuspended_ = true;
@@ -184,6 +196,16 @@ void TPEQForm::LoadControlsFromBand() {
     FilterGainSlider.SetPosition(PositionOfGain(Band().Gain));
     QSlider.SetPosition(PositionOfQ(Band().Q));
     redrawSuspended_ = false;
+    EnableControlsForType();
+    Redesign();
+}
+
+void TPEQForm::ShowStoredBand() {
+    const PeqBand& band = Band();
+    TipoFiltroIndex = TypeIndexOf(band.FilterType);
+    ShowFrequency(band.Frequency);
+    ShowGain(band.Gain);
+    ShowQ(band.Q);
     EnableControlsForType();
     Redesign();
 }

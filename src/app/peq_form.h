@@ -99,8 +99,8 @@ public:
     void Close() { Visible = false; }
     /// Button captions from the main window's output names; the last output selected again.
     void Activate();
-    /// New configuration: bands to their defaults, BandsInUse 2, band 1 everywhere, then
-    /// every output selected in turn.
+    /// New configuration: bands to their defaults, BandsInUse 2, band 1 everywhere, every
+    /// output shown in turn with its band 1 as stored (not moved onto the sliders' grid).
     void Reset();
 
     /// `ModPEQ1Click`..`ModPEQ6Click`.
@@ -153,7 +153,9 @@ private:
     void SetQFromField(double q);
     void StepGain(double step);
     void StepQ(double step);
+    void ShowOutput(int output);
     void LoadControlsFromBand();
+    void ShowStoredBand();
     void LightButtons();
     void EnableControlsForType();
     void DesignBand(int band);

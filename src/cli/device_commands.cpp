@@ -190,9 +190,9 @@ int RunTestCommand(const DeviceArguments& arguments, std::ostream& out, std::ost
     });
 }
 
-int RunWriteCommand(const DeviceArguments& arguments, std::ostream& /*out*/, std::ostream& err) {
-    const auto parsed =
-        ParseDeviceLine(WriteUsage, arguments, {{"--memory", "--unprotect"}, {}, 1, 1}, err);
+int RunWriteCommand(const DeviceArguments& arguments, std::ostream& out, std::ostream& err) {
+    const auto parsed = ParseDeviceLine(WriteUsage, arguments,
+                                        {{"--memory", "--unprotect"}, {"--verify"}, 1, 1}, err);
     if (!parsed) {
         return ExitUsage;
     }
@@ -208,9 +208,20 @@ int RunWriteCommand(const DeviceArguments& arguments, std::ostream& /*out*/, std
         program.Dialogs.OpenPaths.push_back(file);
         return OpenConfiguration(program.App()) == OpenOutcome::Loaded;
     };
-    return RunOnProcessor(*parsed, err, prepare, [](DeviceProgram& program) {
+    const bool verify = parsed->Line.Has("--verify");
+    return RunOnProcessor(*parsed, err, prepare, [verify, &out](DeviceProgram& program) {
         Answering(program, MessageAnswer::Yes);
-        return program.App().Main().WriteButtonClick();
+        TMainForm& main = program.App().Main();
+        if (verify) {
+            main.VerifyAfterWriteClick();
+        }
+        if (!main.WriteButtonClick()) {
+            return false;
+        }
+        if (verify) {
+            out << main.VerifyText << '\n';
+        }
+        return true;
     });
 }
 

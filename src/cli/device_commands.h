@@ -15,7 +15,7 @@ namespace quorvex {
 inline constexpr std::string_view PortsUsage = "ports [--comN PATH]";
 inline constexpr std::string_view TestUsage = "test --port DEV [--comN PATH]";
 inline constexpr std::string_view WriteUsage =
-    "write FILE.QVX --memory N --port DEV [--unprotect CODE] [--comN PATH]";
+    "write FILE.QVX --memory N --port DEV [--unprotect CODE] [--verify] [--comN PATH]";
 inline constexpr std::string_view ReadUsage =
     "read --memory N --port DEV -o OUT.QVX [--unprotect CODE] [--comN PATH]";
 inline constexpr std::string_view ChangeUsage =

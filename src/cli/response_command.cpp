@@ -26,10 +26,12 @@ std::vector<ResponseColumn> StageColumns(const std::array<FrequencyResponse, Out
     return columns;
 }
 
-/// The combined response as its window draws it, with the view flags of `views`.
+/// The combined response as its window draws it once opened, with the view flags of `views`.
 std::vector<ResponseColumn> FinalColumns(Program& program, const std::optional<std::string>& views,
                                          bool phase) {
     TFinalResponseForm& window = program.FinalResponse();
+    // Opening the window is what reads the dynamics look-ahead into its delay term.
+    window.Show();
     if (views) {
         const auto shown = [&](char letter) { return views->find(letter) != std::string::npos; };
         window.SpkDataClick(shown('K'));

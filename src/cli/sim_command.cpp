@@ -67,7 +67,7 @@ std::optional<std::vector<int>> ProtectedList(std::string_view text) {
 }
 
 /// The misbehaviours a person can ask the unit for, by the names --fault takes.
-constexpr std::array<std::pair<std::string_view, Fault>, 8> FaultNames{{
+constexpr std::array<std::pair<std::string_view, Fault>, 9> FaultNames{{
     {"silence", Fault::Silence},
     {"wrong-start", Fault::WrongStartReply},
     {"wrong-begin", Fault::WrongBegin},
@@ -76,6 +76,7 @@ constexpr std::array<std::pair<std::string_view, Fault>, 8> FaultNames{{
     {"wrong-read-end", Fault::WrongReadEnd},
     {"drop-reply", Fault::DropReply},
     {"disconnect", Fault::Disconnect},
+    {"wrong-store", Fault::WrongStoredByte},
 }};
 
 /// "KIND" or "KIND:AFTER" (AFTER transmissions of the unit go out untouched first); nothing

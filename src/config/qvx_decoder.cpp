@@ -4,6 +4,7 @@
 #include "config/configuration.h"
 #include "config/qvx_layout.h"
 #include "config/route.h"
+#include "config/sub_feed.h"
 
 #include <algorithm>
 
@@ -21,6 +22,14 @@ std::optional<double> Tenths(const std::optional<std::int32_t>& stored) {
         return std::nullopt;
     }
     return *stored / 10.0;
+}
+
+std::optional<double> SubFeedCoefficient(const std::optional<std::int32_t>& stored) {
+    const std::optional<double> value = Tenths(stored);
+    if (!value) {
+        return std::nullopt;
+    }
+    return SubFeedCoefficientOf(*value);
 }
 
 void ReadBand(const ByteReader& in, std::size_t offset, PeqBand& band) {
@@ -154,10 +163,14 @@ void ReadSubRoute(std::span<const std::uint8_t> record, Configuration& config) {
     }
     for (int dsp = 1; dsp <= DspCount; ++dsp) {
         SubFeedCoefficients& feed = config.SubFeed[static_cast<std::size_t>(dsp - 1)];
-        AssignIfPresent(feed.P, Tenths(in.Int32(ElementOffset(SubFeedPOffset, dsp, 4))));
-        AssignIfPresent(feed.Q, Tenths(in.Int32(ElementOffset(SubFeedQOffset, dsp, 4))));
-        AssignIfPresent(feed.R, Tenths(in.Int32(ElementOffset(SubFeedROffset, dsp, 4))));
-        AssignIfPresent(feed.S, Tenths(in.Int32(ElementOffset(SubFeedSOffset, dsp, 4))));
+        AssignIfPresent(feed.P,
+                        SubFeedCoefficient(in.Int32(ElementOffset(SubFeedPOffset, dsp, 4))));
+        AssignIfPresent(feed.Q,
+                        SubFeedCoefficient(in.Int32(ElementOffset(SubFeedQOffset, dsp, 4))));
+        AssignIfPresent(feed.R,
+                        SubFeedCoefficient(in.Int32(ElementOffset(SubFeedROffset, dsp, 4))));
+        AssignIfPresent(feed.S,
+                        SubFeedCoefficient(in.Int32(ElementOffset(SubFeedSOffset, dsp, 4))));
     }
     ResponseViewFlags& view = config.ResponseView;
     AssignIfPresent(view.SpeakerDataView, in.Boolean(ResponseViewOffset + 0));

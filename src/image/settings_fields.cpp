@@ -5,6 +5,7 @@
 #include "config/dynamics_times.h"
 #include "config/level_setting.h"
 #include "config/rounding.h"
+#include "config/sub_feed.h"
 
 #include <algorithm>
 
@@ -226,8 +227,7 @@ std::int32_t StoredSubFeed(double value) {
 }
 
 double SubFeedFromStored(std::int32_t byte) {
-    // Only 0 and 1 mix the sub; anything else snaps to the nearer of the two.
-    return byte / 10.0 > 0.5 ? 1.0 : 0.0;
+    return SubFeedCoefficientOf(byte / 10.0);
 }
 
 std::int32_t RouteFromStored(std::int32_t byte) {

@@ -1,7 +1,9 @@
 #include "link/device_operations.h"
 
+#include "image/image_comparison.h"
 #include "image/image_decoder.h"
 #include "link/device_messages.h"
+#include "link/verification_texts.h"
 
 #include <array>
 
@@ -158,6 +160,30 @@ OperationResult DeviceOperations::ReadMemory(int memory, Configuration& config) 
     loop_.Run(PassesBeforeDecode);
     if (DecodeCoefficientImage(received.Image, config) != ImageDecodeResult::Decoded) {
         result.Messages.push_back({NoticeKind::Error, std::string(message::ImageNotReadable)});
+        return result;
+    }
+    result.Ok = true;
+    return result;
+}
+
+OperationResult DeviceOperations::VerifyMemory(int memory, std::span<const std::uint8_t> sent) {
+    OperationResult result;
+    if (!MemoryExists(memory)) {
+        RefuseMissingMemory(result);
+        return result;
+    }
+    if (!PrepareLink(result)) {
+        return result;
+    }
+    const ReceiveResult received = protocol_.Receive(memory);
+    Append(result.Messages, received.Transfer.Messages);
+    result.ConnectionLost = received.Transfer.ConnectionLost;
+    Link().Close();
+    if (!received.Transfer.Ok) {
+        return result;
+    }
+    if (const auto difference = CompareImages(sent, received.Image)) {
+        result.Messages.push_back({NoticeKind::Error, VerifyMismatchText(memory, *difference)});
         return result;
     }
     result.Ok = true;

@@ -56,6 +56,11 @@ public:
     /// has reset). On failure `config` is left as it was.
     OperationResult ReadMemory(int memory, Configuration& config);
 
+    /// Reads `memory` back with command 4 and the receive transaction and compares it with
+    /// `sent`, byte for byte. Ok only when they are equal; otherwise one error box names the
+    /// first part that differs. `Messages` is empty on success: the caller tells the person.
+    OperationResult VerifyMemory(int memory, std::span<const std::uint8_t> sent);
+
     /// Command 7: the unit loads `memory`.
     OperationResult ChangeMemory(int memory);
 

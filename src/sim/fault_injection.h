@@ -30,7 +30,13 @@ enum class Fault {
     WrongReadEnd,    ///< closes a receive transaction with a wrong byte instead of END
     DropReply,       ///< loses exactly one transmission (the trigger) and goes on
     Disconnect,      ///< hangs up at the trigger: the link closes, nothing more is sent
+    WrongStoredByte, ///< answers every step right but stores one byte of each memory image
+                     ///< written from the trigger on wrong (StoredFaultOffset)
 };
+
+/// The byte of a memory image a WrongStoredByte unit keeps wrong (its low bit flipped): the
+/// first byte of word 42 of DSP 2, b1 of Out4's first equaliser band.
+inline constexpr int StoredFaultOffset = 1000;
 
 /// A fault and when it starts: `AfterReplies` transmissions after it was set go out
 /// untouched, the next one is the trigger. Wrong-byte faults then hit every transmission of
@@ -60,6 +66,10 @@ public:
 
     /// True once Silence or Disconnect has triggered: the unit takes no further part.
     bool Stopped() const { return stopped_; }
+    /// True when the memory image being stored now must keep StoredFaultOffset wrong.
+    bool StoresWrong() const {
+        return plan_.Kind == Fault::WrongStoredByte && sent_ >= plan_.AfterReplies;
+    }
     bool Disconnected() const { return disconnected_; }
 
 private:

@@ -203,6 +203,12 @@ void VirtualProcessor::OnEnd(std::uint8_t byte) {
     if (byte != EndByte) {
         return Refuse("byte " + Number(byte) + " where END was due; data discarded");
     }
+    if (rule_.Command == UnitCommand::WriteMemory && faults_.StoresWrong() &&
+        data_.size() > static_cast<std::size_t>(StoredFaultOffset)) {
+        data_[StoredFaultOffset] = CorruptedByte(data_[StoredFaultOffset]);
+        Log("fault: byte " + Number(StoredFaultOffset) + " of memory " + Number(number_) +
+            " stored wrong");
+    }
     const CommandOutcome outcome = state_.Carry(rule_.Command, number_, data_);
     if (outcome.Refused) {
         return Refuse(outcome.Note);

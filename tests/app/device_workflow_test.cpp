@@ -2,6 +2,7 @@
 #include "app/device_texts.h"
 #include "app/input_pass_form.h"
 #include "app/password_form.h"
+#include "app/peq_form.h"
 #include "device_harness.h"
 #include "image/coefficient_image.h"
 #include "link/device_messages.h"
@@ -29,6 +30,11 @@ constexpr int ChangeCommand = 7;
 bool Shown(const ScriptedDialogs& dialogs, std::string_view text) {
     const std::vector<std::string> texts = dialogs.Texts();
     return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+std::string Hex(int byte) {
+    constexpr char Digits[] = "0123456789ABCDEF";
+    return {'0', 'x', Digits[(byte >> 4) & 0x0F], Digits[byte & 0x0F]};
 }
 
 std::string Padded(const std::string& text, std::size_t width) {
@@ -148,6 +154,97 @@ TEST(WriteAndRead, WriteThenReadRestoresTheConfiguration) {
     EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
     EXPECT_FALSE(h.Progress.Visible);
     EXPECT_EQ(h.Pump.CallsOf(200), 1);
+}
+
+TEST(VerifyAfterWrite, IsOffAtStartSoThatWriteSendsOnlyTheDocumentedTransfer) {
+    DeviceHarness h;
+    h.Connect();
+    EXPECT_FALSE(h.Main().VerifyAfterWrite);
+    h.Main().NProgramSpinChange(30);
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(h.Main().WriteButtonClick());
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{WriteCommand, 30}, {ChangeCommand, 30}}));
+    EXPECT_EQ(h.Main().VerifyText, "");
+}
+
+TEST(VerifyAfterWrite, ReadsTheMemoryBackAndSucceedsWhenItHoldsTheImage) {
+    DeviceHarness h;
+    h.Connect();
+    h.Main().SystemNameChange("Checked");
+    h.Main().NProgramSpinChange(30);
+    h.Main().VerifyAfterWriteClick();
+    ASSERT_TRUE(h.Main().VerifyAfterWrite);
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(h.Main().WriteButtonClick());
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{
+                            {WriteCommand, 30}, {ChangeCommand, 30}, {ReadCommand, 30}}));
+    EXPECT_EQ(h.Main().VerifyText, "Verify after Write: memory 30 holds the 2046 bytes sent.");
+    // Only the overwrite question: a match tells nobody anything in a box.
+    EXPECT_EQ(h.Dialogs.Messages.size(), 1U);
+    EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+    // The configuration is not touched by the read-back.
+    EXPECT_EQ(h.Config().SystemInfo.SystemName, "Checked");
+    const CoefficientImage image = BuildCoefficientImage(h.Config(), h.State().Engine);
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), h.Unit.Memory(30).begin()));
+}
+
+TEST(VerifyAfterWrite, AUnitThatStoresOneByteWrongFailsNamingTheWord) {
+    DeviceHarness h;
+    h.Connect();
+    h.Unit.SetFault({Fault::WrongStoredByte, 0});
+    h.Main().NProgramSpinChange(30);
+    h.Main().VerifyAfterWriteClick();
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    EXPECT_FALSE(h.Main().WriteButtonClick());
+
+    const CoefficientImage image = BuildCoefficientImage(h.Config(), h.State().Engine);
+    const std::string expected =
+        "Verify after Write: memory 30 does not hold what was sent. It differs at DSP 2 word 42 "
+        "(image byte 1000: sent " +
+        Hex(image[1000]) + ", read back " + Hex(image[1000] ^ 0x01) + "); 1 byte differs.";
+    ASSERT_EQ(h.Dialogs.Messages.size(), 2U);
+    EXPECT_EQ(h.Dialogs.Messages[1].Text, expected);
+    EXPECT_EQ(h.Dialogs.Messages[1].Kind, MessageKind::Error);
+    EXPECT_EQ(h.Main().VerifyText, expected);
+    // The link is sound: the buttons come back for another try.
+    EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
+    EXPECT_TRUE(h.State().Connected);
+}
+
+TEST(VerifyAfterWrite, AReadBackThatBreaksOffIsAFailure) {
+    DeviceHarness h;
+    h.Connect();
+    // The write (37 answers) and the change (5) go through; the read request's START does not.
+    h.Unit.SetFault({Fault::Silence, 42});
+    h.Main().NProgramSpinChange(30);
+    h.Main().VerifyAfterWriteClick();
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    EXPECT_FALSE(h.Main().WriteButtonClick());
+    EXPECT_EQ(h.Unit.CurrentMemory(), 30);
+    EXPECT_TRUE(Shown(h.Dialogs, device_message::ComCommunicationError));
+    EXPECT_FALSE(h.State().Connected);
+    EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
+}
+
+TEST(WriteAndRead, WriteRightAfterNewSendsTheBandsAsNewLeftThem) {
+    DeviceHarness h;
+    h.Connect();
+    h.Main().PeqBtnClick(6);
+    h.App.Peq().FrecEditExit("80");
+    h.Dialogs.Answers = {MessageAnswer::No};
+    h.Main().NewButtonClick();
+    h.Main().NProgramSpinChange(30);
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    ASSERT_TRUE(h.Main().WriteButtonClick());
+
+    const std::span<const std::uint8_t> memory = h.Unit.Memory(30);
+    ASSERT_EQ(memory.size(), static_cast<std::size_t>(CoefficientImageSize));
+    for (const SettingsHalf& half : SettingsHalves) {
+        // Band 1 of the half's sub: 1000 Hz (0x03E8), not the sub field's 500 Hz.
+        const int offset = SettingsBlockOffset + BandRecordOffset(half, 3, 1) + BandFrequencyField;
+        EXPECT_EQ(memory[static_cast<std::size_t>(offset)], 0x03) << half.Dsp;
+        EXPECT_EQ(memory[static_cast<std::size_t>(offset + 1)], 0xE8) << half.Dsp;
+    }
 }
 
 TEST(WriteAndRead, ReadAsksTheSaveQuestionFirstAndResetsBeforeReading) {

@@ -1,5 +1,6 @@
 #include "app/final_response_form.h"
 
+#include "app/dynamic_form.h"
 #include "app/gains_form.h"
 #include "engine/response_grid.h"
 #include "fakes.h"
@@ -92,6 +93,35 @@ TEST_F(FinalResponse, ActivationReadsTheLookAheadOfBothBlocks) {
             EXPECT_NEAR(window.Curves[4][point], 0.0, 1e-3) << hz; // SUB1 has none
         }
     }
+}
+
+TEST_F(FinalResponse, LookAheadEditedWhileTheWindowIsOpenIsDrawnAtOnce) {
+    AllBoxesOff();
+    window.DelayBoxClick(true);
+    window.PhaseClick();
+    window.Show();
+    TDynamicform& dynamics = h.App.Dynamics();
+    dynamics.SelectBlock(2);
+    dynamics.LookAheadEditExit("0.50"); // 24 samples on Out3 and Out4
+    EXPECT_EQ(window.LookAhead, (std::array<int, 2>{0, 24}));
+    const ResponseGrid& grid = TheResponseGrid();
+    for (std::size_t point = 0; point < GridPointCount; point += 20) {
+        const double hz = grid.FrequencyHz[point];
+        if (hz < 900.0) {
+            // 0.5 ms falls by 180 degrees per 1000 Hz.
+            EXPECT_NEAR(window.Curves[2][point], -0.18 * hz, 0.01) << hz;
+            EXPECT_NEAR(window.Curves[3][point], -0.18 * hz, 0.01) << hz;
+            EXPECT_NEAR(window.Curves[0][point], 0.0, 1e-3) << hz;
+        }
+    }
+
+    // A closed window reads the look-ahead again only when it is shown.
+    window.Close();
+    dynamics.LookAheadEditExit("1.00");
+    EXPECT_EQ(window.LookAhead[1], 24);
+    window.Show();
+    EXPECT_EQ(window.LookAhead[1], 48);
+    EXPECT_NEAR(window.Curves[2][100], -0.36 * grid.FrequencyHz[100], 0.01);
 }
 
 TEST_F(FinalResponse, ViaButtonsToggleTheirCurve) {

@@ -42,6 +42,30 @@ TEST_F(EqualiserEditor, CreationNumbersEveryBandAtItsProcessorAddress) {
     EXPECT_EQ(h.Config().SampleRate, 48000);
 }
 
+TEST_F(EqualiserEditor, NewConfigurationSelectsBandOneWithoutMovingIt) {
+    ParametricBandOfOut1();
+    peq.QEditExit("3.0");
+    peq.SelectOutput(5);
+    peq.SelectBand(3);
+    h.Dialogs.Answers = {MessageAnswer::No};
+    h.App.Main().NewButtonClick();
+    for (int output = 1; output <= OutputCount; ++output) {
+        for (const PeqBand& band : h.Config().Output(output).Bands()) {
+            EXPECT_EQ(band.FilterType, 0) << output;
+            EXPECT_EQ(band.Frequency, 1000.0) << output; // not the subs' 500 Hz field limit
+            EXPECT_EQ(band.Q, 0.707) << output;          // not the Q slider's 0.7
+        }
+        EXPECT_EQ(h.Config().Output(output).BandsInUse, 2);
+        EXPECT_EQ(peq.SelectedBand[static_cast<std::size_t>(output - 1)], 1);
+    }
+    EXPECT_EQ(Section(5, 1).Frequency, 1000.0);
+    // Opening the editor selects the band, which puts it on the sliders' grid.
+    h.App.Main().PeqBtnClick(5);
+    EXPECT_EQ(Band(5, 1).Frequency, 500.0);
+    EXPECT_EQ(Band(5, 1).Q, 0.7);
+    EXPECT_EQ(Band(5, 2).Q, 0.707);
+}
+
 TEST_F(EqualiserEditor, SelectingAnOutputSetsItsLimitsAndTitle) {
     peq.SelectOutput(3);
     EXPECT_EQ(peq.PlotTitle, "OUT 3 Equalization");

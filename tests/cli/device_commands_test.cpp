@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <span>
@@ -68,6 +69,75 @@ TEST(DeviceCommands, WriteThenReadBackGivesTheConfiguration) {
 
     EXPECT_EQ(SystemNameIn(readBack), "Tour 26" + std::string(33, ' '));
     EXPECT_EQ(unit.Stopped().CurrentMemory(), 30);
+}
+
+TEST(DeviceCommands, VerifiedWriteReadsTheMemoryBackAndReportsTheMatch) {
+    ScratchFolder folder;
+    ServedUnit unit;
+    const std::string file = ConfigurationNamed(folder, "Verified");
+    const QvxRun write = Qvx({"write", file, "--memory", "33", "--port", unit.Path(), "--verify"});
+    ASSERT_EQ(write.Code, 0) << write.Err;
+    EXPECT_EQ(write.Out, "Verify after Write: memory 33 holds the 2046 bytes sent.\n");
+    const std::vector<std::string> reports = unit.Reports();
+    EXPECT_NE(std::find(reports.begin(), reports.end(), "memory 33 read"), reports.end());
+}
+
+TEST(DeviceCommands, VerifiedWriteToAUnitThatStoresAByteWrongExitsOne) {
+    ScratchFolder folder;
+    ServedUnit unit({}, {Fault::WrongStoredByte, 0});
+    const std::string file = ConfigurationNamed(folder, "Faulty");
+    const QvxRun write = Qvx({"write", file, "--memory", "33", "--port", unit.Path(), "--verify"});
+    EXPECT_EQ(write.Code, 1);
+    EXPECT_TRUE(write.Out.empty()) << write.Out;
+    EXPECT_NE(write.Err.find("memory 33 does not hold what was sent. It differs at DSP 2 word 42 "
+                             "(image byte 1000:"),
+              std::string::npos)
+        << write.Err;
+    // Without --verify the same unit's write is the documented success.
+    EXPECT_EQ(Qvx({"write", file, "--memory", "34", "--port", unit.Path()}).Code, 0);
+}
+
+TEST(DeviceCommands, SubFeedComesBackFromTheUnitAsOpenLeftIt) {
+    ScratchFolder folder;
+    ServedUnit unit;
+    const std::string written = ConfigurationNamed(folder, "Feeds");
+    // round(10 x coefficient) as int32, P of DSP 1 and 2 from 1988, then Q, R and S: P of
+    // DSP 1 half-way (0.5), Q of DSP 1 0.6, R of DSP 2 3.0.
+    std::vector<std::uint8_t> record = ReadBytes(written);
+    const std::vector<std::pair<std::size_t, std::uint8_t>> stored{
+        {1988, 5}, {1996, 6}, {2008, 30}};
+    for (const auto& [offset, tenths] : stored) {
+        std::fill_n(record.begin() + static_cast<std::ptrdiff_t>(offset), 4, 0);
+        record[offset] = tenths;
+    }
+    WriteBytes(written, record);
+    const std::string opened = folder / "opened.QVX";
+    ASSERT_EQ(Qvx({"save", written, "-o", opened}).Code, 0);
+
+    ASSERT_EQ(Qvx({"write", written, "--memory", "30", "--port", unit.Path()}).Code, 0);
+    const std::string readBack = folder / "back.QVX";
+    const QvxRun read = Qvx({"read", "--memory", "30", "--port", unit.Path(), "-o", readBack});
+    ASSERT_EQ(read.Code, 0) << read.Err;
+
+    // Each coefficient is the nearer switch, half-way giving none: P 0, Q 1, R 0, S 1 in
+    // DSP 1 and P 1, Q 0, R 1 (3.0 held at 1), S 1 in DSP 2; in the file's order, in tenths.
+    const std::vector<std::uint8_t> expected{0, 10, 10, 0, 0, 10, 10, 10};
+    for (const std::string& path : {opened, readBack}) {
+        const std::vector<std::uint8_t> bytes = ReadBytes(path);
+        std::vector<std::uint8_t> feeds;
+        for (std::size_t offset = 1988; offset < 2020; offset += 4) {
+            feeds.push_back(bytes.at(offset));
+        }
+        EXPECT_EQ(feeds, expected) << path;
+    }
+    const std::span<const std::uint8_t> memory = unit.Stopped().Memory(30);
+    ASSERT_EQ(memory.size(), 2046U);
+    // The settings block (from 1648) carries P, Q, R, S of each DSP at 182 in its half.
+    EXPECT_EQ(std::vector<std::uint8_t>(memory.begin() + 1648 + 182, memory.begin() + 1648 + 186),
+              (std::vector<std::uint8_t>{0, 10, 0, 10}));
+    EXPECT_EQ(std::vector<std::uint8_t>(memory.begin() + 1648 + 192 + 182,
+                                        memory.begin() + 1648 + 192 + 186),
+              (std::vector<std::uint8_t>{10, 0, 10, 10}));
 }
 
 TEST(DeviceCommands, ReadThatBreaksOffWritesNoOutput) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <filesystem>
 #include <regex>
@@ -50,6 +51,27 @@ std::vector<double> Fields(const std::string& line) {
     return values;
 }
 
+/// The little-endian double of a configuration file at `offset`.
+double DoubleAt(const std::vector<std::uint8_t>& record, std::size_t offset) {
+    std::uint64_t bits = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        bits |= static_cast<std::uint64_t>(record.at(offset + i)) << (8 * i);
+    }
+    return std::bit_cast<double>(bits);
+}
+
+void PutInt32At(std::vector<std::uint8_t>& record, std::size_t offset, std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (std::size_t i = 0; i < 4; ++i) {
+        record.at(offset + i) = static_cast<std::uint8_t>(bits >> (8 * i));
+    }
+}
+
+/// Phase in degrees brought into -180 .. 180.
+double Wrapped(double degrees) {
+    return degrees - 360.0 * std::round(degrees / 360.0);
+}
+
 std::size_t FileCount(const std::filesystem::path& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
                                                   std::filesystem::directory_iterator{}));
@@ -85,6 +107,55 @@ TEST_F(OfflineCommands, NewWritesTheResetConfiguration) {
     EXPECT_EQ(record[470], 4);
     EXPECT_EQ(std::string(record.begin() + 471, record.begin() + 475), "SUB1");
     EXPECT_EQ(FileCount(folder.Path()), 1U);
+}
+
+TEST_F(OfflineCommands, NewLeavesEveryBandAtItsDefaultsBandOneIncluded) {
+    const auto record = ReadBytes(NewFile("n.QVX"));
+    ASSERT_EQ(record.size(), 2688U);
+    EXPECT_EQ(DoubleAt(record, 548), 0.707);   // Out1 band 1 Q
+    EXPECT_EQ(DoubleAt(record, 1324), 1000.0); // SUB1 band 1 frequency
+    // Band records of 28 bytes: gain, frequency, Q, then the type byte; seven bands for
+    // each of Out1..Out4 from 532, three for each sub from 1316.
+    for (std::size_t band = 0; band < 4 * 7 + 2 * 3; ++band) {
+        const std::size_t offset = 532 + 28 * band;
+        EXPECT_EQ(DoubleAt(record, offset), 0.0) << band;
+        EXPECT_EQ(DoubleAt(record, offset + 8), 1000.0) << band;
+        EXPECT_EQ(DoubleAt(record, offset + 16), 0.707) << band;
+        EXPECT_EQ(record[offset + 24], 0) << band;
+    }
+}
+
+TEST_F(OfflineCommands, FinalResponseDelaysTheFirstPairByTheDynamicsLookAhead) {
+    const std::string path = NewFile("a.QVX");
+    auto record = ReadBytes(path);
+    PutInt32At(record, 1748, 24); // LookAheadSamples of dynamics block 1: 0.5 ms
+    WriteBytes(path, record);
+    ASSERT_NE(Qvx({"dump", path}).Out.find("\"LookAheadSamples\": 24"), std::string::npos);
+
+    const auto phases =
+        Lines(Qvx({"response", path, "--stage", "final", "--phase", "--views", "D"}).Out);
+    const auto sums = Lines(Qvx({"response", path, "--stage", "final", "--views", "D"}).Out);
+    ASSERT_EQ(phases.size(), 402U);
+    ASSERT_EQ(sums.size(), 402U);
+    int checked = 0;
+    for (std::size_t row = 1; row < phases.size(); ++row) {
+        const auto phase = Fields(phases[row]);
+        const double hz = phase[0];
+        const double expected = Wrapped(-360.0 * hz * 24.0 / 48000.0);
+        if (std::abs(expected) < 179.0) {
+            EXPECT_NEAR(phase[1], expected, 0.01) << phases[row];
+            EXPECT_NEAR(phase[2], expected, 0.01) << phases[row];
+            ++checked;
+        }
+        for (std::size_t column = 3; column <= 6; ++column) {
+            EXPECT_EQ(phase[column], 0.0) << phases[row];
+        }
+        // Two unit outputs turned by the look-ahead against four in phase.
+        const double turn = 2.0 * std::acos(-1.0) * hz * 24.0 / 48000.0;
+        EXPECT_NEAR(Fields(sums[row])[7], 10.0 * std::log10(20.0 + 16.0 * std::cos(turn)), 1e-3)
+            << sums[row];
+    }
+    EXPECT_GT(checked, 390);
 }
 
 TEST_F(OfflineCommands, UsageErrorsExitWithTwoAndWriteNothing) {

@@ -1,3 +1,4 @@
+#include "app/scratch_folder.h"
 #include "cli/qvx_tool.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,27 @@ TEST(SimCommand, FaultAskedForOnTheCommandLineShowsInTheProgram) {
     EXPECT_EQ(RunQvx({"change", "--memory", "22", "--port", path}, out, err), 1);
 
     EXPECT_EQ(err.str(), "ERROR\nqvx:  ¡¡ERROR!! DATA NO VALID (END)\n");
+    EXPECT_EQ(sim.StopWith(SIGTERM), 0);
+}
+
+TEST(SimCommand, WrongStoreFaultIsFoundByAVerifiedWrite) {
+    ScratchFolder folder;
+    const std::string file = folder / "rig.QVX";
+    std::ostringstream quiet;
+    ASSERT_EQ(RunQvx({"new", "-o", file}, quiet, quiet), 0);
+    // A verified write takes 89 answers (connection test 5, write 37, change 5, read request
+    // 5, the read itself 37): the first one is stored right, the next one wrong.
+    SimProcess sim({"--fault", "wrong-store:89"});
+    const std::string path = sim.FirstLine();
+    ASSERT_EQ(path.rfind("/dev/", 0), 0U) << path;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunQvx({"write", file, "--memory", "40", "--port", path, "--verify"}, out, err), 0)
+        << err.str();
+    EXPECT_EQ(RunQvx({"write", file, "--memory", "42", "--port", path, "--verify"}, out, err), 1);
+    EXPECT_NE(err.str().find("memory 42 does not hold what was sent. It differs at DSP 2 word 42"),
+              std::string::npos)
+        << err.str();
     EXPECT_EQ(sim.StopWith(SIGTERM), 0);
 }
 

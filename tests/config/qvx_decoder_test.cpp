@@ -58,7 +58,8 @@ TEST_F(SavedSample, LosesOnlyWhatTheFileQuantises) {
     saved.Output(1).Crossover.HighPass.Frequency = 123.456;
     saved.Output(6).Crossover.LowPass.Frequency = 0.1;
     saved.Block(1).RmsCoefficient = 0.1L;
-    saved.SubFeed[0].P = 0.46;
+    saved.SubFeed[0].P = 0.46; // stored as 5: half-way, so no feed
+    saved.SubFeed[0].Q = 0.56; // stored as 6
     saved.Block(2).NoiseGatePosition = 20.4F;
     saved.Block(2).NoiseGateSlope = 2.5F;
     LoadConfigurationRecord(Record(), loaded);
@@ -68,7 +69,8 @@ TEST_F(SavedSample, LosesOnlyWhatTheFileQuantises) {
     EXPECT_DOUBLE_EQ(loaded.Output(6).Crossover.LowPass.Frequency, 0.100000001490116119384765625);
     EXPECT_DOUBLE_EQ(static_cast<double>(loaded.Block(1).RmsCoefficient),
                      0.100000001490116119384765625);
-    EXPECT_EQ(loaded.SubFeed[0].P, 0.5);
+    EXPECT_EQ(loaded.SubFeed[0].P, 0.0);
+    EXPECT_EQ(loaded.SubFeed[0].Q, 1.0);
     EXPECT_EQ(loaded.Block(2).NoiseGatePosition, 20.0F);
     EXPECT_EQ(loaded.Block(2).NoiseGateSlope, 2.0F);
 }

@@ -119,6 +119,45 @@ TEST(Faults, WrongReadEndIsEchoedAndTheReadCompletes) {
     EXPECT_TRUE(unit.Idle());
 }
 
+TEST(Faults, WrongStoredByteAnswersRightButKeepsOneByteOfTheImageWrong) {
+    VirtualProcessor unit;
+    unit.SetFault({Fault::WrongStoredByte, 0});
+    const Bytes image = PatternImage(4);
+    const Bytes answers = unit.Receive(WriteTransaction(33, image));
+    // Every step answered as a sound unit answers it: START, COMMAND, NUMBER, LONG's low
+    // byte, the last byte of each of the 32 blocks, END.
+    ASSERT_EQ(answers.size(), 4U + 32U + 1U);
+    EXPECT_EQ(Bytes(answers.begin(), answers.begin() + 4), (Bytes{0x85, 0x03, 33, 0xFE}));
+    EXPECT_EQ(answers[4 + 15], image[15 * 64 + 63]) << "block 15 holds byte 1000";
+    EXPECT_EQ(answers.back(), 0x55);
+
+    const auto stored = unit.Memory(33);
+    ASSERT_EQ(stored.size(), image.size());
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        if (i == 1000) {
+            EXPECT_EQ(stored[i], image[i] ^ 0x01);
+        } else {
+            ASSERT_EQ(stored[i], image[i]) << "byte " << i;
+        }
+    }
+}
+
+TEST(Faults, WrongStoredByteSparesWritesBeforeItsTriggerAndOtherCommands) {
+    VirtualProcessor unit;
+    unit.SetFault({Fault::WrongStoredByte, 5 + 37}); // the connection test and one write
+    unit.Receive(ConnectionTest);
+    const Bytes first = PatternImage(1);
+    unit.Receive(WriteTransaction(30, first));
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), unit.Memory(30).begin()));
+
+    unit.Receive(Bytes{0x85, 0x05, 0x00, 0x00, 0x00, 0x01, 0xFF, 0x55}); // lock, as sent
+    EXPECT_TRUE(unit.KeyboardLocked());
+    const Bytes second = PatternImage(2);
+    unit.Receive(WriteTransaction(31, second));
+    EXPECT_EQ(unit.Memory(31)[1000], second[1000] ^ 0x01);
+    EXPECT_TRUE(std::equal(second.begin(), second.begin() + 1000, unit.Memory(31).begin()));
+}
+
 TEST(Faults, ClearingTheFaultRestoresNormalAnswers) {
     VirtualProcessor unit;
     unit.SetFault({Fault::WrongStartReply, 0});
