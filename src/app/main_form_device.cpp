@@ -208,6 +208,7 @@ bool TMainForm::WriteButtonClick() {
 }
 
 void TMainForm::VerifyAfterWriteClick() {
+    HandlerScope scope(changed_);
     VerifyAfterWrite = !VerifyAfterWrite;
 }
 
