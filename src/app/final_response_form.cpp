@@ -43,6 +43,7 @@ void TFinalResponseForm::Activate() {
 }
 
 void TFinalResponseForm::LookAheadChanged() {
+    HandlerScope scope(changed_);
     if (!Visible) {
         return;
     }
