@@ -34,6 +34,9 @@ LinkKind KindOf(int state) {
 TConnectForm::TConnectForm(Program& program)
     : OperatingSystemText(DefaultOperatingSystemText()), Links(SystemLinks(PortMap{})),
       program_(program), loop_(program.State().Messages) {
+    // The communication window belongs to the link layer, which knows nothing of the
+    // windows' announcements: its changes are this window's changes.
+    Communication.Changed = [this] { changed_.Mark(); };
     Communication.SetPort("COM1");
 }
 
@@ -50,6 +53,7 @@ void TConnectForm::Disconnect() {
 }
 
 bool TConnectForm::LoadOperatingSystemText() {
+    HandlerScope scope(changed_);
     Dialogs& ui = program_.State().Ui;
     const std::optional<std::string> path = ui.ChooseOpenFile(OperatingSystemRequest);
     if (!path) {
@@ -66,6 +70,7 @@ bool TConnectForm::LoadOperatingSystemText() {
 }
 
 void TConnectForm::OffLineBClick(int tag) {
+    HandlerScope scope(changed_);
     if (tag < 0 || tag >= LampCount) {
         return;
     }
@@ -126,6 +131,7 @@ void TConnectForm::ShowConnected(int tag, int state, const std::string& statusTe
 }
 
 bool TConnectForm::CloseQuery() {
+    HandlerScope scope(changed_);
     return program_.Main().CloseQuery();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/change_signal.h"
 #include "app/device_connection.h"
 #include "link/communication_window.h"
 
@@ -31,12 +32,16 @@ public:
     TConnectForm(const TConnectForm&) = delete;
     TConnectForm& operator=(const TConnectForm&) = delete;
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = true;
     std::array<bool, LampCount>
         Lamps{}; ///< `OffLineB`, `Com1B`, `Com2B`, `USBButton`, `Com3B`, `Com4B`
     int ConnectionState = OfflineState; ///< 0 offline, 1..4 COM1..COM4, 5 USB
     bool UsbFlag = false;
-    /// The communication window ("Serial Interface") of every transfer.
+    /// The communication window ("Serial Interface") of every transfer; its changes are
+    /// announced through `Changed()`, which holds its change hook.
     CommunicationWindow Communication;
     /// The operating-system text that Update DSP sends (the communication window's program).
     std::string OperatingSystemText;
@@ -44,13 +49,22 @@ public:
     /// and USB unless the front end points it elsewhere.
     LinkFactory Links;
 
-    void Show() { Visible = true; }
-    void Hide() { Visible = false; }
+    void Show() {
+        HandlerScope scope(changed_);
+        Visible = true;
+    }
+    void Hide() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
 
     /// A click on one of the six lamps, told apart by `tag`.
     void OffLineBClick(int tag);
     /// Back to offline, as after any communication error: the "Offline" lamp.
-    void GoOffline() { OffLineBClick(OffLineTag); }
+    void GoOffline() {
+        HandlerScope scope(changed_);
+        OffLineBClick(OffLineTag);
+    }
     /// Lets the person choose another operating-system text for Update DSP. A file that
     /// cannot be read or is not a whole program is refused with its message and the text
     /// held so far is kept. True when the chosen text is now held.
@@ -67,6 +81,7 @@ private:
     void ShowConnected(int tag, int state, const std::string& statusText);
 
     Program& program_;
+    ChangeSignal changed_;
     PumpMessageLoop loop_;
     std::unique_ptr<DeviceConnection> connection_;
 };

@@ -57,6 +57,7 @@ std::string TCopyOutputsForm::QuestionText(int source, int target) {
 }
 
 void TCopyOutputsForm::OutRBClick() {
+    HandlerScope scope(changed_);
     OutRB = true;
     SubRB = false;
     OrigenSpin = 1;
@@ -64,6 +65,7 @@ void TCopyOutputsForm::OutRBClick() {
 }
 
 void TCopyOutputsForm::SubRBClick() {
+    HandlerScope scope(changed_);
     OutRB = false;
     SubRB = true;
     OrigenSpin = 5;
@@ -71,14 +73,17 @@ void TCopyOutputsForm::SubRBClick() {
 }
 
 void TCopyOutputsForm::SetOrigen(int output) {
+    HandlerScope scope(changed_);
     OrigenSpin = std::clamp(output, Lowest(), Highest());
 }
 
 void TCopyOutputsForm::SetCopia(int output) {
+    HandlerScope scope(changed_);
     CopiaSpin = std::clamp(output, Lowest(), Highest());
 }
 
 void TCopyOutputsForm::CopyAllClick(bool checked) {
+    HandlerScope scope(changed_);
     CopyAll = checked;
     if (checked) {
         XoverCheck = PEQXCheck = OutDelayCheck = OutGainCheck = NamesCheck = DynamicCheck =
@@ -87,11 +92,13 @@ void TCopyOutputsForm::CopyAllClick(bool checked) {
 }
 
 void TCopyOutputsForm::OK_BitBtnClick() {
+    HandlerScope scope(changed_);
     CopyOutput(OrigenSpin, CopiaSpin);
     Close();
 }
 
 void TCopyOutputsForm::CopyOutput(int source, int target) {
+    HandlerScope scope(changed_);
     if (source == target) {
         return;
     }
@@ -131,6 +138,7 @@ void TCopyOutputsForm::CopyRoute(int source, int target) {
     config.Route.at(Index(target)) = config.Route.at(Index(source)) - 1;
     CycleRoute(config, target);
     program_.Main().RoutePicture[Index(target)] = config.Route[Index(target)];
+    program_.Main().Changed().Mark();
 }
 
 void TCopyOutputsForm::CopyCrossover(int source, int target) {

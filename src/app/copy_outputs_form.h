@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include <string>
 
 namespace quorvex {
@@ -11,6 +13,9 @@ class Program;
 class TCopyOutputsForm {
 public:
     explicit TCopyOutputsForm(Program& program);
+
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
 
     bool Visible = false;
     bool OutRB = true;  ///< "Output"
@@ -26,8 +31,14 @@ public:
     bool RouteCheck = false; ///< hidden; only "Copy All" sets it
     bool CopyAll = false;
 
-    void Show() { Visible = true; }
-    void Close() { Visible = false; }
+    void Show() {
+        HandlerScope scope(changed_);
+        Visible = true;
+    }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
 
     void OutRBClick();
     void SubRBClick();
@@ -55,6 +66,7 @@ private:
     void CopyDynamics(int source, int target);
 
     Program& program_;
+    ChangeSignal changed_;
 };
 
 } // namespace quorvex

@@ -33,21 +33,25 @@ TDelayFinoForm::TDelayFinoForm(Program& program) : program_(program) {
 }
 
 void TDelayFinoForm::Show() {
+    HandlerScope scope(changed_);
     Visible = true;
     Activate();
 }
 
 void TDelayFinoForm::Activate() {
+    HandlerScope scope(changed_);
     ChannelLabel = program_.State().Config.OutputNames;
     RealTimeLamp = program_.State().RealTime;
 }
 
 void TDelayFinoForm::SetPosition(int output, int position) {
+    HandlerScope scope(changed_);
     Position.at(Index(output)) = std::clamp(position, 0, SliderMaximum);
     DelTrackChange(output);
 }
 
 void TDelayFinoForm::DelTrackChange(int output) {
+    HandlerScope scope(changed_);
     // The slider has one position more than there are delays; its last one stays at 0.
     const int samples = LimitDelaySamples(MaxDelaySamples - Position.at(Index(output)));
     program_.State().Config.Output(output).Delay.DelaySamples = samples;
@@ -63,6 +67,7 @@ void TDelayFinoForm::ApplySamples(int output, int samples) {
 }
 
 void TDelayFinoForm::MsEditEnter(int output, std::string_view text) {
+    HandlerScope scope(changed_);
     const auto ms = ParseFieldValue(text);
     if (!ms || *ms < 0.0 || *ms > MaximumMs) {
         return;
@@ -71,6 +76,7 @@ void TDelayFinoForm::MsEditEnter(int output, std::string_view text) {
 }
 
 void TDelayFinoForm::CmEditEnter(int output, std::string_view text) {
+    HandlerScope scope(changed_);
     const auto cm = ParseFieldValue(text);
     if (!cm || *cm < 0.0 || *cm > MaximumCm) {
         return;
@@ -79,6 +85,7 @@ void TDelayFinoForm::CmEditEnter(int output, std::string_view text) {
 }
 
 void TDelayFinoForm::StepUp(int output) {
+    HandlerScope scope(changed_);
     const int samples = program_.State().Config.Output(output).Delay.DelaySamples;
     if (StepDelayUp(samples) != samples) {
         ApplySamples(output, StepDelayUp(samples));
@@ -86,6 +93,7 @@ void TDelayFinoForm::StepUp(int output) {
 }
 
 void TDelayFinoForm::StepDown(int output) {
+    HandlerScope scope(changed_);
     const int samples = program_.State().Config.Output(output).Delay.DelaySamples;
     if (StepDelayDown(samples) != samples) {
         ApplySamples(output, StepDelayDown(samples));
@@ -93,6 +101,7 @@ void TDelayFinoForm::StepDown(int output) {
 }
 
 void TDelayFinoForm::TemperatureCChange(int celsius) {
+    HandlerScope scope(changed_);
     Configuration& config = program_.State().Config;
     config.TemperatureC = std::clamp(celsius, MinimumCelsius, MaximumCelsius);
     TemperatureF = FahrenheitFromCelsius(config.TemperatureC);
@@ -100,6 +109,7 @@ void TDelayFinoForm::TemperatureCChange(int celsius) {
 }
 
 void TDelayFinoForm::TemperatureFChange(int fahrenheit) {
+    HandlerScope scope(changed_);
     TemperatureF = std::clamp(fahrenheit, MinimumFahrenheit, MaximumFahrenheit);
     program_.State().Config.TemperatureC =
         std::clamp(CelsiusFromFahrenheit(TemperatureF), MinimumCelsius, MaximumCelsius);
@@ -107,6 +117,7 @@ void TDelayFinoForm::TemperatureFChange(int fahrenheit) {
 }
 
 void TDelayFinoForm::DistanceEnter(int output, std::string_view text) {
+    HandlerScope scope(changed_);
     const auto cm = ParseFieldValue(text);
     if (!cm || *cm < 0.0 || *cm > MaximumCm) {
         return;
@@ -116,10 +127,12 @@ void TDelayFinoForm::DistanceEnter(int output, std::string_view text) {
 }
 
 void TDelayFinoForm::DistanceStepUp(int output) {
+    HandlerScope scope(changed_);
     EditDistance(output, DistanceEdit::StepUp);
 }
 
 void TDelayFinoForm::DistanceStepDown(int output) {
+    HandlerScope scope(changed_);
     EditDistance(output, DistanceEdit::StepDown);
 }
 
@@ -139,6 +152,7 @@ void TDelayFinoForm::EditDistance(int output, DistanceEdit edit) {
 }
 
 void TDelayFinoForm::AutoAlignClick() {
+    HandlerScope scope(changed_);
     const Configuration& config = program_.State().Config;
     SamplesPerOutput distances{};
     for (int output = 1; output <= OutputCount; ++output) {
@@ -151,21 +165,25 @@ void TDelayFinoForm::AutoAlignClick() {
 }
 
 void TDelayFinoForm::RealTimeBClick() {
+    HandlerScope scope(changed_);
     program_.Main().RealTimeBClick();
     RealTimeLamp = program_.State().RealTime;
 }
 
 void TDelayFinoForm::SetLookAhead(int block, int samples) {
+    HandlerScope scope(changed_);
     if (block == 1 || block == 2) {
         lookAhead_[static_cast<std::size_t>(block - 1)] = samples;
     }
 }
 
 void TDelayFinoForm::ReapplyDelay(int output) {
+    HandlerScope scope(changed_);
     SetPosition(output, Position.at(Index(output)));
 }
 
 void TDelayFinoForm::ApplyStoredDelays() {
+    HandlerScope scope(changed_);
     const Configuration& config = program_.State().Config;
     SetLookAhead(1, config.Block(1).LookAheadSamples);
     SetLookAhead(2, config.Block(2).LookAheadSamples);
@@ -175,6 +193,7 @@ void TDelayFinoForm::ApplyStoredDelays() {
 }
 
 void TDelayFinoForm::Reset() {
+    HandlerScope scope(changed_);
     Configuration& config = program_.State().Config;
     for (int output = 1; output <= OutputCount; ++output) {
         config.Output(output).Delay.DelaySamples = 0;
@@ -188,6 +207,7 @@ void TDelayFinoForm::Reset() {
 }
 
 void TDelayFinoForm::ResetDistances() {
+    HandlerScope scope(changed_);
     for (int output = 1; output <= OutputCount; ++output) {
         program_.State().Config.Output(output).Delay.RelativeDistanceSamples = 0;
         DistanceText[Index(output)] = FormatFixed(0.0, 1);

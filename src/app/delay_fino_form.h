@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include "config/dimensions.h"
 #include "engine/delay_alignment.h"
 
@@ -22,6 +24,9 @@ public:
 
     explicit TDelayFinoForm(Program& program);
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     bool RealTimeLamp = false;
     int CurrentOutput = 1; ///< the output whose delay button opened the editor
@@ -36,7 +41,10 @@ public:
     int TemperatureF = 77;                               ///< the "ºF" spin; "ºC" is the config's
 
     void Show();
-    void Close() { Visible = false; }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
     /// Channel labels from the main window's names; the real-time lamp.
     void Activate();
 
@@ -83,6 +91,7 @@ private:
     void SendDelay(int output);
 
     Program& program_;
+    ChangeSignal changed_;
     std::array<int, 2> lookAhead_{};
 };
 

@@ -1,10 +1,14 @@
 #include "app/device_connection.h"
 
+#include "app/change_signal.h"
 #include "app/pump.h"
 
 namespace quorvex {
 
 void PumpMessageLoop::Run(int passes) {
+    // A transfer runs inside one handler; without this its windows would only follow it
+    // once it is over.
+    DeliverPendingChanges();
     pump_.Run(passes);
 }
 

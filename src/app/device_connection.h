@@ -15,7 +15,7 @@ namespace quorvex {
 class Pump;
 
 /// The device operations pause in message-loop passes; in the program these are the
-/// passes of its own message pump.
+/// passes of its own message pump, each after the windows were told what changed so far.
 class PumpMessageLoop : public MessageLoop {
 public:
     explicit PumpMessageLoop(Pump& pump) : pump_(pump) {}

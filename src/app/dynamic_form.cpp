@@ -90,6 +90,7 @@ void TDynamicform::ConnectSliders() {
 }
 
 void TDynamicform::Reset() {
+    HandlerScope scope(changed_);
     Session& state = State();
     for (int block = 1; block <= DynamicsBlockCount; ++block) {
         state.Config.Block(block) = DefaultDynamicsSetting(block);
@@ -105,6 +106,7 @@ void TDynamicform::Reset() {
 }
 
 void TDynamicform::Activate() {
+    HandlerScope scope(changed_);
     State().Messages.Run(1);
     CalculaPower();
     SelectBlock(State().EditorBlock);
@@ -115,6 +117,7 @@ void TDynamicform::Activate() {
 }
 
 void TDynamicform::SelectBlock(int block) {
+    HandlerScope scope(changed_);
     Block = std::clamp(block, 1, DynamicsBlockCount);
     for (int b = 1; b <= DynamicsBlockCount; ++b) {
         BlockLit[static_cast<std::size_t>(b - 1)] = b == Block;
@@ -203,6 +206,7 @@ void TDynamicform::ShowKnee(double db) {
 }
 
 void TDynamicform::ThresholdEditExit(std::string_view text) {
+    HandlerScope scope(changed_);
     const auto dbu = ReadRefusingField(text, ThresholdFieldMinimum, ThresholdFieldMaximum);
     if (!dbu) {
         return; // a lone "-" while typing, or a value the field does not hold
@@ -211,12 +215,14 @@ void TDynamicform::ThresholdEditExit(std::string_view text) {
 }
 
 void TDynamicform::ThresholdEditKey(bool up) {
+    HandlerScope scope(changed_);
     const double dbu = ParseFieldValue(ThresholdEdit).value_or(ThresholdTopDbu) +
                        (up ? LevelKeyStep : -LevelKeyStep);
     ThresholdEditExit(FormatFixed(dbu, 1));
 }
 
 void TDynamicform::KneeEditExit(std::string_view text) {
+    HandlerScope scope(changed_);
     const auto knee = ReadRefusingField(text, KneeFieldMinimum, KneeFieldMaximum);
     if (!knee) {
         return;
@@ -225,30 +231,35 @@ void TDynamicform::KneeEditExit(std::string_view text) {
 }
 
 void TDynamicform::KneeEditKey(bool up) {
+    HandlerScope scope(changed_);
     const double knee =
         ParseFieldValue(KneeEdit).value_or(0.0) + (up ? LevelKeyStep : -LevelKeyStep);
     KneeEditExit(FormatFixed(knee, 1));
 }
 
 void TDynamicform::LimiterBClick() {
+    HandlerScope scope(changed_);
     Setting().CompressorMode = 0;
     ShowLampsAndEnables();
     CurveChanged();
 }
 
 void TDynamicform::CompressorBClick() {
+    HandlerScope scope(changed_);
     Setting().CompressorMode = 1;
     ShowLampsAndEnables();
     CurveChanged();
 }
 
 void TDynamicform::DynBypassBotonClick() {
+    HandlerScope scope(changed_);
     Setting().Bypass = Setting().Bypass == 1 ? 0 : 1;
     ShowLampsAndEnables();
     CurveChanged();
 }
 
 void TDynamicform::AttackEditExit(std::string_view text) {
+    HandlerScope scope(changed_);
     const auto rate = ReadRefusingField(text, AttackMinimum, AttackMaximum);
     if (!rate) {
         return;
@@ -264,10 +275,12 @@ void TDynamicform::AttackEditExit(std::string_view text) {
 }
 
 void TDynamicform::AttackStep(bool up) {
+    HandlerScope scope(changed_);
     AttackEditExit(Stepped(AttackEdit, up ? TimeStep : -TimeStep, 0));
 }
 
 void TDynamicform::HoldEditExit(std::string_view text) {
+    HandlerScope scope(changed_);
     const auto ms = ReadRefusingField(text, HoldMinimum, HoldMaximum);
     if (!ms) {
         return;
@@ -281,10 +294,12 @@ void TDynamicform::HoldEditExit(std::string_view text) {
 }
 
 void TDynamicform::HoldStep(bool up) {
+    HandlerScope scope(changed_);
     HoldEditExit(Stepped(HoldEdit, up ? TimeStep : -TimeStep, 0));
 }
 
 void TDynamicform::ReleaseEditExit(std::string_view text) {
+    HandlerScope scope(changed_);
     const auto rate = ReadRefusingField(text, ReleaseMinimum, ReleaseMaximum);
     if (!rate) {
         return;
@@ -296,6 +311,7 @@ void TDynamicform::ReleaseEditExit(std::string_view text) {
 }
 
 void TDynamicform::ReleaseStep(bool up) {
+    HandlerScope scope(changed_);
     ReleaseEditExit(Stepped(ReleaseEdit, up ? TimeStep : -TimeStep, 0));
 }
 
@@ -304,6 +320,7 @@ void TDynamicform::ApplyRelease() {
 }
 
 void TDynamicform::LookAheadEditExit(std::string_view text) {
+    HandlerScope scope(changed_);
     if (Block == SubBlock) {
         return;
     }
@@ -329,10 +346,12 @@ void TDynamicform::LookAheadEditExit(std::string_view text) {
 }
 
 void TDynamicform::LookAheadStep(bool up) {
+    HandlerScope scope(changed_);
     LookAheadEditExit(Stepped(LookAheadEdit, up ? LookAheadStepMs : -LookAheadStepMs, 2));
 }
 
 void TDynamicform::NoiseLevelChange(int item) {
+    HandlerScope scope(changed_);
     const int lastItem = static_cast<int>(NoiseLevelItems.size()) - 1;
     if (item < 0 || item > lastItem) {
         return;
@@ -341,6 +360,7 @@ void TDynamicform::NoiseLevelChange(int item) {
 }
 
 void TDynamicform::GateEditEnter(std::string_view text) {
+    HandlerScope scope(changed_);
     const auto position = ReadRefusingField(text, GatePositionMinimum, GatePositionMaximum);
     if (position) {
         SetGatePosition(static_cast<float>(RoundHalfEven(*position)));
@@ -355,6 +375,7 @@ void TDynamicform::SetGatePosition(float position) {
 }
 
 void TDynamicform::PendienteEditEnter(std::string_view text) {
+    HandlerScope scope(changed_);
     const auto slope = ReadRefusingField(text, GateSlopeMinimum, GateSlopeMaximum);
     if (!slope) {
         return;
@@ -365,6 +386,7 @@ void TDynamicform::PendienteEditEnter(std::string_view text) {
 }
 
 void TDynamicform::RmsDynamicsCaptionClick() {
+    HandlerScope scope(changed_);
     if (++lookAheadCount_ >= LookAheadClicks) {
         LookAheadVisible = true;
         lookAheadCount_ = 0;
@@ -372,6 +394,7 @@ void TDynamicform::RmsDynamicsCaptionClick() {
 }
 
 void TDynamicform::NoiseLevelCaptionClick() {
+    HandlerScope scope(changed_);
     if (++gateCount_ >= GateFieldClicks) {
         GateFieldsVisible = true;
         gateCount_ = 0;
@@ -379,19 +402,23 @@ void TDynamicform::NoiseLevelCaptionClick() {
 }
 
 void TDynamicform::ShowInfoClick(bool checked) {
+    HandlerScope scope(changed_);
     ShowInfoChecked = checked;
     CalculaPower();
 }
 
 void TDynamicform::BoxParametersClick() {
+    HandlerScope scope(changed_);
     program_.Speaker().Show();
 }
 
 void TDynamicform::RealTimeBClick() {
+    HandlerScope scope(changed_);
     program_.Main().RealTimeBClick();
 }
 
 void TDynamicform::CurveChanged() {
+    HandlerScope scope(changed_);
     if (loading_) {
         return;
     }
@@ -402,6 +429,7 @@ void TDynamicform::CurveChanged() {
 }
 
 void TDynamicform::SpeakerDataChanged() {
+    HandlerScope scope(changed_);
     Engine().Settings() = Setting();
     CalculaPower();
 }
@@ -445,6 +473,7 @@ void TDynamicform::DrawCurve() {
 }
 
 void TDynamicform::CalculaPower() {
+    HandlerScope scope(changed_);
     Power = CheckPower(Engine(), Block, {ThresholdSliderMaximum, ThresholdSlider.Position()});
     if (ShowInfoChecked) {
         InfoLines = {Power.PowerLine, Power.VoltageLine};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/change_signal.h"
 #include "app/track_bar.h"
 #include "config/dimensions.h"
 #include "engine/power_check.h"
@@ -46,6 +47,9 @@ public:
     TDynamicform(const TDynamicform&) = delete;
     TDynamicform& operator=(const TDynamicform&) = delete;
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     int Block = 1; ///< the selected block, 1..3
     std::string GroupCaption;
@@ -83,8 +87,14 @@ public:
     PowerCheckResult Power;
     std::array<std::string, 2> InfoLines{}; ///< empty while "Show INFO" is unchecked
 
-    void Show() { Visible = true; }
-    void Close() { Visible = false; }
+    void Show() {
+        HandlerScope scope(changed_);
+        Visible = true;
+    }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
     /// Pending messages run, the power check, the block the main window asked for, the
     /// service controls hidden.
     void Activate();
@@ -156,6 +166,7 @@ private:
     Session& State();
 
     Program& program_;
+    ChangeSignal changed_;
     bool loading_ = false;
     int lookAheadCount_ = 0;
     int gateCount_ = 0;

@@ -27,11 +27,13 @@ TFinalResponseForm::TFinalResponseForm(Program& program) : program_(program) {
 }
 
 void TFinalResponseForm::Show() {
+    HandlerScope scope(changed_);
     Visible = true;
     Activate();
 }
 
 void TFinalResponseForm::Activate() {
+    HandlerScope scope(changed_);
     const Configuration& config = program_.State().Config;
     ReadLookAhead();
     for (int output = 1; output <= OutputCount; ++output) {
@@ -41,6 +43,7 @@ void TFinalResponseForm::Activate() {
 }
 
 void TFinalResponseForm::LookAheadChanged() {
+    HandlerScope scope(changed_);
     if (!Visible) {
         return;
     }
@@ -54,6 +57,7 @@ void TFinalResponseForm::ReadLookAhead() {
 }
 
 void TFinalResponseForm::DibujaFinalResponse() {
+    HandlerScope scope(changed_);
     const Session& session = program_.State();
     CombinedResponseInputs inputs;
     TakeOutputSettings(session.Config, inputs);
@@ -74,6 +78,7 @@ void TFinalResponseForm::DibujaFinalResponse() {
 }
 
 void TFinalResponseForm::ViaClick(int curve) {
+    HandlerScope scope(changed_);
     ViaVisible.at(Index(curve)) = !ViaVisible[Index(curve)];
     DibujaFinalResponse();
 }
@@ -88,39 +93,47 @@ void TFinalResponseForm::SetMode(Mode mode) {
 }
 
 void TFinalResponseForm::MagClick() {
+    HandlerScope scope(changed_);
     SetMode(Mode::Magnitude);
 }
 
 void TFinalResponseForm::PhaseClick() {
+    HandlerScope scope(changed_);
     SetMode(Mode::Phase);
 }
 
 void TFinalResponseForm::SpkDataClick(bool checked) {
+    HandlerScope scope(changed_);
     program_.State().Config.ResponseView.SpeakerDataView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::PEQBoxClick(bool checked) {
+    HandlerScope scope(changed_);
     program_.State().Config.ResponseView.PeqView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::XOVERBoxClick(bool checked) {
+    HandlerScope scope(changed_);
     program_.State().Config.ResponseView.CrossoverView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::GAINBoxClick(bool checked) {
+    HandlerScope scope(changed_);
     program_.State().Config.ResponseView.GainView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::DelayBoxClick(bool checked) {
+    HandlerScope scope(changed_);
     program_.State().Config.ResponseView.DelayView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::MouseMove(double frequencyHz, double value) {
+    HandlerScope scope(changed_);
     if (frequencyHz < LowestFrequencyHz || frequencyHz > HighestFrequencyHz || value < YMinimum ||
         value > YMaximum) {
         InfoLabel.clear();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include "config/dimensions.h"
 #include "engine/frequency_response.h"
 
@@ -23,6 +25,9 @@ public:
 
     explicit TFinalResponseForm(Program& program);
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     /// `Via1`..`Via7`: whether each curve is shown.
     std::array<bool, CurveCount> ViaVisible{true, true, true, true, true, true, true};
@@ -38,7 +43,10 @@ public:
     std::array<int, 2> LookAhead{};
 
     void Show();
-    void Close() { Visible = false; }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
     /// Reads the look-ahead of blocks 1 and 2 and the output names, then redraws.
     void Activate();
     /// The dynamics editor changed a look-ahead: while the window is shown it reads the
@@ -59,7 +67,10 @@ public:
     void GAINBoxClick(bool checked);
     void DelayBoxClick(bool checked);
     /// The "Add" button.
-    void AddClick() { DibujaFinalResponse(); }
+    void AddClick() {
+        HandlerScope scope(changed_);
+        DibujaFinalResponse();
+    }
 
     /// The information label for the mouse at a frequency (Hz) and a curve value; empty
     /// outside the axis ranges.
@@ -70,6 +81,7 @@ private:
     void ReadLookAhead();
 
     Program& program_;
+    ChangeSignal changed_;
 };
 
 } // namespace quorvex

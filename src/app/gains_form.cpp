@@ -54,21 +54,25 @@ LevelSetting& TGainsForm::Level(int output) {
 }
 
 void TGainsForm::Show() {
+    HandlerScope scope(changed_);
     Visible = true;
     Activate();
 }
 
 void TGainsForm::Activate() {
+    HandlerScope scope(changed_);
     ChannelLabel = program_.State().Config.OutputNames;
     RealTimeLamp = program_.State().RealTime;
 }
 
 void TGainsForm::SetPosition(int output, int position) {
+    HandlerScope scope(changed_);
     Position.at(Index(output)) = std::clamp(position, 0, LevelSliderMax);
     OutputTrackChange(output);
 }
 
 void TGainsForm::OutputTrackChange(int output) {
+    HandlerScope scope(changed_);
     // The slider's top position lies a tenth above what the field holds (+6.0 dB).
     const double sliderDb =
         std::clamp(LevelDbFromPosition(Position.at(Index(output))), MinimumGainDb, MaximumGainDb);
@@ -89,6 +93,7 @@ void TGainsForm::ApplyGainDb(int output, double gainDb) {
 }
 
 void TGainsForm::GainEditEnter(int output, std::string_view text) {
+    HandlerScope scope(changed_);
     const auto gainDb = ParseFieldValue(text);
     if (!gainDb || *gainDb < MinimumGainDb || *gainDb > MaximumGainDb) {
         return;
@@ -97,16 +102,19 @@ void TGainsForm::GainEditEnter(int output, std::string_view text) {
 }
 
 void TGainsForm::GainEditKeyUp(int output) {
+    HandlerScope scope(changed_);
     const double gainDb = ParseFieldValue(GainText.at(Index(output))).value_or(0.0);
     ApplyGainDb(output, std::min(gainDb + GainStepDb, MaximumGainDb));
 }
 
 void TGainsForm::GainEditKeyDown(int output) {
+    HandlerScope scope(changed_);
     const double gainDb = ParseFieldValue(GainText.at(Index(output))).value_or(0.0);
     ApplyGainDb(output, std::max(gainDb - GainStepDb, MinimumGainDb));
 }
 
 void TGainsForm::InvClick(int output) {
+    HandlerScope scope(changed_);
     InvLamp.at(Index(output)) = !InvLamp[Index(output)];
     LevelSetting& level = Level(output);
     level.PolarityInverted = InvLamp[Index(output)];
@@ -115,6 +123,7 @@ void TGainsForm::InvClick(int output) {
 }
 
 void TGainsForm::MuteClick(int output) {
+    HandlerScope scope(changed_);
     MuteLamp.at(Index(output)) = !MuteLamp[Index(output)];
     LevelSetting& level = Level(output);
     level.Muted = MuteLamp[Index(output)];
@@ -128,6 +137,7 @@ void TGainsForm::MuteClick(int output) {
 }
 
 void TGainsForm::RealTimeBClick() {
+    HandlerScope scope(changed_);
     program_.Main().RealTimeBClick();
     RealTimeLamp = program_.State().RealTime;
 }
@@ -166,6 +176,7 @@ bool TGainsForm::SendSubFeeds() {
 }
 
 void TGainsForm::ApplyLamps(int output) {
+    HandlerScope scope(changed_);
     LevelSetting& level = Level(output);
     level.PolarityInverted = InvLamp.at(Index(output));
     level.PolaritySign = level.PolarityInverted ? -1.0F : 1.0F;
@@ -177,6 +188,7 @@ void TGainsForm::ApplyLamps(int output) {
 }
 
 void TGainsForm::RefreshFromSettings() {
+    HandlerScope scope(changed_);
     for (int output = 1; output <= OutputCount; ++output) {
         LevelSetting& level = Level(output);
         InvLamp[Index(output)] = level.PolarityInverted;
@@ -190,6 +202,7 @@ void TGainsForm::RefreshFromSettings() {
 }
 
 void TGainsForm::RealignSliders() {
+    HandlerScope scope(changed_);
     for (int output = 1; output <= OutputCount; ++output) {
         const auto gainDb = ParseFieldValue(GainText[Index(output)]);
         if (gainDb) {
@@ -199,6 +212,7 @@ void TGainsForm::RealignSliders() {
 }
 
 void TGainsForm::Reset() {
+    HandlerScope scope(changed_);
     InvLamp.fill(false);
     MuteLamp.fill(false);
     for (int output = 1; output <= OutputCount; ++output) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include "config/configuration.h"
 
 #include <array>
@@ -18,6 +20,9 @@ public:
 
     explicit TGainsForm(Program& program);
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     bool RealTimeLamp = false;
     std::array<std::string, OutputCount> ChannelLabel{"OUT   1", "OUT   2", "OUT   3",
@@ -30,7 +35,10 @@ public:
     std::array<bool, OutputCount> InvLamp{};  ///< `PolOutput1`..
 
     void Show();
-    void Close() { Visible = false; }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
     /// Channel labels from the main window's output names; the real-time lamp.
     void Activate();
 
@@ -68,6 +76,7 @@ private:
     LevelSetting& Level(int output);
 
     Program& program_;
+    ChangeSignal changed_;
 };
 
 /// The sub feed of a DSP from the mutes of its two main outputs.

@@ -46,11 +46,13 @@ const Session& TImportForm::State() const {
 }
 
 void TImportForm::Show() {
+    HandlerScope scope(changed_);
     Visible = true;
     Activate();
 }
 
 void TImportForm::Activate() {
+    HandlerScope scope(changed_);
     OutputLabel = State().Config.OutputNames;
     DialogFileName.clear();
     FollowFormat();
@@ -62,11 +64,13 @@ const std::string& TImportForm::FileField(int output) const {
 }
 
 void TImportForm::FileFieldChange(int output, std::string_view text) {
+    HandlerScope scope(changed_);
     State().Config.Output(output).SpeakerFile =
         std::string(text.substr(0, static_cast<std::size_t>(SpeakerFileCapacity)));
 }
 
 void TImportForm::DataButtonClick(int output) {
+    HandlerScope scope(changed_);
     const FileDialogRequest request{
         std::string(FileDialogTitle), DialogFilter, "", DialogFileName, false, false};
     if (const auto path = State().Ui.ChooseOpenFile(request)) {
@@ -76,10 +80,12 @@ void TImportForm::DataButtonClick(int output) {
 }
 
 void TImportForm::ClearClick(int output) {
+    HandlerScope scope(changed_);
     FileFieldChange(output, "");
 }
 
 void TImportForm::FormatButtonClick(std::int32_t code) {
+    HandlerScope scope(changed_);
     const ImportFormatChoice choice = ChooseImportFormat(code);
     if (!choice.Warning.empty()) {
         State().Ui.ShowMessage(MessageKind::Warning, MessageButtons::Ok, choice.Warning);
@@ -92,6 +98,7 @@ void TImportForm::FormatButtonClick(std::int32_t code) {
 }
 
 void TImportForm::ReferenceLevelExit(std::string_view text) {
+    HandlerScope scope(changed_);
     const auto typed = ParseFieldValue(text);
     if (typed && std::isfinite(*typed)) {
         const double tenths = std::round(*typed * 10.0) / 10.0;
@@ -102,6 +109,7 @@ void TImportForm::ReferenceLevelExit(std::string_view text) {
 }
 
 bool TImportForm::OKButtonClick() {
+    HandlerScope scope(changed_);
     Session& session = State();
     Configuration& config = session.Config;
     std::array<std::string, OutputCount> fields{};

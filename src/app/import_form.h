@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include "config/dimensions.h"
 
 #include <array>
@@ -29,6 +31,9 @@ public:
 
     explicit TImportForm(Program& program);
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     /// Each output's name as the main window shows it, taken at every activation.
     std::array<std::string, OutputCount> OutputLabel{};
@@ -40,7 +45,10 @@ public:
     std::string ReferenceLevelText;
 
     void Show();
-    void Close() { Visible = false; }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
     /// Output names, the dialog's file name emptied, the fields from the configuration.
     void Activate();
 
@@ -62,7 +70,10 @@ public:
     /// response grid, the messages, the window closed and the combined response redrawn.
     /// Returns false when memory ran out (the window stays open, the curves as they were).
     bool OKButtonClick();
-    void CancelButtonClick() { Close(); }
+    void CancelButtonClick() {
+        HandlerScope scope(changed_);
+        Close();
+    }
 
 private:
     void ShowReferenceLevel();
@@ -71,6 +82,7 @@ private:
     const Session& State() const;
 
     Program& program_;
+    ChangeSignal changed_;
 };
 
 } // namespace quorvex

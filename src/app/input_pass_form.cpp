@@ -16,19 +16,23 @@ constexpr int UnlockPumps = 100;
 TInputPassForm::TInputPassForm(Program& program) : program_(program) {}
 
 void TInputPassForm::Show() {
+    HandlerScope scope(changed_);
     Visible = true;
     FormActivate();
 }
 
 void TInputPassForm::FormActivate() {
+    HandlerScope scope(changed_);
     PasswordEdit.clear();
 }
 
 void TInputPassForm::PasswordEditChange(std::string_view text) {
+    HandlerScope scope(changed_);
     PasswordEdit = std::string(text.substr(0, CodeCapacity));
 }
 
 void TInputPassForm::PasswordEditEnter() {
+    HandlerScope scope(changed_);
     Session& session = program_.State();
     const bool unlocked = protection_.EnterCode(PasswordEdit);
     Close();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include "link/memory_protection.h"
 
 #include <string>
@@ -20,12 +22,18 @@ public:
 
     explicit TInputPassForm(Program& program);
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     std::string PasswordEdit; ///< what was typed; the window shows it masked with '*'
 
     /// Shown modally; the field starts empty.
     void Show();
-    void Close() { Visible = false; }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
     void FormActivate();
     /// A change of the field; at most four characters are kept.
     void PasswordEditChange(std::string_view text);
@@ -36,6 +44,7 @@ public:
 
 private:
     Program& program_;
+    ChangeSignal changed_;
     MemoryProtection protection_;
 };
 

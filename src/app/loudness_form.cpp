@@ -31,6 +31,7 @@ TLoudnessForm::TLoudnessForm(Program& program) : program_(program) {
 }
 
 void TLoudnessForm::Reset() {
+    HandlerScope scope(changed_);
     for (TSOS& section : State().Engine.Reinforcement) {
         section = TSOS{};
         section.FilterType = ParametricCode;
@@ -51,11 +52,13 @@ void TLoudnessForm::Reset() {
 }
 
 void TLoudnessForm::Activate() {
+    HandlerScope scope(changed_);
     RealTimePictureOn = State().RealTime;
     LoadSliders();
 }
 
 void TLoudnessForm::SelectSub(int sub) {
+    HandlerScope scope(changed_);
     Sub = std::clamp(sub, 1, 2);
     SubLabel = std::to_string(Sub);
     LoadSliders();
@@ -70,6 +73,7 @@ void TLoudnessForm::LoadSliders() {
 }
 
 void TLoudnessForm::ParamLEDClick() {
+    HandlerScope scope(changed_);
     for (TSOS& section : State().Engine.Reinforcement) {
         section.Q = ParametricQ;
     }
@@ -82,6 +86,7 @@ void TLoudnessForm::ParamLEDClick() {
 }
 
 void TLoudnessForm::HighLEDClick() {
+    HandlerScope scope(changed_);
     Section().FilterType = HighPassCode;
     ParamLEDLit = false;
     HighLEDLit = true;
@@ -91,6 +96,7 @@ void TLoudnessForm::HighLEDClick() {
 }
 
 void TLoudnessForm::RealTimeBClick() {
+    HandlerScope scope(changed_);
     program_.Main().RealTimeBClick();
     RealTimePictureOn = State().RealTime;
 }
@@ -135,6 +141,7 @@ void TLoudnessForm::SendSelected() {
 }
 
 void TLoudnessForm::DibujaLoudness() {
+    HandlerScope scope(changed_);
     Session& state = State();
     for (std::size_t k = 0; k < state.Engine.Reinforcement.size(); ++k) {
         AddResponse(std::span<const TSOS>(&state.Engine.Reinforcement[k], 1), 1,

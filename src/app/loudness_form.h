@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/change_signal.h"
 #include "app/track_bar.h"
 #include "image/dsp_address.h"
 
@@ -32,6 +33,9 @@ public:
     TLoudnessForm(const TLoudnessForm&) = delete;
     TLoudnessForm& operator=(const TLoudnessForm&) = delete;
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     int Sub = 1; ///< 1 = SUB1, 2 = SUB2
     std::string SubLabel = "1";
@@ -43,8 +47,14 @@ public:
     bool HighLEDLit = false;
     bool RealTimePictureOn = false;
 
-    void Show() { Visible = true; }
-    void Close() { Visible = false; }
+    void Show() {
+        HandlerScope scope(changed_);
+        Visible = true;
+    }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
     /// The real-time picture follows the mode; the sliders from the selected section.
     void Activate();
     /// New configuration: both filters to their defaults.
@@ -68,6 +78,7 @@ private:
     Session& State();
 
     Program& program_;
+    ChangeSignal changed_;
 };
 
 } // namespace quorvex

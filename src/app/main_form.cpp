@@ -61,17 +61,20 @@ Session& TMainForm::State() {
 }
 
 void TMainForm::Show() {
+    HandlerScope scope(changed_);
     Visible = true;
     Activate();
 }
 
 void TMainForm::Activate() {
+    HandlerScope scope(changed_);
     State().Messages.Run(ActivationPumps);
     ShowRealTimePicture();
     State().HiddenButtonClicks = 0;
 }
 
 void TMainForm::NewButtonClick() {
+    HandlerScope scope(changed_);
     const MessageAnswer answer =
         State().Ui.ShowMessage(MessageKind::Warning, MessageButtons::YesNoCancel, SaveQuestion);
     State().SaveQuestionCancelled = answer == MessageAnswer::Cancel;
@@ -85,6 +88,7 @@ void TMainForm::NewButtonClick() {
 }
 
 void TMainForm::ResetConfiguration() {
+    HandlerScope scope(changed_);
     Progress& progress = State().ProgressWindow;
     progress.Show();
     progress.SetFirstLine(std::string(InitializingText) + State().ChosenFileName);
@@ -161,6 +165,7 @@ void TMainForm::RunNewConfigurationStep(int index) {
 }
 
 bool TMainForm::SaveButtonClick() {
+    HandlerScope scope(changed_);
     const auto path = State().Ui.ChooseSaveFile(SaveRequest);
     if (!path || !WriteConfiguration(*path)) {
         return false;
@@ -172,6 +177,7 @@ bool TMainForm::SaveButtonClick() {
 }
 
 void TMainForm::OpenButtonClick() {
+    HandlerScope scope(changed_);
     OpenConfiguration(program_);
 }
 
@@ -186,6 +192,7 @@ bool TMainForm::WriteConfiguration(const std::string& path) {
 }
 
 void TMainForm::RealTimeBClick() {
+    HandlerScope scope(changed_);
     Session& session = State();
     session.RealTime = !session.RealTime;
     if (session.Link == LinkKind::Offline || !session.Connected) {
@@ -200,11 +207,14 @@ void TMainForm::RealTimeBClick() {
 }
 
 void TMainForm::ShowRealTimePicture() {
+    HandlerScope scope(changed_);
     RealTimePictureOn = State().RealTime;
     program_.Loudness().RealTimePictureOn = State().RealTime;
+    program_.Loudness().Changed().Mark();
 }
 
 void TMainForm::RouteBClick(int output) {
+    HandlerScope scope(changed_);
     CycleRoute(State().Config, output);
     RoutePicture.at(Index(output)) = State().Config.Route[Index(output)];
     if (State().ShouldSendRealTime()) {
@@ -230,6 +240,7 @@ void TMainForm::SendRoute(int output) {
 }
 
 void TMainForm::SystemNameChange(std::string_view text) {
+    HandlerScope scope(changed_);
     SystemName = LimitedText(text, SystemNameCapacity);
     State().Config.SystemInfo.SystemName = SystemName;
     if (program_.SystemInfo().SystemName != SystemName) {
@@ -238,15 +249,18 @@ void TMainForm::SystemNameChange(std::string_view text) {
 }
 
 void TMainForm::InputNameChange(int input, std::string_view text) {
+    HandlerScope scope(changed_);
     State().Config.InputNames.at(static_cast<std::size_t>(input - 1)) =
         LimitedText(text, ChannelNameCapacity);
 }
 
 void TMainForm::OutputNameChange(int output, std::string_view text) {
+    HandlerScope scope(changed_);
     State().Config.OutputNames.at(Index(output)) = LimitedText(text, ChannelNameCapacity);
 }
 
 void TMainForm::ProgramLabelClick() {
+    HandlerScope scope(changed_);
     ++State().HiddenButtonClicks;
     if (State().HiddenButtonClicks >= CopyAllMemClicks) {
         CopyAllMemVisible = true;
@@ -254,6 +268,7 @@ void TMainForm::ProgramLabelClick() {
 }
 
 bool TMainForm::CloseQuery() {
+    HandlerScope scope(changed_);
     const MessageAnswer answer =
         State().Ui.ShowMessage(MessageKind::Warning, MessageButtons::YesNoCancel, ClosingQuestion);
     if (answer == MessageAnswer::Cancel) {
@@ -268,29 +283,35 @@ bool TMainForm::CloseQuery() {
 }
 
 void TMainForm::PeqBtnClick(int output) {
+    HandlerScope scope(changed_);
     State().EditorOutput = output;
     program_.Peq().SelectOutput(output);
     program_.Peq().Show();
 }
 
 void TMainForm::XoverBtnClick(int output) {
+    HandlerScope scope(changed_);
     State().EditorOutput = output;
     program_.Xover().SelectOutput(output);
     program_.Xover().Show();
 }
 
 void TMainForm::GainBtnClick(int output) {
+    HandlerScope scope(changed_);
     State().EditorOutput = output;
     program_.Gains().Show();
 }
 
 void TMainForm::DelayBtnClick(int output) {
+    HandlerScope scope(changed_);
     State().EditorOutput = output;
     program_.Delay().CurrentOutput = output;
+    program_.Delay().Changed().Mark();
     program_.Delay().Show();
 }
 
 void TMainForm::DynamicBtnClick(int output) {
+    HandlerScope scope(changed_);
     const int block = DynamicsBlockOf(output);
     State().EditorBlock = block;
     program_.Dynamics().SelectBlock(block);
@@ -298,40 +319,49 @@ void TMainForm::DynamicBtnClick(int output) {
 }
 
 void TMainForm::FinalResponseBClick() {
+    HandlerScope scope(changed_);
     program_.FinalResponse().Show();
 }
 
 void TMainForm::SystemInfoBClick() {
+    HandlerScope scope(changed_);
     program_.SystemInfo().Show();
 }
 
 void TMainForm::ShowCoeffButtonClick() {
+    HandlerScope scope(changed_);
     program_.ShowCoeff().Show();
 }
 
 void TMainForm::CopyOutsBClick() {
+    HandlerScope scope(changed_);
     program_.CopyOutputs().Show();
 }
 
 void TMainForm::ShowBandAddress(int dspAddress) {
+    HandlerScope scope(changed_);
     BandAddressText = std::to_string(dspAddress);
 }
 
 void TMainForm::ShowMuteIndicators(int output, bool muted) {
+    HandlerScope scope(changed_);
     MuteLabelVisible.at(Index(output)) = muted;
     MuteMarkVisible.at(Index(output)) = muted;
     OutputNameEnabled.at(Index(output)) = !muted;
 }
 
 void TMainForm::ShowDelay(int output, double delayMs) {
+    HandlerScope scope(changed_);
     DelayText.at(Index(output)) = FormatFixed(delayMs, 2) + " ms";
 }
 
 void TMainForm::ReimportSpeakerData() {
+    HandlerScope scope(changed_);
     program_.Import().OKButtonClick();
 }
 
 void TMainForm::RefreshNamesAndRoutes() {
+    HandlerScope scope(changed_);
     const Configuration& config = State().Config;
     for (int output = 1; output <= OutputCount; ++output) {
         RoutePicture[Index(output)] = config.Route[Index(output)];

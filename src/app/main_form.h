@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include "config/dimensions.h"
 
 #include <array>
@@ -30,6 +32,9 @@ public:
 
     explicit TMainForm(Program& program);
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     bool Running = true;                               ///< false once the program has been closed
     bool RealTimePictureOn = false;                    ///< `RealTimeB`'s picture
@@ -43,7 +48,10 @@ public:
     std::array<std::string, OutputCount> DelayText{};  ///< each output's delay, "0.00 ms"
 
     void Show();
-    void Close() { Visible = false; }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
     /// Pending messages run, the real-time picture follows the flag, the PROGRAM count restarts.
     void Activate();
 
@@ -137,6 +145,7 @@ private:
     Session& State();
 
     Program& program_;
+    ChangeSignal changed_;
 };
 
 } // namespace quorvex

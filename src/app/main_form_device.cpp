@@ -161,30 +161,37 @@ bool SetKeyboardLock(Program& program, bool lock) {
 } // namespace
 
 void TMainForm::Busy() {
+    HandlerScope scope(changed_);
     DeviceButtonsEnabled = false;
 }
 
 void TMainForm::Idle() {
+    HandlerScope scope(changed_);
     DeviceButtonsEnabled = State().Connected;
 }
 
 void TMainForm::NProgramSpinChange(int value) {
+    HandlerScope scope(changed_);
     State().MemoryNumber = std::clamp(value, State().MemoryMinimum, LastMemory);
 }
 
 void TMainForm::ConnectButtonClick() {
+    HandlerScope scope(changed_);
     program_.Connect().Show();
 }
 
 void TMainForm::LOGOImageClick() {
+    HandlerScope scope(changed_);
     program_.InputPass().Show();
 }
 
 bool TMainForm::ReadButtonClick() {
+    HandlerScope scope(changed_);
     return ReadFromProcessor(program_, State().MemoryNumber);
 }
 
 bool TMainForm::WriteButtonClick() {
+    HandlerScope scope(changed_);
     Session& session = State();
     const int memory = session.MemoryNumber;
     CoefficientImage image{};
@@ -201,10 +208,12 @@ bool TMainForm::WriteButtonClick() {
 }
 
 void TMainForm::VerifyAfterWriteClick() {
+    HandlerScope scope(changed_);
     VerifyAfterWrite = !VerifyAfterWrite;
 }
 
 bool TMainForm::ChangeButtonClick() {
+    HandlerScope scope(changed_);
     const int memory = State().MemoryNumber;
     return RunConfirmedOperation(
         program_, device_text::ChangeQuestion(memory),
@@ -212,6 +221,7 @@ bool TMainForm::ChangeButtonClick() {
 }
 
 bool TMainForm::CopyAllMemClick() {
+    HandlerScope scope(changed_);
     Session& session = State();
     DeviceOperations* operations = OperationsOf(program_);
     if (operations == nullptr) {
@@ -241,19 +251,23 @@ bool TMainForm::CopyAllMemClick() {
 }
 
 bool TMainForm::BlockBClick() {
+    HandlerScope scope(changed_);
     return SetKeyboardLock(program_, true);
 }
 
 bool TMainForm::UnblockBClick() {
+    HandlerScope scope(changed_);
     return SetKeyboardLock(program_, false);
 }
 
 void TMainForm::PasswordBClick() {
+    HandlerScope scope(changed_);
     Busy();
     program_.Password().Show();
 }
 
 bool TMainForm::PasswordWindowClosed(bool ok) {
+    HandlerScope scope(changed_);
     DeviceOperations* operations = OperationsOf(program_);
     bool done = false;
     if (ok && operations != nullptr) {
@@ -270,6 +284,7 @@ bool TMainForm::PasswordWindowClosed(bool ok) {
 }
 
 bool TMainForm::UpdateDSPClick() {
+    HandlerScope scope(changed_);
     Session& session = State();
     session.Ui.Beep();
     if (!Ask(session, MessageButtons::YesNo, device_text::UpdateDspWarning, MessageAnswer::Yes)) {

@@ -88,6 +88,7 @@ void UpdateRelativeDistances(Program& program) {
                                                 config.TemperatureC);
         delay.DistanceText[static_cast<std::size_t>(output - 1)] = FormatFixed(cm, 1);
     }
+    delay.Changed().Mark();
 }
 
 void UpdateGains(Program& program) {

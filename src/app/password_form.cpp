@@ -21,11 +21,13 @@ TPasswordForm::TPasswordForm(Program& program) : program_(program) {
 }
 
 void TPasswordForm::Show() {
+    HandlerScope scope(changed_);
     Visible = true;
     FormActivate();
 }
 
 void TPasswordForm::FormActivate() {
+    HandlerScope scope(changed_);
     letters_.fill('A');
     for (std::size_t i = 0; i < letters_.size(); ++i) {
         block_[i] = static_cast<std::uint8_t>(letters_[i]);
@@ -41,14 +43,17 @@ void TPasswordForm::FormActivate() {
 }
 
 void TPasswordForm::SpeedButton1Click() {
+    HandlerScope scope(changed_);
     FormActivate();
 }
 
 void TPasswordForm::FARR_SpeedButtonClick() {
+    HandlerScope scope(changed_);
     Step(+1);
 }
 
 void TPasswordForm::FABA_SpeedButtonClick() {
+    HandlerScope scope(changed_);
     Step(-1);
 }
 
@@ -64,6 +69,7 @@ void TPasswordForm::Step(int direction) {
 }
 
 void TPasswordForm::ENTER_SpeedButtonClick() {
+    HandlerScope scope(changed_);
     if (position_ >= KeyboardPasswordLength) {
         return;
     }
@@ -85,19 +91,23 @@ void TPasswordForm::ShowLetters() {
 }
 
 void TPasswordForm::KnobPressed(bool up) {
+    HandlerScope scope(changed_);
     Knob = up ? KnobPicture::TurnedUp : KnobPicture::TurnedDown;
 }
 
 void TPasswordForm::KnobReleased() {
+    HandlerScope scope(changed_);
     Knob = KnobPicture::Enter;
 }
 
 void TPasswordForm::PasswordLEDClick() {
+    HandlerScope scope(changed_);
     PasswordLED = !PasswordLED;
     block_[ActiveIndex] = PasswordLED ? ActiveByte : InactiveByte;
 }
 
 bool TPasswordForm::OK_BitBtnClick() {
+    HandlerScope scope(changed_);
     if (!OkEnabled) {
         return false;
     }
@@ -106,6 +116,7 @@ bool TPasswordForm::OK_BitBtnClick() {
 }
 
 void TPasswordForm::BitBtn2Click() {
+    HandlerScope scope(changed_);
     Visible = false;
     program_.Main().PasswordWindowClosed(false);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include "link/password_block.h"
 
 #include <array>
@@ -24,6 +26,9 @@ public:
     enum class KnobPicture { Enter, TurnedUp, TurnedDown };
 
     explicit TPasswordForm(Program& program);
+
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
 
     bool Visible = false;
     std::string PasswordEdit; ///< the letters shown, at most six
@@ -64,6 +69,7 @@ private:
     void ShowLetters();
 
     Program& program_;
+    ChangeSignal changed_;
     std::array<char, KeyboardPasswordLength> letters_{};
     PasswordBlock block_{};
     int position_ = 0;

@@ -118,6 +118,7 @@ void TPEQForm::ConnectSliders() {
 }
 
 void TPEQForm::Reset() {
+    HandlerScope scope(changed_);
     Session& state = State();
     state.Config.SampleRate = ProcessorSampleRate;
     for (int output = 1; output <= OutputCount; ++output) {
@@ -144,11 +145,13 @@ void TPEQForm::Reset() {
 }
 
 void TPEQForm::Show() {
+    HandlerScope scope(changed_);
     Visible = true;
     Activate();
 }
 
 void TPEQForm::Activate() {
+    HandlerScope scope(changed_);
     for (int output = 1; output <= OutputCount; ++output) {
         ModPEQCaption[static_cast<std::size_t>(output - 1)] =
             State().Config.OutputNames[static_cast<std::size_t>(output - 1)];
@@ -157,6 +160,7 @@ void TPEQForm::Activate() {
 }
 
 void TPEQForm::SelectOutput(int output) {
+    HandlerScope scope(changed_);
     ShowOutput(output);
     SelectBand(SelectedBand[static_cast<std::size_t>(Output - 1)]);
 }
@@ -178,6 +182,7 @@ void TPEQForm::LightButtons() {
 }
 
 void TPEQForm::SelectBand(int band) {
+    HandlerScope scope(changed_);
     band = std::clamp(band, 1, BandCountOf(Output));
     SpinFiltro = band;
     SelectedBand[static_cast<std::size_t>(Output - 1)] = band;
@@ -244,6 +249,7 @@ void TPEQForm::EnableControlsForType() {
 }
 
 void TPEQForm::TipoFiltroComboChange(int position) {
+    HandlerScope scope(changed_);
     if (position < 0 || position >= TypeCount) {
         return;
     }
@@ -292,35 +298,43 @@ void TPEQForm::QSliderChange() {
 }
 
 void TPEQForm::FrecEditExit(std::string_view text) {
+    HandlerScope scope(changed_);
     SetFrequencyFromField(ReadLimitedField(text, MinimumFrequency, FrequencyMaximum));
 }
 
 void TPEQForm::FilterGainEditExit(std::string_view text) {
+    HandlerScope scope(changed_);
     SetGainFromField(ReadLimitedField(text, MinimumGain, MaximumGain));
 }
 
 void TPEQForm::QEditExit(std::string_view text) {
+    HandlerScope scope(changed_);
     SetQFromField(ReadLimitedField(text, MinimumQ, MaximumQ));
 }
 
 void TPEQForm::FilterGainEditKey(bool up) {
+    HandlerScope scope(changed_);
     StepGain(up ? GainStep : -GainStep);
 }
 
 void TPEQForm::QEditKey(bool up) {
+    HandlerScope scope(changed_);
     StepQ(up ? 1.0 / QScale : -1.0 / QScale);
 }
 
 void TPEQForm::FrecSpinBClick(bool up) {
+    HandlerScope scope(changed_);
     const double hz = FieldFrequency() + (up ? FrequencyStep : -FrequencyStep);
     SetFrequencyFromField(std::clamp(hz, MinimumFrequency, FrequencyMaximum));
 }
 
 void TPEQForm::GainSpinBClick(bool up) {
+    HandlerScope scope(changed_);
     StepGain(up ? GainStep : -GainStep);
 }
 
 void TPEQForm::QSpinBClick(bool up) {
+    HandlerScope scope(changed_);
     StepQ(up ? 1.0 / QScale : -1.0 / QScale);
 }
 
@@ -398,12 +412,14 @@ void TPEQForm::RedrawCurve(int output) {
 }
 
 void TPEQForm::Redraw() {
+    HandlerScope scope(changed_);
     for (int output = 1; output <= OutputCount; ++output) {
         RedrawCurve(output);
     }
 }
 
 void TPEQForm::VerPEQClick(int output) {
+    HandlerScope scope(changed_);
     if (output < 1 || output > OutputCount) {
         return;
     }
@@ -413,6 +429,7 @@ void TPEQForm::VerPEQClick(int output) {
 }
 
 void TPEQForm::MagClick() {
+    HandlerScope scope(changed_);
     GraphMode = Mode::Magnitude;
     YAxisTitle = MagnitudeAxisTitle;
     YMinimum = -MagnitudeAxisLimit;
@@ -422,6 +439,7 @@ void TPEQForm::MagClick() {
 }
 
 void TPEQForm::PhaseClick() {
+    HandlerScope scope(changed_);
     GraphMode = Mode::Phase;
     YAxisTitle = PhaseAxisTitle;
     YMinimum = -PhaseAxisLimit;
@@ -432,6 +450,7 @@ void TPEQForm::PhaseClick() {
 }
 
 void TPEQForm::XoverCheckClick(bool checked) {
+    HandlerScope scope(changed_);
     XoverChecked = checked;
     SelectedCurveRed = checked;
     LightButtons();
@@ -439,10 +458,12 @@ void TPEQForm::XoverCheckClick(bool checked) {
 }
 
 void TPEQForm::RealTimeBClick() {
+    HandlerScope scope(changed_);
     program_.Main().RealTimeBClick();
 }
 
 void TPEQForm::MouseMove(double frequencyHz, double value, bool inside) {
+    HandlerScope scope(changed_);
     if (!inside) {
         InfoLabel.clear();
         StatusText.clear();
@@ -459,6 +480,7 @@ void TPEQForm::MouseMove(double frequencyHz, double value, bool inside) {
 }
 
 void TPEQForm::MouseDown(double frequencyHz, double value) {
+    HandlerScope scope(changed_);
     if (!DraggingEnabled || !OnBand(frequencyHz, value)) {
         return;
     }
@@ -467,6 +489,7 @@ void TPEQForm::MouseDown(double frequencyHz, double value) {
 }
 
 void TPEQForm::MouseUp() {
+    HandlerScope scope(changed_);
     Dragging = false;
     StatusText.clear();
 }

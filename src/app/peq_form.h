@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/change_signal.h"
 #include "app/track_bar.h"
 #include "config/dimensions.h"
 #include "engine/frequency_response.h"
@@ -53,6 +54,9 @@ public:
     TPEQForm(const TPEQForm&) = delete;
     TPEQForm& operator=(const TPEQForm&) = delete;
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     int Output = 1; ///< the selected output, 1..6
     /// Per output the band selected last (not part of the configuration).
@@ -96,7 +100,10 @@ public:
     bool Dragging = false;
 
     void Show();
-    void Close() { Visible = false; }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
     /// Button captions from the main window's output names; the last output selected again.
     void Activate();
     /// New configuration: bands to their defaults, BandsInUse 2, band 1 everywhere, every
@@ -130,8 +137,14 @@ public:
     void PhaseClick();
     /// The "XOVER" check box.
     void XoverCheckClick(bool checked);
-    void AddClick() { AddChecked = true; }
-    void IndividualClick() { AddChecked = false; }
+    void AddClick() {
+        HandlerScope scope(changed_);
+        AddChecked = true;
+    }
+    void IndividualClick() {
+        HandlerScope scope(changed_);
+        AddChecked = false;
+    }
     void RealTimeBClick();
 
     /// The mouse over the plot at a frequency (Hz) and a value (dB or degrees); `inside`
@@ -176,6 +189,7 @@ private:
     const Session& State() const;
 
     Program& program_;
+    ChangeSignal changed_;
     bool redrawSuspended_ = false;
 };
 

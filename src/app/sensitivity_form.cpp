@@ -21,6 +21,7 @@ TSensitivityForm::TSensitivityForm(Program& program) : program_(program) {
 }
 
 void TSensitivityForm::SensitivityExit() {
+    HandlerScope scope(changed_);
     const auto typed = ParseFieldValue(SensitivityText);
     if (typed && std::isfinite(*typed)) {
         const int millivolts =
@@ -31,6 +32,7 @@ void TSensitivityForm::SensitivityExit() {
 }
 
 void TSensitivityForm::OKButtonClick() {
+    HandlerScope scope(changed_);
     SensitivityExit();
     Close();
 }

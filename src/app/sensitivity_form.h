@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include <string>
 #include <string_view>
 
@@ -20,14 +22,26 @@ public:
 
     explicit TSensitivityForm(Program& program);
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     /// The field: whole mV/Pa, at most three digits.
     std::string SensitivityText;
 
-    void Show() { Visible = true; }
-    void Close() { Visible = false; }
+    void Show() {
+        HandlerScope scope(changed_);
+        Visible = true;
+    }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
     /// Typing in the field; kept as typed until it is left or OK is pressed.
-    void SensitivityChange(std::string_view text) { SensitivityText = text; }
+    void SensitivityChange(std::string_view text) {
+        HandlerScope scope(changed_);
+        SensitivityText = text;
+    }
     /// Leaving the field: its number, rounded to whole mV/Pa and kept inside 1 .. 999,
     /// becomes the sensitivity; a text that is no number puts the field back.
     void SensitivityExit();
@@ -38,6 +52,7 @@ private:
     void ShowSensitivity();
 
     Program& program_;
+    ChangeSignal changed_;
 };
 
 } // namespace quorvex

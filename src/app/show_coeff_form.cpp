@@ -10,6 +10,7 @@ TShowCoeffForm::TShowCoeffForm(Program& /*program*/) {
 }
 
 void TShowCoeffForm::Update(const TSOS& section) {
+    HandlerScope scope(changed_);
     b0Edit = FormatCoefficient(section.b0);
     b1Edit = FormatCoefficient(section.b1);
     b2Edit = FormatCoefficient(section.b2);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include <array>
 #include <string>
 
@@ -13,6 +15,9 @@ class TShowCoeffForm {
 public:
     explicit TShowCoeffForm(Program& program);
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     std::string b0Edit;
     std::string b1Edit;
@@ -20,11 +25,20 @@ public:
     std::string a1Edit;
     std::string a2Edit;
 
-    void Show() { Visible = true; }
-    void Close() { Visible = false; }
+    void Show() {
+        HandlerScope scope(changed_);
+        Visible = true;
+    }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
 
     /// The section's b0, b1, b2, a1, a2 into the five fields, also while hidden.
     void Update(const TSOS& section);
+
+private:
+    ChangeSignal changed_;
 };
 
 } // namespace quorvex

@@ -56,20 +56,23 @@ TSpeakerForm::TSpeakerForm(Program& program) : program_(program) {
 }
 
 void TSpeakerForm::Show() {
+    HandlerScope scope(changed_);
     Visible = true;
     Activate();
 }
 
 void TSpeakerForm::Activate() {
+    HandlerScope scope(changed_);
     Button = 2 * program_.Dynamics().Block - 1;
     LoadControls();
 }
 
 void TSpeakerForm::OutputButtonClick(int button) {
+    HandlerScope scope(changed_);
     Button = std::clamp(button, 1, static_cast<int>(ButtonNames.size()));
     program_.Dynamics().SelectBlock(BlockOfSpeakerButton(Button));
     LoadControls();
-    Changed();
+    SpeakerDataEdited();
 }
 
 void TSpeakerForm::LoadControls() {
@@ -89,74 +92,83 @@ void TSpeakerForm::ShowGainDb() {
 }
 
 void TSpeakerForm::ZloadChange(int item) {
+    HandlerScope scope(changed_);
     const std::optional<float> ohms = ImpedanceOfItem(item);
     if (!ohms) {
         return;
     }
     ImpedanceItem = item;
     Setting().LoadImpedance = *ohms;
-    Changed();
+    SpeakerDataEdited();
 }
 
 void TSpeakerForm::PowerMaxLoadChange(int watts) {
+    HandlerScope scope(changed_);
     if (watts < MinimumBoxPower || watts > MaximumBoxPower) {
         return;
     }
     PowerMaxLoadSpin = watts;
     Setting().SpeakerMaxPower = static_cast<float>(watts);
-    Changed();
+    SpeakerDataEdited();
 }
 
 void TSpeakerForm::PowerMaxLoadStep(bool up) {
+    HandlerScope scope(changed_);
     PowerMaxLoadChange(
         Stepped(PowerMaxLoadSpin, up, &BoxPowerStep, MinimumBoxPower, MaximumBoxPower));
 }
 
 void TSpeakerForm::PowerAmpMaxChange(int watts) {
+    HandlerScope scope(changed_);
     if (watts < MinimumAmpPower || watts > MaximumAmpPower) {
         return;
     }
     PowerAmpMaxSpin = watts;
     Setting().AmpMaxPower = static_cast<float>(watts);
-    Changed();
+    SpeakerDataEdited();
 }
 
 void TSpeakerForm::PowerAmpMaxStep(bool up) {
+    HandlerScope scope(changed_);
     PowerAmpMaxChange(
         Stepped(PowerAmpMaxSpin, up, &AmpPowerStep, MinimumAmpPower, MaximumAmpPower));
 }
 
 void TSpeakerForm::AmpGainChange(int gain) {
+    HandlerScope scope(changed_);
     if (gain < MinimumAmpGain || gain > MaximumAmpGain) {
         return;
     }
     AmpGainSpin = gain;
     Setting().AmpGain = static_cast<float>(gain);
     ShowGainDb();
-    Changed();
+    SpeakerDataEdited();
 }
 
 void TSpeakerForm::AmpGainStep(bool up) {
+    HandlerScope scope(changed_);
     AmpGainChange(std::clamp(AmpGainSpin + (up ? 1 : -1), MinimumAmpGain, MaximumAmpGain));
 }
 
 void TSpeakerForm::BalanceadoClick() {
+    HandlerScope scope(changed_);
     BalanceadoLit = !BalanceadoLit;
     Setting().Balanced = BalanceadoLit ? 1 : 0;
     program_.Dynamics().CurveChanged();
-    Changed();
+    SpeakerDataEdited();
 }
 
 void TSpeakerForm::NumberSpeakersChange(int item) {
+    HandlerScope scope(changed_);
     if (item < 0 || item > LastSpeakerCountItem) {
         return;
     }
     NumberSpeakersItem = item;
     Setting().SpeakerCountIndex = item;
-    Changed();
+    SpeakerDataEdited();
 }
 
-void TSpeakerForm::Changed() {
+void TSpeakerForm::SpeakerDataEdited() {
     program_.Dynamics().SpeakerDataChanged();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -27,6 +29,9 @@ public:
 
     explicit TSpeakerForm(Program& program);
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     int Button = 1; ///< the output button chosen, 1..6
     std::string OutputName;
@@ -40,7 +45,10 @@ public:
 
     /// Opened modally from the dynamics editor.
     void Show();
-    void Close() { Visible = false; }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
     /// Shows the button of the block the dynamics editor has selected.
     void Activate();
 
@@ -62,10 +70,11 @@ public:
 private:
     void LoadControls();
     void ShowGainDb();
-    void Changed();
+    void SpeakerDataEdited();
     DynamicsSetting& Setting();
 
     Program& program_;
+    ChangeSignal changed_;
 };
 
 /// Spin step of the box power at a value: 1 below 25 W, 25 from 25 W, 100 from 1000 W.

@@ -11,6 +11,7 @@ TSystemInfoForm::TSystemInfoForm(Program& program) : program_(program) {
 }
 
 void TSystemInfoForm::Reset() {
+    HandlerScope scope(changed_);
     SystemName = program_.Main().SystemName;
     ProjectNameChange("");
     EngineerChange("");
@@ -18,6 +19,7 @@ void TSystemInfoForm::Reset() {
 }
 
 void TSystemInfoForm::SystemNameChange(std::string_view text) {
+    HandlerScope scope(changed_);
     SystemName = LimitedText(text, SystemNameCapacity);
     program_.State().Config.SystemInfo.SystemName = SystemName;
     if (program_.Main().SystemName != SystemName) {
@@ -26,16 +28,19 @@ void TSystemInfoForm::SystemNameChange(std::string_view text) {
 }
 
 void TSystemInfoForm::ProjectNameChange(std::string_view text) {
+    HandlerScope scope(changed_);
     ProjectName = LimitedText(text, ProjectNameCapacity);
     program_.State().Config.SystemInfo.ProjectName = ProjectName;
 }
 
 void TSystemInfoForm::EngineerChange(std::string_view text) {
+    HandlerScope scope(changed_);
     Engineer = LimitedText(text, EngineerCapacity);
     program_.State().Config.SystemInfo.Engineer = Engineer;
 }
 
 void TSystemInfoForm::CommentsChange(std::string_view text) {
+    HandlerScope scope(changed_);
     Comments = LimitedText(text, CommentsCapacity);
     program_.State().Config.SystemInfo.Comments = Comments;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,14 +14,23 @@ class TSystemInfoForm {
 public:
     explicit TSystemInfoForm(Program& program);
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     std::string SystemName;  ///< "PRESET NAME"
     std::string ProjectName; ///< "PROJECT NAME"
     std::string Engineer;    ///< "ENGINEER" (`EngineerLabel`)
     std::string Comments;    ///< "COMMENTS"
 
-    void Show() { Visible = true; }
-    void Close() { Visible = false; }
+    void Show() {
+        HandlerScope scope(changed_);
+        Visible = true;
+    }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
 
     /// Takes the main window's system name and empties the other three fields.
     void Reset();
@@ -32,6 +43,7 @@ public:
 
 private:
     Program& program_;
+    ChangeSignal changed_;
 };
 
 } // namespace quorvex

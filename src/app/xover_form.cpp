@@ -82,6 +82,7 @@ TXOVERForm::TXOVERForm(Program& program) : program_(program) {
 }
 
 void TXOVERForm::Reset() {
+    HandlerScope scope(changed_);
     Session& state = State();
     for (int output = 1; output <= OutputCount; ++output) {
         state.Config.Output(output).Crossover = DefaultCrossoverSetting(output);
@@ -105,6 +106,7 @@ void TXOVERForm::AssignAddresses() {
 }
 
 void TXOVERForm::SelectOutput(int output) {
+    HandlerScope scope(changed_);
     Output = std::clamp(output, 1, OutputCount);
     for (int o = 1; o <= OutputCount; ++o) {
         ModXoverLit[static_cast<std::size_t>(o - 1)] = o == Output;
@@ -145,6 +147,7 @@ void TXOVERForm::LoadControls() {
 }
 
 void TXOVERForm::UpdateEdge(CrossoverEdge edge) {
+    HandlerScope scope(changed_);
     Session& state = State();
     CrossoverSetting& setting = state.Config.Output(Output).Crossover;
     CrossoverEdgeControls& controls = Controls(edge);
@@ -244,6 +247,7 @@ void TXOVERForm::UpdateSummary() {
 }
 
 void TXOVERForm::ApplyPendingParameters() {
+    HandlerScope scope(changed_);
     for (const CrossoverEdge edge : {CrossoverEdge::Lower, CrossoverEdge::Upper}) {
         const CrossoverEdgeControls& controls = Controls(edge);
         if (controls.Enabled && controls.FrecEdit != std::to_string(controls.FrecSpin)) {
@@ -253,6 +257,7 @@ void TXOVERForm::ApplyPendingParameters() {
 }
 
 void TXOVERForm::TipoXComboChange(CrossoverEdge edge, int position) {
+    HandlerScope scope(changed_);
     CrossoverEdgeControls& controls = Controls(edge);
     if (!controls.Enabled) {
         return;
@@ -262,6 +267,7 @@ void TXOVERForm::TipoXComboChange(CrossoverEdge edge, int position) {
 }
 
 void TXOVERForm::OrdenSpinChange(CrossoverEdge edge, int order) {
+    HandlerScope scope(changed_);
     CrossoverEdgeControls& controls = Controls(edge);
     if (!controls.Enabled) {
         return;
@@ -271,6 +277,7 @@ void TXOVERForm::OrdenSpinChange(CrossoverEdge edge, int order) {
 }
 
 void TXOVERForm::FrecSpinChange(CrossoverEdge edge, int hz) {
+    HandlerScope scope(changed_);
     CrossoverEdgeControls& controls = Controls(edge);
     if (!controls.Enabled) {
         return;
@@ -280,12 +287,14 @@ void TXOVERForm::FrecSpinChange(CrossoverEdge edge, int hz) {
 }
 
 void TXOVERForm::FrecEditExit(CrossoverEdge edge, std::string_view text) {
+    HandlerScope scope(changed_);
     const CrossoverEdgeControls& controls = Controls(edge);
     const double hz = ReadLimitedField(text, MinimumFrequency, controls.FrecSpinMaximum);
     FrecSpinChange(edge, RoundHalfEven(hz));
 }
 
 void TXOVERForm::FrecStep(CrossoverEdge edge, bool up) {
+    HandlerScope scope(changed_);
     // The step starts from what the field holds, also a value typed but not yet confirmed.
     const CrossoverEdgeControls& controls = Controls(edge);
     const double hz =
@@ -294,14 +303,17 @@ void TXOVERForm::FrecStep(CrossoverEdge edge, bool up) {
 }
 
 void TXOVERForm::FrecEditChange(CrossoverEdge edge, std::string_view text) {
+    HandlerScope scope(changed_);
     Controls(edge).FrecEdit = std::string(text);
 }
 
 void TXOVERForm::OnlyLClick() {
+    HandlerScope scope(changed_);
     SetSolo(CrossoverEdge::Lower);
 }
 
 void TXOVERForm::OnlyHClick() {
+    HandlerScope scope(changed_);
     SetSolo(CrossoverEdge::Upper);
 }
 
@@ -340,6 +352,7 @@ void TXOVERForm::RestoreSetAside() {
 }
 
 void TXOVERForm::VerXoverClick(int output) {
+    HandlerScope scope(changed_);
     if (output < 1 || output > OutputCount) {
         return;
     }
@@ -348,6 +361,7 @@ void TXOVERForm::VerXoverClick(int output) {
 }
 
 void TXOVERForm::MagnClick() {
+    HandlerScope scope(changed_);
     GraphMode = Mode::Magnitude;
     YAxisTitle = MagnitudeAxisTitle;
     YMinimum = MagnitudeBottom;
@@ -356,6 +370,7 @@ void TXOVERForm::MagnClick() {
 }
 
 void TXOVERForm::PhasClick() {
+    HandlerScope scope(changed_);
     GraphMode = Mode::Phase;
     YAxisTitle = PhaseAxisTitle;
     YMinimum = -PhaseLimit;
@@ -364,20 +379,24 @@ void TXOVERForm::PhasClick() {
 }
 
 void TXOVERForm::YMaxUpDownClick(bool up) {
+    HandlerScope scope(changed_);
     YMaxUpDown = std::clamp(YMaxUpDown + (up ? YStep : -YStep), YMaxBottom, YMaxTop);
     YMaximum = YMaxUpDown;
 }
 
 void TXOVERForm::YMinUpDownClick(bool up) {
+    HandlerScope scope(changed_);
     YMinUpDown = std::clamp(YMinUpDown + (up ? YStep : -YStep), YMinBottom, YMinTop);
     YMinimum = YMinUpDown;
 }
 
 void TXOVERForm::RealTimeBClick() {
+    HandlerScope scope(changed_);
     program_.Main().RealTimeBClick();
 }
 
 void TXOVERForm::MouseMove(double frequencyHz, double value, bool inside) {
+    HandlerScope scope(changed_);
     if (!inside) {
         InfoLabel.clear();
         return;
@@ -386,6 +405,7 @@ void TXOVERForm::MouseMove(double frequencyHz, double value, bool inside) {
 }
 
 void TXOVERForm::Redraw() {
+    HandlerScope scope(changed_);
     for (int output = 1; output <= OutputCount; ++output) {
         DrawCurve(output);
     }

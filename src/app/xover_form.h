@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/change_signal.h"
+
 #include "config/dimensions.h"
 #include "engine/frequency_response.h"
 
@@ -61,6 +63,9 @@ public:
     TXOVERForm(const TXOVERForm&) = delete;
     TXOVERForm& operator=(const TXOVERForm&) = delete;
 
+    /// Announces, once per batch of handlers, that this window's state changed.
+    ChangeSignal& Changed() { return changed_; }
+
     bool Visible = false;
     int Output = 1;
     CrossoverEdgeControls Lower;
@@ -86,8 +91,14 @@ public:
     std::array<std::array<float, GridPointCount>, OutputCount> Curves{};
     std::string InfoLabel;
 
-    void Show() { Visible = true; }
-    void Close() { Visible = false; }
+    void Show() {
+        HandlerScope scope(changed_);
+        Visible = true;
+    }
+    void Close() {
+        HandlerScope scope(changed_);
+        Visible = false;
+    }
 
     /// `ModXover1Click`..: selects the output, loads its controls, then updates the lower
     /// edge and the upper edge.
@@ -143,6 +154,7 @@ private:
     Session& State();
 
     Program& program_;
+    ChangeSignal changed_;
     /// Per output: the family of the edge a solo button switched off, kept to restore it.
     std::array<std::optional<std::uint8_t>, OutputCount> setAside_{};
 };
