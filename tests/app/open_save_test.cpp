@@ -195,6 +195,23 @@ TEST_F(OpenAndSave, OpeningClearsRealTimeAndClosesTheEditors) {
     EXPECT_FALSE(h.App.Delay().Visible);
 }
 
+TEST_F(OpenAndSave, AFileNamedWithoutTheDialogIsOpenedAsTheDialogWouldOpenIt) {
+    const std::string path = folder / "named.QVX";
+    SaveEdited(path);
+    h.App.Gains().Show();
+    h.GoRealTime();
+    h.Progress.Show();
+    EXPECT_EQ(OpenChosenFile(h.App, path), OpenOutcome::Loaded);
+    EXPECT_TRUE(h.Dialogs.OpenRequests.empty());
+    EXPECT_TRUE(h.Dialogs.Messages.empty()) << "no save question";
+    EXPECT_EQ(h.App.Main().SystemName, "Touring rig");
+    EXPECT_EQ(h.State().Caption, std::string(Prefix) + "named.QVX");
+    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_FALSE(h.App.Gains().Visible);
+    EXPECT_FALSE(h.Progress.Visible);
+    EXPECT_EQ(h.Dialogs.WaitCursor, (std::vector<bool>{true, false}));
+}
+
 TEST_F(OpenAndSave, GainFactorsComeBackOnTheLevelEditorsTenthOfADecibel) {
     Configuration written;
     written.Output(1).Level.GainFactor = 0.7;  // -3.098 dB

@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <string>
 
 namespace quorvex {
 namespace {
@@ -32,6 +34,11 @@ struct BoxCase {
     QMessageBox::StandardButton Pressed;
     MessageAnswer Answer;
 };
+
+std::string KindName(const ::testing::TestParamInfo<BoxCase>& info) {
+    constexpr std::array<const char*, 4> Names{"Information", "Warning", "Error", "Confirmation"};
+    return Names[static_cast<std::size_t>(info.param.Kind)];
+}
 
 class QtMessageBoxes : public ::testing::TestWithParam<BoxCase> {};
 
@@ -66,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         BoxCase{MessageKind::Error, MessageButtons::OkCancel, QMessageBox::Critical,
                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel, MessageAnswer::Cancel},
         BoxCase{MessageKind::Confirmation, MessageButtons::YesNo, QMessageBox::Question,
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, MessageAnswer::Yes}));
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, MessageAnswer::Yes}),
+    KindName);
 
 TEST(QtMessageBox, EscapeCountsAsCancelOrNoWithoutOne) {
     QtDialogs dialogs;
