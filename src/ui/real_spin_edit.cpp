@@ -18,6 +18,14 @@ QToolButton* StepButton(Qt::ArrowType arrow, QWidget* parent) {
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    QPalette colours = button->palette();
+    colours.setColor(QPalette::Button, QColor(62, 65, 72));
+    colours.setColor(QPalette::ButtonText, RackPalette::Text());
+    button->setPalette(colours);
+    button->setAutoRaise(false);
+    const int side = button->fontMetrics().height();
+    button->setIconSize(QSize(side / 2, side / 2));
+    button->setFixedWidth(side + side / 4);
     return button;
 }
 
