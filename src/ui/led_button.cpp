@@ -1,0 +1,71 @@
+#include "ui/led_button.h"
+
+#include "ui/rack_palette.h"
+
+#include <QPainter>
+
+namespace quorvex {
+
+namespace {
+
+/// The lamp's diameter as a part of the text height.
+constexpr double LampSize = 0.8;
+
+} // namespace
+
+LedButton::LedButton(const QString& caption, QWidget* parent)
+    : QAbstractButton(parent), lampColour_(RackPalette::LampOn()) {
+    setText(caption);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void LedButton::SetLit(bool lit) {
+    if (lit_ != lit) {
+        lit_ = lit;
+        update();
+    }
+}
+
+void LedButton::SetLampColour(const QColor& colour) {
+    lampColour_ = colour;
+    update();
+}
+
+QSize LedButton::sizeHint() const {
+    const QFontMetrics metrics(font());
+    const int lamp = metrics.height();
+    const int gap = text().isEmpty() ? 0 : metrics.averageCharWidth();
+    return {lamp + gap + metrics.horizontalAdvance(text()) + metrics.averageCharWidth(),
+            metrics.height() + metrics.height() / 2};
+}
+
+void LedButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QFontMetricsF metrics(font(), this);
+    const double diameter = metrics.height() * LampSize;
+    const QRectF lamp(metrics.averageCharWidth() / 2.0, (height() - diameter) / 2.0, diameter,
+                      diameter);
+    const QColor on = isEnabled() ? lampColour_ : lampColour_.darker(160);
+    painter.setPen(QPen(RackPalette::Edge(), 1.0));
+    painter.setBrush(lit_ ? on : RackPalette::LampOff());
+    painter.drawEllipse(lamp);
+    if (lit_) {
+        // A highlight so a lit lamp reads as light, not just as a colour.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 255, 255, 110));
+        painter.drawEllipse(QRectF(lamp.left() + diameter * 0.2, lamp.top() + diameter * 0.15,
+                                   diameter * 0.35, diameter * 0.3));
+    }
+    painter.setPen(isEnabled() ? RackPalette::Text() : RackPalette::DisabledText());
+    const QRectF caption(lamp.right() + metrics.averageCharWidth(), 0.0,
+                         width() - lamp.right() - metrics.averageCharWidth(), height());
+    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, text());
+    if (hasFocus()) {
+        painter.setPen(QPen(RackPalette::Accent(), 1.0, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+} // namespace quorvex
