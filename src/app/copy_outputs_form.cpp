@@ -3,6 +3,7 @@
 #include "app/delay_fino_form.h"
 #include "app/dialogs.h"
 #include "app/dynamic_form.h"
+#include "app/edit_history.h"
 #include "app/gains_form.h"
 #include "app/main_form.h"
 #include "app/peq_form.h"
@@ -93,6 +94,8 @@ void TCopyOutputsForm::CopyAllClick(bool checked) {
 
 void TCopyOutputsForm::OK_BitBtnClick() {
     HandlerScope scope(changed_);
+    // Every group copied is one step: one undo takes the whole copy back.
+    const HistoryStep step(program_.History(), "Copy outputs");
     CopyOutput(OrigenSpin, CopiaSpin);
     Close();
 }

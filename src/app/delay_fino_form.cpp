@@ -215,6 +215,16 @@ void TDelayFinoForm::ResetDistances() {
     DrawLines();
 }
 
+void TDelayFinoForm::ShowStoredDistances() {
+    HandlerScope scope(changed_);
+    const Configuration& config = program_.State().Config;
+    for (int output = 1; output <= OutputCount; ++output) {
+        const double cm = DistanceCmFromSamples(config.Output(output).Delay.RelativeDistanceSamples,
+                                                config.TemperatureC);
+        DistanceText[Index(output)] = FormatFixed(cm, 1);
+    }
+}
+
 void TDelayFinoForm::RefreshDisplays() {
     for (int output = 1; output <= OutputCount; ++output) {
         ShowDelayOf(output);

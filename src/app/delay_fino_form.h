@@ -77,6 +77,8 @@ public:
     /// After a configuration was loaded: the look-ahead of blocks 1 and 2 taken for the
     /// alignment, and each slider set to its stored delay (running its change handling).
     void ApplyStoredDelays();
+    /// The six distance fields from the stored relative distances, at the temperature.
+    void ShowStoredDistances();
     /// Delays 0, distances 0.0 and 25 ºC: New configuration.
     void Reset();
     /// The six distance fields 0.0 and the relative distances 0.

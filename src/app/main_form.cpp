@@ -100,6 +100,7 @@ void TMainForm::ResetConfiguration() {
         RunNewConfigurationStep(index);
     }
     progress.Close();
+    program_.StartNewHistory();
 }
 
 void TMainForm::RunNewConfigurationStep(int index) {
@@ -179,6 +180,7 @@ bool TMainForm::SaveButtonClick() {
 void TMainForm::OpenButtonClick() {
     HandlerScope scope(changed_);
     OpenConfiguration(program_);
+    program_.StartNewHistory();
 }
 
 bool TMainForm::WriteConfiguration(const std::string& path) {

@@ -78,6 +78,7 @@ bool ReadFromProcessor(Program& program, int memory) {
         }
         Finish(program, result);
         read = result.Ok;
+        program.StartNewHistory();
     }
     main.Idle();
     session.ProgressWindow.SetFirstLine("");

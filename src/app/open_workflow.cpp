@@ -81,14 +81,7 @@ void UpdateDelays(Program& program) {
 }
 
 void UpdateRelativeDistances(Program& program) {
-    const Configuration& config = program.State().Config;
-    TDelayFinoForm& delay = program.Delay();
-    for (int output = 1; output <= OutputCount; ++output) {
-        const double cm = DistanceCmFromSamples(config.Output(output).Delay.RelativeDistanceSamples,
-                                                config.TemperatureC);
-        delay.DistanceText[static_cast<std::size_t>(output - 1)] = FormatFixed(cm, 1);
-    }
-    delay.Changed().Mark();
+    program.Delay().ShowStoredDistances();
 }
 
 void UpdateGains(Program& program) {

@@ -4,6 +4,7 @@
 #include "app/copy_outputs_form.h"
 #include "app/delay_fino_form.h"
 #include "app/dynamic_form.h"
+#include "app/edit_history.h"
 #include "app/final_response_form.h"
 #include "app/gains_form.h"
 #include "app/import_form.h"
@@ -48,8 +49,16 @@ Program::Program(Dialogs& dialogs, Progress& progress, Pump& pump)
     systemInfo_ = std::make_unique<TSystemInfoForm>(*this);
     password_ = std::make_unique<TPasswordForm>(*this);
     import_ = std::make_unique<TImportForm>(*this);
+    history_ = std::make_unique<EditHistory>(*this);
+    history_->Restart();
 }
 
 Program::~Program() = default;
+
+void Program::StartNewHistory() {
+    if (history_) {
+        history_->Restart();
+    }
+}
 
 } // namespace quorvex

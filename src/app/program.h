@@ -23,6 +23,7 @@ class TInputPassForm;
 class TPasswordForm;
 class TSensitivityForm;
 class TImportForm;
+class EditHistory;
 
 /// The whole program without widgets: the session and one model per window, created in
 /// the order the program starts them. Models reach each other through it.
@@ -55,6 +56,11 @@ public:
     TPasswordForm& Password() { return *password_; }
     TSensitivityForm& Sensitivity() { return *sensitivity_; }
     TImportForm& Import() { return *import_; }
+    /// Undo and redo of the person's edits.
+    EditHistory& History() { return *history_; }
+    /// New configuration, Open and Read: the history starts again from the state now (not
+    /// before every window exists).
+    void StartNewHistory();
 
 private:
     Session session_;
@@ -75,6 +81,7 @@ private:
     std::unique_ptr<TSystemInfoForm> systemInfo_;
     std::unique_ptr<TPasswordForm> password_;
     std::unique_ptr<TImportForm> import_;
+    std::unique_ptr<EditHistory> history_;
 };
 
 } // namespace quorvex
