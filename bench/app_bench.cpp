@@ -4,12 +4,15 @@
 // (the library prints it with a seconds suffix, as it treats any inverted rate as a time).
 
 #include "app/dialogs.h"
+#include "app/edit_history.h"
 #include "app/peq_form.h"
 #include "app/program.h"
 
 #include "silent_window.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -79,6 +82,47 @@ void BM_EqualiserFrequencySliderMove(benchmark::State& state) {
     ReportFramePercent(state);
 }
 BENCHMARK(BM_EqualiserFrequencySliderMove);
+
+/// What the history adds to a slider move: the fingerprint of the state and, as the move
+/// changed it, a new step.
+void BM_EqualiserMoveRecordedInTheHistory(benchmark::State& state) {
+    SilentDialogs dialogs;
+    bench::SilentProgress progress;
+    bench::SilentPump pump;
+    Program program(dialogs, progress, pump);
+    TPEQForm& peq = BusyEqualiser(program);
+    EditHistory& history = program.History();
+    int position = 100;
+    for (auto _ : state) {
+        position = position == 100 ? 140 : 100;
+        peq.FilterGainSlider.SetPosition(position);
+        history.Record();
+    }
+    state.counters["StepBytes"] =
+        static_cast<double>(history.StepBytes()) /
+        static_cast<double>(std::max<std::size_t>(1, history.StepCount()));
+    ReportFramePercent(state);
+}
+BENCHMARK(BM_EqualiserMoveRecordedInTheHistory);
+
+/// One undo and one redo of an equaliser step: two restores with every editor refreshed.
+void BM_UndoAndRedoOfAnEqualiserStep(benchmark::State& state) {
+    SilentDialogs dialogs;
+    bench::SilentProgress progress;
+    bench::SilentPump pump;
+    Program program(dialogs, progress, pump);
+    TPEQForm& peq = BusyEqualiser(program);
+    EditHistory& history = program.History();
+    history.Record();
+    peq.FilterGainSlider.SetPosition(120);
+    history.Record();
+    for (auto _ : state) {
+        history.Undo();
+        history.Redo();
+    }
+    ReportFramePercent(state);
+}
+BENCHMARK(BM_UndoAndRedoOfAnEqualiserStep);
 
 } // namespace
 
