@@ -3,17 +3,35 @@
 #include "config/configuration.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace quorvex {
 
 namespace {
 
-using Names = std::vector<std::string>;
+/// One changed field; an adjustment is a value the editor moved onto its control's step
+/// (less than one step), which no person makes.
+struct Change {
+    std::string Name;
+    bool Adjustment = false;
+};
+using Names = std::vector<Change>;
 
 template <typename T> void Note(Names& names, const T& before, const T& after, std::string name) {
     if (!(before == after)) {
-        names.push_back(std::move(name));
+        names.push_back({std::move(name), false});
+    }
+}
+
+/// The controls' steps: 1 Hz, 0.1 dB, 0.1.
+constexpr double FrequencyStep = 1.0;
+constexpr double GainStep = 0.1;
+constexpr double QStep = 0.1;
+
+void NoteValue(Names& names, double before, double after, double step, std::string name) {
+    if (before != after) {
+        names.push_back({std::move(name), std::abs(after - before) < step * 0.999});
     }
 }
 
@@ -32,15 +50,16 @@ void NoteOutput(Names& names, int output, const OutputChannel& a, const OutputCh
         const PeqBand& x = a.Band(band);
         const PeqBand& y = b.Band(band);
         Note(names, x.FilterType, y.FilterType, BandName(output, band, "type"));
-        Note(names, x.Frequency, y.Frequency, BandName(output, band, "frequency"));
-        Note(names, x.Gain, y.Gain, BandName(output, band, "gain"));
-        Note(names, x.Q, y.Q, BandName(output, band, "Q"));
+        NoteValue(names, x.Frequency, y.Frequency, FrequencyStep,
+                  BandName(output, band, "frequency"));
+        NoteValue(names, x.Gain, y.Gain, GainStep, BandName(output, band, "gain"));
+        NoteValue(names, x.Q, y.Q, QStep, BandName(output, band, "Q"));
     }
     if (!SameEdge(a.Crossover.HighPass, b.Crossover.HighPass)) {
-        names.push_back(label + " high pass");
+        names.push_back(Change{label + " high pass"});
     }
     if (!SameEdge(a.Crossover.LowPass, b.Crossover.LowPass)) {
-        names.push_back(label + " low pass");
+        names.push_back(Change{label + " low pass"});
     }
     Note(names, a.Crossover.SoloHighPass, b.Crossover.SoloHighPass, label + " high pass only");
     Note(names, a.Crossover.SoloLowPass, b.Crossover.SoloLowPass, label + " low pass only");
@@ -71,14 +90,14 @@ void NoteDynamics(Names& names, int block, const DynamicsSetting& a, const Dynam
     const bool sameGate =
         a.NoiseGatePosition == b.NoiseGatePosition && a.NoiseGateSlope == b.NoiseGateSlope;
     if (!sameGate) {
-        names.push_back(label + "noise gate");
+        names.push_back(Change{label + "noise gate"});
     }
     const bool sameSpeaker = a.LoadImpedance == b.LoadImpedance &&
                              a.SpeakerMaxPower == b.SpeakerMaxPower && a.AmpGain == b.AmpGain &&
                              a.AmpMaxPower == b.AmpMaxPower && a.Balanced == b.Balanced &&
                              a.SpeakerCountIndex == b.SpeakerCountIndex;
     if (!sameSpeaker) {
-        names.push_back(label + "speaker and amplifier");
+        names.push_back(Change{label + "speaker and amplifier"});
     }
 }
 
@@ -114,12 +133,12 @@ Names ChangedFields(const Configuration& a, const Configuration& b) {
     }
     for (std::size_t dsp = 0; dsp < a.SubFeed.size(); ++dsp) {
         if (!SameFeed(a.SubFeed[dsp], b.SubFeed[dsp])) {
-            names.push_back("DSP " + std::to_string(dsp + 1) + " sub feed");
+            names.push_back({"DSP " + std::to_string(dsp + 1) + " sub feed"});
         }
     }
     Note(names, a.TemperatureC, b.TemperatureC, "temperature");
     if (!SameViews(a.ResponseView, b.ResponseView)) {
-        names.push_back("response views");
+        names.push_back({"response views"});
     }
     Note(names, a.ImportFormat, b.ImportFormat, "import format");
     Note(names, a.ImportReferenceLevel, b.ImportReferenceLevel, "import reference level");
@@ -133,21 +152,32 @@ std::string OutputLabel(int output) {
 }
 
 std::string DescribeChange(const Configuration& before, const Configuration& after) {
-    const Names names = ChangedFields(before, after);
+    Names names = ChangedFields(before, after);
+    // What the person changed names the step; the editor's own adjustments ride along.
+    if (std::any_of(names.begin(), names.end(), [](const Change& c) { return !c.Adjustment; })) {
+        std::erase_if(names, [](const Change& c) { return c.Adjustment; });
+    }
     if (names.empty()) {
         return "";
     }
+    const std::string& first = names.front().Name;
     // Fields of one band that follow its type (the Q a type change brings onto the field's
     // step) are part of the type's change.
-    const std::string band = names.front().substr(0, names.front().rfind(' ') + 1);
+    const std::string band = first.substr(0, first.rfind(' ') + 1);
     const bool oneBand = band.find(" band ") != std::string::npos &&
-                         std::all_of(names.begin(), names.end(), [&](const std::string& name) {
-                             return name.rfind(band, 0) == 0;
+                         std::all_of(names.begin(), names.end(), [&](const Change& change) {
+                             return change.Name.rfind(band, 0) == 0;
                          });
     if (names.size() == 1 || oneBand) {
-        return names.front();
+        return first;
     }
-    return names.front() + " and " + std::to_string(names.size() - 1) + " more";
+    return first + " and " + std::to_string(names.size() - 1) + " more";
+}
+
+bool IsOnlyAdjustment(const Configuration& before, const Configuration& after) {
+    const Names names = ChangedFields(before, after);
+    return !names.empty() &&
+           std::all_of(names.begin(), names.end(), [](const Change& c) { return c.Adjustment; });
 }
 
 } // namespace quorvex

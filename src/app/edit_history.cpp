@@ -101,6 +101,9 @@ void EditHistory::Record() {
         return;
     }
     const EditorSnapshot& last = steps_[cursor_].State;
+    if (openName_.empty() && IsOnlyAdjustment(*last.Config, program_.State().Config)) {
+        return;
+    }
     Step step;
     step.State = CaptureSnapshot(program_, &last);
     step.Name = openName_.empty() ? DescribeChange(*last.Config, *step.State.Config) : openName_;

@@ -58,7 +58,9 @@ public:
     void EndStep();
 
     /// Records a step when the state differs from the history's last point. Called after
-    /// every handler; does nothing inside an open step or while a step is put back.
+    /// every handler; does nothing inside an open step or while a step is put back. A
+    /// change that is only an editor's adjustment of a value onto its control's step (as a
+    /// band is selected) makes no step: it goes with the next one.
     void Record();
 
     /// Forgets every step: the state now is the new starting point.

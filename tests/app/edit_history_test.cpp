@@ -68,6 +68,21 @@ TEST_F(History, AHandlerThatChangesNothingIsNoStep) {
     EXPECT_FALSE(history.CanUndo());
 }
 
+TEST_F(History, SelectingABandIsNoStepButGoesWithTheNextEdit) {
+    // New configuration leaves Q 0.707; the selection puts it on the Q slider's 0.1 grid.
+    peq.SelectOutput(2);
+    history.Record();
+    ASSERT_NE(h.Config().Output(2).Band(1).Q, 0.707);
+    EXPECT_FALSE(history.CanUndo());
+
+    peq.FrecSpinBClick(true); // one step of the spin button is the person's
+    history.Record();
+    EXPECT_EQ(history.UndoText(), "Undo: Out2 band 1 frequency");
+    ASSERT_TRUE(history.Undo());
+    EXPECT_EQ(h.Config().Output(2).Band(1).Q, 0.707);
+    EXPECT_EQ(h.Config().Output(2).Band(1).Frequency, 1000.0);
+}
+
 TEST_F(History, UndoBringsBackTheValuesTheDesignsAndWhatTheEditorShows) {
     peq.SelectOutput(3);
     peq.SelectBand(2);
