@@ -51,6 +51,26 @@ Program::Program(Dialogs& dialogs, Progress& progress, Pump& pump)
     import_ = std::make_unique<TImportForm>(*this);
     history_ = std::make_unique<EditHistory>(*this);
     history_->Restart();
+    FollowEdits();
+}
+
+void Program::FollowEdits() {
+    // A model announces once its outermost handler has returned: the moment at which one
+    // handler call from a form is complete, and so one step.
+    const auto record = [this] { history_->Record(); };
+    main_->Changed().Listen(record);
+    systemInfo_->Changed().Listen(record);
+    finalResponse_->Changed().Listen(record);
+    peq_->Changed().Listen(record);
+    gains_->Changed().Listen(record);
+    dynamics_->Changed().Listen(record);
+    delay_->Changed().Listen(record);
+    xover_->Changed().Listen(record);
+    speaker_->Changed().Listen(record);
+    loudness_->Changed().Listen(record);
+    copyOutputs_->Changed().Listen(record);
+    sensitivity_->Changed().Listen(record);
+    import_->Changed().Listen(record);
 }
 
 Program::~Program() = default;

@@ -63,6 +63,10 @@ public:
     void StartNewHistory();
 
 private:
+    /// Every editor's announcement records a step in the history when the edit changed
+    /// the configuration.
+    void FollowEdits();
+
     Session session_;
     std::unique_ptr<TConnectForm> connect_;
     std::unique_ptr<TCopyOutputsForm> copyOutputs_;

@@ -61,6 +61,28 @@ TEST_F(History, EachEditIsAStepNamedForWhatItChanged) {
     EXPECT_EQ(history.StepCount(), 4U);
 }
 
+TEST_F(History, EveryHandlerCallIsAStepWithoutTheFormAskingForOne) {
+    peq.SelectOutput(3);
+    peq.SelectBand(2);
+    peq.TipoFiltroComboChange(1);
+    peq.FilterGainEditExit("4");
+    peq.FilterGainEditExit("5");
+    h.App.Xover().SelectOutput(2);
+    h.App.Xover().OrdenSpinChange(CrossoverEdge::Upper, 4);
+    EXPECT_EQ(history.UndoNames(),
+              (std::vector<std::string>{"Out2 low pass", "Out3 band 2 gain", "Out3 band 2 gain",
+                                        "Out3 band 2 type"}));
+}
+
+TEST_F(History, UndoAnnouncesTheHistoryAndTheWindowsItRefreshed) {
+    SetBandGain(3, 2, "4.5");
+    const int historyBefore = history.Changed().AnnouncementCount();
+    const int equaliserBefore = peq.Changed().AnnouncementCount();
+    ASSERT_TRUE(history.Undo());
+    EXPECT_EQ(history.Changed().AnnouncementCount(), historyBefore + 1);
+    EXPECT_EQ(peq.Changed().AnnouncementCount(), equaliserBefore + 1);
+}
+
 TEST_F(History, AHandlerThatChangesNothingIsNoStep) {
     peq.MagClick();
     history.Record();
