@@ -1,5 +1,6 @@
 #include "cli/device_commands.h"
 #include "cli/offline_commands.h"
+#include "cli/plot_command.h"
 #include "cli/qvx_tool.h"
 
 namespace quorvex {
@@ -14,6 +15,7 @@ const std::vector<QvxCommand>& QvxCommands() {
         {"decode", std::string(DecodeUsage), RunDecodeCommand},
         {"response", std::string(ResponseUsage), RunResponseCommand},
         {"import", std::string(ImportUsage), RunImportCommand},
+        {"plot", std::string(PlotUsage), RunPlotCommand},
         {"ports", std::string(PortsUsage), RunPortsCommand},
         {"test", std::string(TestUsage), RunTestCommand},
         {"write", std::string(WriteUsage), RunWriteCommand},

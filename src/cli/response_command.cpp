@@ -2,6 +2,7 @@
 #include "cli/offline_commands.h"
 #include "cli/offline_program.h"
 #include "cli/response_csv.h"
+#include "cli/response_view.h"
 
 #include <algorithm>
 
@@ -10,7 +11,6 @@ namespace quorvex {
 namespace {
 
 const CommandSyntax ResponseSyntax{{"--stage", "--views"}, {"--phase"}, 1, 1};
-constexpr std::string_view ViewLetters = "KPXGD";
 constexpr std::array<std::string_view, OutputCount + 1> Headers{"out1", "out2", "out3", "out4",
                                                                 "out5", "out6", "sum"};
 
@@ -62,14 +62,8 @@ int RunResponseCommand(const CommandArguments& arguments, std::ostream& out, std
     }
     const auto stage = line->Option("--stage");
     const auto views = line->Option("--views");
-    if (!stage || (*stage != "eq" && *stage != "xover" && *stage != "final")) {
-        return UsageError(ResponseUsage, "--stage must be eq, xover or final", err);
-    }
-    if (views && *stage != "final") {
-        return UsageError(ResponseUsage, "--views applies to the final stage only", err);
-    }
-    if (views && views->find_first_not_of(ViewLetters) != std::string::npos) {
-        return UsageError(ResponseUsage, "--views takes the letters K, P, X, G and D", err);
+    if (const auto error = ResponseViewError(stage, views)) {
+        return UsageError(ResponseUsage, *error, err);
     }
     OfflineProgram program(err);
     if (!program.Open(line->Positional[0])) {

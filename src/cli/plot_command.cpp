@@ -1,0 +1,108 @@
+#include "cli/plot_command.h"
+
+#include "app/final_response_form.h"
+#include "app/peq_form.h"
+#include "app/xover_form.h"
+#include "cli/offline_program.h"
+#include "cli/plot_graphs.h"
+#include "cli/response_view.h"
+#include "config/whole_file.h"
+#include "plot/graph_export.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <memory>
+
+namespace quorvex {
+
+namespace {
+
+const CommandSyntax PlotSyntax{{"--stage", "--views", "-o"}, {"--phase"}, 1, 1};
+
+/// Drawing text needs a GUI application; qvx makes one on the offscreen platform, so a plot
+/// needs no display. Nothing when another kind of application is already running.
+std::unique_ptr<QGuiApplication> GuiApplication(bool& available) {
+    available = true;
+    if (QCoreApplication::instance() != nullptr) {
+        available = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+        return nullptr;
+    }
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    static int argc = 1;
+    static char name[] = "qvx";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+GraphContent StageGraph(Program& program, const std::string& stage,
+                        const std::optional<std::string>& views, bool phase) {
+    if (stage == "eq") {
+        TPEQForm& window = program.Peq();
+        window.Show();
+        if (phase) {
+            window.PhaseClick();
+        } else {
+            window.MagClick();
+        }
+        return EqualiserGraph(window);
+    }
+    if (stage == "xover") {
+        TXOVERForm& window = program.Xover();
+        window.Show();
+        if (phase) {
+            window.PhasClick();
+        } else {
+            window.MagnClick();
+        }
+        return CrossoverGraph(window);
+    }
+    TFinalResponseForm& window = program.FinalResponse();
+    window.Show();
+    SetFinalResponseView(window, views, phase);
+    return FinalResponseGraph(window);
+}
+
+} // namespace
+
+int RunPlotCommand(const CommandArguments& arguments, std::ostream&, std::ostream& err) {
+    const auto line = ParseCommandArguments(PlotUsage, arguments, PlotSyntax, err);
+    if (!line) {
+        return ExitUsage;
+    }
+    const auto stage = line->Option("--stage");
+    const auto views = line->Option("--views");
+    if (const auto error = ResponseViewError(stage, views)) {
+        return UsageError(PlotUsage, *error, err);
+    }
+    const auto output = line->Option("-o");
+    if (!output) {
+        return UsageError(PlotUsage, "missing -o", err);
+    }
+    const auto format = GraphFileFormatFor(QString::fromStdString(*output));
+    if (!format) {
+        return UsageError(PlotUsage, "-o must name a .png, .svg or .pdf file", err);
+    }
+    bool available = false;
+    const auto application = GuiApplication(available);
+    if (!available) {
+        return Failure("plots need a GUI application", err);
+    }
+    OfflineProgram program(err);
+    if (!program.Open(line->Positional[0])) {
+        return ExitFailure;
+    }
+    const GraphContent graph = StageGraph(program.App(), *stage, views, line->Has("--phase"));
+    const QByteArray bytes = RenderGraphFile(graph, PlotFileSize, *format);
+    if (bytes.isEmpty()) {
+        return Failure("the plot could not be drawn", err);
+    }
+    const auto error = ReplaceFileContents(
+        *output, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                           static_cast<std::size_t>(bytes.size())));
+    return error ? Failure(*error, err) : ExitSuccess;
+}
+
+} // namespace quorvex

@@ -1,0 +1,94 @@
+#include "cli/plot_graphs.h"
+
+#include "app/final_response_form.h"
+#include "app/peq_form.h"
+#include "app/xover_form.h"
+#include "engine/response_grid.h"
+#include "plot/curve_colours.h"
+#include "plot/response_curve.h"
+
+#include <algorithm>
+
+namespace quorvex {
+
+namespace {
+
+constexpr double LowestFrequency = 20.0;
+constexpr double HighestFrequency = 20000.0;
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+GraphContent Frame(std::string_view title, std::string_view yTitle, double yMinimum,
+                   double yMaximum, double xMaximum, bool phase) {
+    GraphContent content;
+    content.Title = Text(title);
+    content.XAxis = {
+        QStringLiteral("Frequency"), {LowestFrequency, xMaximum, AxisScale::Logarithmic}, 0.0};
+    content.YAxis = {Text(yTitle),
+                     {yMinimum, yMaximum, AxisScale::Linear},
+                     ResponseTickStep(phase, yMinimum, yMaximum)};
+    return content;
+}
+
+GraphCurve Curve(const QString& name, const QColor& colour, bool visible,
+                 const std::array<float, GridPointCount>& values) {
+    return ResponseCurve(name, colour, visible, TheResponseGrid().FrequencyHz, values);
+}
+
+QString OutputName(const std::string& shown, int output) {
+    return shown.empty() ? QStringLiteral("Out%1").arg(output) : QString::fromStdString(shown);
+}
+
+} // namespace
+
+GraphContent EqualiserGraph(const TPEQForm& window) {
+    const bool phase = window.GraphMode == TPEQForm::Mode::Phase;
+    GraphContent content = Frame(window.PlotTitle, window.YAxisTitle, window.YMinimum,
+                                 window.YMaximum, window.XMaximum, phase);
+    for (int output = 1; output <= OutputCount; ++output) {
+        const auto index = static_cast<std::size_t>(output - 1);
+        const bool red = window.SelectedCurveRed && output == window.Output;
+        content.Curves.push_back(Curve(OutputName(window.ModPEQCaption[index], output),
+                                       red ? OutputCurveColour(2) : OutputCurveColour(output),
+                                       window.VerPEQChecked[index], window.Curves[index]));
+    }
+    if (!phase) {
+        content.Markers.push_back({window.MarkerFrequency, window.MarkerGain,
+                                   QString::fromStdString(window.MarkerLabel), SumCurveColour()});
+    }
+    return content;
+}
+
+GraphContent CrossoverGraph(const TXOVERForm& window) {
+    const bool phase = window.GraphMode == TXOVERForm::Mode::Phase;
+    GraphContent content = Frame(window.PlotTitle, window.YAxisTitle, window.YMinimum,
+                                 window.YMaximum, HighestFrequency, phase);
+    for (int output = 1; output <= OutputCount; ++output) {
+        const auto index = static_cast<std::size_t>(output - 1);
+        content.Curves.push_back(Curve(QStringLiteral("Out%1").arg(output),
+                                       OutputCurveColour(output), window.VerXoverChecked[index],
+                                       window.Curves[index]));
+    }
+    // Drawn last, so the selected output's curve is in front of the others.
+    const auto front = static_cast<std::size_t>(std::clamp(window.FrontCurve, 1, OutputCount) - 1);
+    std::rotate(content.Curves.begin() + static_cast<long>(front),
+                content.Curves.begin() + static_cast<long>(front) + 1, content.Curves.end());
+    return content;
+}
+
+GraphContent FinalResponseGraph(const TFinalResponseForm& window) {
+    const bool phase = window.GraphMode == TFinalResponseForm::Mode::Phase;
+    GraphContent content = Frame(TFinalResponseForm::GraphTitle, window.YAxisTitle, window.YMinimum,
+                                 window.YMaximum, HighestFrequency, phase);
+    for (int curve = 1; curve <= TFinalResponseForm::CurveCount; ++curve) {
+        const auto index = static_cast<std::size_t>(curve - 1);
+        content.Curves.push_back(Curve(OutputName(window.ViaLabel[index], curve),
+                                       OutputCurveColour(curve), window.ViaVisible[index],
+                                       window.Curves[index]));
+    }
+    return content;
+}
+
+} // namespace quorvex

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "plot/graph_content.h"
+
+namespace quorvex {
+
+class TFinalResponseForm;
+class TPEQForm;
+class TXOVERForm;
+
+// The graphs the editors' windows show, built from their models as they stand: titles,
+// axis ranges, the curves in the system's colours with their show buttons' visibility.
+
+/// The equaliser's six curves up to the selected output's frequency maximum; in magnitude
+/// mode the selected band's marker. With the "XOVER" view the selected curve is red.
+GraphContent EqualiserGraph(const TPEQForm& window);
+
+/// The crossover's six curves, the selected output's in front.
+GraphContent CrossoverGraph(const TXOVERForm& window);
+
+/// The "Final response" window's six outputs, named as in the main window, and their sum.
+GraphContent FinalResponseGraph(const TFinalResponseForm& window);
+
+} // namespace quorvex
