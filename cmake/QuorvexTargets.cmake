@@ -2,6 +2,12 @@
 add_library(quorvex_warnings INTERFACE)
 target_compile_options(quorvex_warnings INTERFACE -Wall -Wextra -Wpedantic -Werror)
 
+# Our code keeps its assertions in every build type: the test programs link the layers' own
+# objects, so a precondition a test breaks must stop it whatever NDEBUG the build type sets,
+# and a broken precondition stops the program rather than writing past a buffer.
+add_library(quorvex_assertions INTERFACE)
+target_compile_options(quorvex_assertions INTERFACE -UNDEBUG)
+
 # quorvex_layer(NAME [QT] [DEPENDS targets...])
 # One library per folder of src/: every .cpp of src/NAME, public include root src/.
 # QT runs moc on the layer's sources.
@@ -20,7 +26,8 @@ function(quorvex_layer name)
         set_target_properties(${name} PROPERTIES AUTOMOC ON)
     endif()
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} PUBLIC ${LAYER_DEPENDS} PRIVATE quorvex_warnings)
+    target_link_libraries(${name} PUBLIC ${LAYER_DEPENDS} PRIVATE quorvex_warnings
+                                                                 quorvex_assertions)
 endfunction()
 
 # quorvex_layer_tests(LAYER [DEPENDS targets...])
@@ -33,7 +40,7 @@ function(quorvex_layer_tests layer)
     endif()
     add_executable(test_${layer} ${sources})
     target_link_libraries(test_${layer} PRIVATE ${layer} ${SUITE_DEPENDS} GTest::gtest GTest::gmock
-                                               quorvex_warnings)
+                                               quorvex_warnings quorvex_assertions)
     target_include_directories(test_${layer} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_definitions(test_${layer}
                                PRIVATE QUORVEX_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")

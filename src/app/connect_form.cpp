@@ -38,9 +38,11 @@ TConnectForm::TConnectForm(Program& program)
     // windows' announcements: its changes are this window's changes.
     Communication.Changed = [this] { changed_.Mark(); };
     Communication.SetPort("COM1");
+    program.State().TakeOffline = [this] { GoOffline(); };
 }
 
 TConnectForm::~TConnectForm() {
+    program_.State().TakeOffline = nullptr;
     Disconnect();
 }
 

@@ -16,6 +16,7 @@ public:
     bool SendCoefficient(int dsp, int address, double value) override;
     bool SendInteger(int dsp, int address, int value) override;
     bool SendSection(int dsp, int address, const std::array<long double, 5>& coefficients) override;
+    const TransferResult& LastResult() const override { return sender_.LastResult(); }
 
 private:
     RealTimeSink& sender_;

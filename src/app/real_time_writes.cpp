@@ -1,6 +1,7 @@
 #include "app/real_time_writes.h"
 
 #include "app/dialogs.h"
+#include "app/notice_boxes.h"
 #include "app/session.h"
 #include "engine/tsos.h"
 #include "link/device_messages.h"
@@ -11,10 +12,19 @@ namespace quorvex {
 namespace {
 
 bool Reported(Session& session, bool sent) {
-    if (!sent) {
-        session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, device_message::Error);
+    if (sent) {
+        return true;
     }
-    return sent;
+    // Copied: going offline ends the sink that holds it.
+    const TransferResult failure = session.Sink->LastResult();
+    session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, device_message::Error);
+    if (failure.ConnectionLost) {
+        ShowNotices(session, failure.Messages);
+        if (session.TakeOffline) {
+            session.TakeOffline();
+        }
+    }
+    return false;
 }
 
 } // namespace

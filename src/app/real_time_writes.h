@@ -3,8 +3,9 @@
 #include <array>
 
 // The editors' real-time writes: sent only while the session says so, and a failed write is
-// shown with the system's "ERROR" box. Each returns false only when a write failed, so that a
-// change made of several writes can stop at the first one the link refused.
+// shown with the system's "ERROR" box; when the link is gone its own boxes follow and the
+// connection goes offline, as after a failed transfer. Each returns false only when a write failed,
+// so that a change made of several writes can stop at the first one the link refused.
 
 namespace quorvex {
 

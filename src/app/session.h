@@ -5,6 +5,7 @@
 #include "engine/frequency_response.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace quorvex {
@@ -53,6 +54,9 @@ struct Session {
     Progress& ProgressWindow;
     Pump& Messages;
     RealTimeSink* Sink = nullptr; ///< the device link while connected, else null
+    /// Takes the connection offline after a real-time send found the link gone; the
+    /// connection window sets it.
+    std::function<void()> TakeOffline;
 
     /// True when an editor change must go to the processor now: real-time mode is on,
     /// a sink is present and no transfer is running.

@@ -30,12 +30,16 @@ std::uint8_t Low(int value) {
 RealTimeSender::RealTimeSender(TransferProtocol& protocol, MessageLoop& loop)
     : protocol_(protocol), loop_(loop) {}
 
+bool RealTimeSender::Refused() {
+    last_ = {};
+    return false;
+}
+
 bool RealTimeSender::Send(int dsp, RealTimeMessageType type,
                           std::span<const std::uint8_t> payload) {
     // The pause runs the message loop, which may have started a transfer meanwhile.
     if (protocol_.Running()) {
-        last_ = {};
-        return false;
+        return Refused();
     }
     last_ = protocol_.SendRealTime(dsp, type, payload);
     return last_.Ok;
@@ -43,7 +47,7 @@ bool RealTimeSender::Send(int dsp, RealTimeMessageType type,
 
 bool RealTimeSender::SendCoefficient(int dsp, int address, double value) {
     if (protocol_.Running() || address < 0 || address > LastAddress) {
-        return false;
+        return Refused();
     }
     loop_.Run(PassesBeforeCoefficient);
     const WordBytes word = QuantiseForRealTime(value).Bytes;
@@ -54,7 +58,7 @@ bool RealTimeSender::SendCoefficient(int dsp, int address, double value) {
 
 bool RealTimeSender::SendInteger(int dsp, int address, int value) {
     if (protocol_.Running() || address < 0 || address > LastAddress) {
-        return false;
+        return Refused();
     }
     loop_.Run(PassesBeforeInteger);
     const WordBytes word = EncodeIntegerWord(value);
@@ -66,7 +70,7 @@ bool RealTimeSender::SendInteger(int dsp, int address, int value) {
 bool RealTimeSender::SendSection(int dsp, int address,
                                  const std::array<long double, 5>& coefficients) {
     if (protocol_.Running() || address < 0 || address > LastSectionAddress) {
-        return false;
+        return Refused();
     }
     loop_.Run(PassesBeforeSection);
     std::array<std::uint8_t, 17> payload{};

@@ -22,10 +22,12 @@ public:
     /// Sections live below word 256, so an address above 255 is refused.
     bool SendSection(int dsp, int address, const std::array<long double, 5>& coefficients) override;
 
-    /// The outcome of the last message; on failure the caller shows the box "ERROR".
-    const TransferResult& LastResult() const { return last_; }
+    /// The outcome of the last message; on failure the caller shows the box "ERROR". A
+    /// message refused before it was sent leaves an empty failure.
+    const TransferResult& LastResult() const override { return last_; }
 
 private:
+    bool Refused();
     bool Send(int dsp, RealTimeMessageType type, std::span<const std::uint8_t> payload);
 
     TransferProtocol& protocol_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/transfer_result.h"
+
 #include <array>
 
 namespace quorvex {
@@ -19,6 +21,10 @@ public:
     /// Five coefficients b0, b1, b2, a1, a2 of a section at consecutive addresses from `address`.
     virtual bool SendSection(int dsp, int address,
                              const std::array<long double, 5>& coefficients) = 0;
+
+    /// The outcome of the last send: after a failure, the link's boxes and whether the link
+    /// is gone (the connection must then go offline, as after a failed transfer).
+    virtual const TransferResult& LastResult() const = 0;
 };
 
 } // namespace quorvex

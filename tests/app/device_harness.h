@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 #include "fakes.h"
 #include "processor_line.h"
+#include "sent_transactions.h"
 
 #include <memory>
 
@@ -18,6 +19,7 @@ struct DeviceHarness : ProgramHarness {
             auto line = std::make_unique<ProcessorLine>(
                 Unit, usb ? TransportKind::Usb : TransportKind::ComPort,
                 usb ? "USB" : "COM" + std::to_string(state), Writes);
+            line->UnpluggedWhile(Unplugged);
             return line;
         };
     }
@@ -36,6 +38,7 @@ struct DeviceHarness : ProgramHarness {
 
     VirtualProcessor Unit;
     ProcessorLine::WriteLog Writes; ///< every write of every connection
+    bool Unplugged = false;         ///< every line of the connection is pulled out
 };
 
 } // namespace quorvex::testing

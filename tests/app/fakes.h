@@ -183,12 +183,14 @@ struct SentMessage {
     std::array<long double, 5> Coefficients{}; ///< Section
 };
 
-/// Records every real-time send; `Fails` makes every send report failure.
+/// Records every real-time send; `Fails` makes every send report failure (the link stays).
 class RecordingSink : public RealTimeSink {
 public:
     std::vector<SentMessage> Sent;
     bool Fails = false;
     EventLog* Log = nullptr;
+
+    const TransferResult& LastResult() const override { return last_; }
 
     bool SendCoefficient(int dsp, int address, double value) override {
         Sent.push_back({SentMessage::Kind::Coefficient, dsp, address, value, 0, {}});
@@ -209,10 +211,14 @@ public:
 
 private:
     void Record(const std::string& what, int dsp, int address) {
+        last_ = {};
+        last_.Ok = !Fails;
         if (Log != nullptr) {
             Log->push_back(what + ":" + std::to_string(dsp) + ":" + std::to_string(address));
         }
     }
+
+    TransferResult last_;
 };
 
 /// The four fakes wired to one event log.

@@ -1,6 +1,6 @@
 #include "counting_loop.h"
 #include "link/real_time_sender.h"
-#include "processor_link.h"
+#include "processor_line.h"
 #include "sim/memory_layout.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@ protected:
     }
 
     VirtualProcessor unit;
-    ProcessorLink link{unit, TransportKind::ComPort};
+    quorvex::testing::ProcessorLine link{unit, TransportKind::ComPort};
     CommunicationWindow window;
     CountingLoop loop;
     TransferProtocol protocol{link, window, loop};
@@ -98,7 +98,7 @@ TEST_F(RealTime, NoMessageStartsInsideARunningTransfer) {
     };
     RealTimeSender* target = nullptr;
     EditorDuringTransfer editor(target);
-    ProcessorLink usb(unit, TransportKind::Usb);
+    quorvex::testing::ProcessorLine usb(unit, TransportKind::Usb);
     TransferProtocol usbProtocol(usb, window, editor);
     RealTimeSender usbSender(usbProtocol, loop);
     target = &usbSender;

@@ -4,25 +4,47 @@
 #include "sim/virtual_processor.h"
 
 #include <chrono>
+#include <cstdint>
 #include <deque>
+#include <string>
+#include <utility>
 #include <vector>
 
-namespace quorvex::test {
+namespace quorvex::testing {
 
 /// An in-process line to a VirtualProcessor: what the program writes reaches the unit when
 /// the program next waits (as bytes written back to back arrive together on a line), and a
 /// wait with nothing to read is a time-out at once, with the unit told that the reply time
-/// passed. The link claims to be a COM port or USB, so either kind's rules can be run
-/// without a device and without waiting.
-class ProcessorLink : public ByteLink {
+/// passed. The line claims to be a COM port or USB, so either kind's rules run without a
+/// device and without waiting. Every write is kept as it was handed over, so tests can tell
+/// protocol bytes from data blocks, also after the line is gone.
+class ProcessorLine : public ByteLink {
 public:
-    ProcessorLink(VirtualProcessor& unit, TransportKind kind) : unit_(unit), kind_(kind) {}
+    using WriteLog = std::vector<std::vector<std::uint8_t>>;
+
+    /// The text an unplugged line's open fails with.
+    static constexpr const char* UnpluggedText = "Device Not Found";
+
+    ProcessorLine(VirtualProcessor& unit, TransportKind kind)
+        : ProcessorLine(unit, kind, kind == TransportKind::Usb ? "USB" : "COM1", ownWrites_) {}
+    /// `writes` outlives the line: it keeps the writes of every line of a connection.
+    ProcessorLine(VirtualProcessor& unit, TransportKind kind, std::string portName,
+                  WriteLog& writes)
+        : unit_(unit), kind_(kind), portName_(std::move(portName)), writes_(&writes) {}
+
+    /// While `unplugged` is true the line cannot be opened and takes no bytes, as a cable
+    /// pulled out of the computer.
+    void UnpluggedWhile(const bool& unplugged) { unplugged_ = &unplugged; }
 
     TransportKind Kind() const override { return kind_; }
-    std::string PortName() const override { return kind_ == TransportKind::Usb ? "USB" : "COM1"; }
+    std::string PortName() const override { return portName_; }
     LinkStatus Open() override {
         Deliver();
         received_.clear();
+        if (Unplugged()) {
+            open_ = false;
+            return LinkStatus::Failure(UnpluggedText);
+        }
         open_ = true;
         ++opens;
         return LinkStatus::Success();
@@ -33,11 +55,12 @@ public:
     }
     bool IsOpen() const override { return open_; }
     bool Write(std::span<const std::uint8_t> bytes) override {
-        if (!open_) {
+        if (!open_ || Unplugged()) {
             return false;
         }
         pending_.insert(pending_.end(), bytes.begin(), bytes.end());
         sent.insert(sent.end(), bytes.begin(), bytes.end());
+        writes_->emplace_back(bytes.begin(), bytes.end());
         return true;
     }
     Reply WaitForReply() override {
@@ -55,11 +78,12 @@ public:
         return {Reply::Outcome::Byte, byte, {}};
     }
 
-    std::vector<std::uint8_t> sent;
+    std::vector<std::uint8_t> sent; ///< every byte written, in order
     int opens = 0;
     int timeouts = 0;
 
 private:
+    bool Unplugged() const { return unplugged_ != nullptr && *unplugged_; }
     void Deliver() {
         if (pending_.empty()) {
             return;
@@ -71,9 +95,13 @@ private:
 
     VirtualProcessor& unit_;
     TransportKind kind_;
+    std::string portName_;
+    WriteLog ownWrites_;
+    WriteLog* writes_;
+    const bool* unplugged_ = nullptr;
     bool open_ = false;
     std::vector<std::uint8_t> pending_;
     std::deque<std::uint8_t> received_;
 };
 
-} // namespace quorvex::test
+} // namespace quorvex::testing
