@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 namespace quorvex {
 namespace {
 
@@ -20,9 +23,14 @@ const Bytes SectionWords{0x10, 0x00, 0x00, 0x3F, 0x12, 0x34, 0x08, 0x00,
                          0x00, 0x20, 0x00, 0x01, 0x01, 0x99, 0x99};
 
 Bytes SectionFrame(std::uint8_t dsp, std::uint8_t address) {
-    Bytes frame{0x85, 0x12, dsp, 0x00, 0x00, address};
-    frame.insert(frame.end(), SectionWords.begin(), SectionWords.end());
-    frame.push_back(0x55);
+    // Sized once and filled in place: growing a six-byte vector by insert makes g++ 12's
+    // optimiser warn about a copy it never performs.
+    constexpr std::size_t HeadSize = 6;
+    Bytes frame(HeadSize + SectionWords.size() + 1);
+    const std::array<std::uint8_t, HeadSize> head{0x85, 0x12, dsp, 0x00, 0x00, address};
+    std::copy(head.begin(), head.end(), frame.begin());
+    std::copy(SectionWords.begin(), SectionWords.end(), frame.begin() + HeadSize);
+    frame.back() = 0x55;
     return frame;
 }
 
