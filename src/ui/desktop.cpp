@@ -1,7 +1,15 @@
 #include "ui/desktop.h"
 
+#include "app/connect_form.h"
+#include "ui/about_window.h"
 #include "ui/connect_window.h"
 #include "ui/grab_report.h"
+#include "ui/input_pass_window.h"
+#include "ui/main_window.h"
+#include "ui/password_window.h"
+#include "ui/serial_info_window.h"
+#include "ui/show_coeff_window.h"
+#include "ui/system_info_window.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -17,7 +25,8 @@ constexpr int StartUpPumps = 100;
 } // namespace
 
 Desktop::Desktop(Dialogs* dialogs, Pump* pump, std::function<void()> endProgram)
-    : endProgram_(endProgram ? std::move(endProgram) : [] { QCoreApplication::quit(); }) {
+    : about_(opener_),
+      endProgram_(endProgram ? std::move(endProgram) : [] { QCoreApplication::quit(); }) {
     QGuiApplication::setApplicationDisplayName("Quorvex");
     Pump& messages = pump != nullptr ? *pump : qtPump_;
     program_ =
@@ -33,35 +42,39 @@ Desktop::~Desktop() {
 }
 
 void Desktop::CreateWindows() {
-    auto connect = std::make_unique<ConnectWindow>(*program_, endProgram_);
-    QWidget* connection = connect.get();
-    owned_.push_back(std::move(connect));
-    windows_.push_back(connection);
+    QWidget* connection = Add(std::make_unique<ConnectWindow>(*program_, endProgram_));
     AddEditor(EditorWindow::CopyOutputs, connection);
     AddEditor(EditorWindow::Sensitivity, connection);
     windows_.push_back(progress_.CreateWindow(connection));
+    Add(std::make_unique<InputPassWindow>(program_->InputPass(), connection));
     program_->State().Messages.Run(StartUpPumps);
 
-    QWidget* owner = connection;
-    AddEditor(EditorWindow::FinalResponse, owner);
-    AddEditor(EditorWindow::Peq, owner);
-    AddEditor(EditorWindow::Gains, owner);
-    AddEditor(EditorWindow::Dynamics, owner);
-    AddEditor(EditorWindow::Delay, owner);
-    AddEditor(EditorWindow::Xover, owner);
-    AddEditor(EditorWindow::Speaker, owner);
-    AddEditor(EditorWindow::Loudness, owner);
-    AddEditor(EditorWindow::Import, owner);
+    QWidget* main = Add(std::make_unique<MainWindow>(*program_, about_, connection, endProgram_));
+    Add(std::make_unique<ShowCoeffWindow>(program_->ShowCoeff(), main));
+    AddEditor(EditorWindow::FinalResponse, main);
+    AddEditor(EditorWindow::Peq, main);
+    AddEditor(EditorWindow::Gains, main);
+    AddEditor(EditorWindow::Dynamics, main);
+    AddEditor(EditorWindow::Delay, main);
+    AddEditor(EditorWindow::Xover, main);
+    AddEditor(EditorWindow::Speaker, main);
+    AddEditor(EditorWindow::Loudness, main);
+    Add(std::make_unique<AboutWindow>(about_, main));
+    Add(std::make_unique<SerialInfoWindow>(program_->Connect(), main));
+    Add(std::make_unique<SystemInfoWindow>(program_->SystemInfo(), main));
+    Add(std::make_unique<PasswordWindow>(program_->Password(), main));
+    AddEditor(EditorWindow::Import, main);
 }
 
-void Desktop::Add(QWidget* window) {
-    windows_.push_back(window);
+QWidget* Desktop::Add(std::unique_ptr<QWidget> window) {
+    QWidget* added = window.get();
+    windows_.push_back(added);
+    owned_.push_back(std::move(window));
+    return added;
 }
 
 void Desktop::AddEditor(EditorWindow kind, QWidget* owner) {
-    std::unique_ptr<FormWindow> window = MakeEditorWindow(kind, *program_, owner);
-    windows_.push_back(window.get());
-    owned_.push_back(std::move(window));
+    Add(MakeEditorWindow(kind, *program_, owner));
 }
 
 QWidget* Desktop::ConnectionWindow() const {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/about_form.h"
 #include "app/program.h"
+#include "ui/about_window.h"
 #include "ui/editor_windows.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_progress.h"
@@ -33,6 +35,8 @@ public:
     Desktop& operator=(const Desktop&) = delete;
 
     Program& App() { return *program_; }
+    /// The About window's model (the program's models have no About window).
+    TAboutForm& About() { return about_; }
 
     /// The platform's main window: the connection window.
     QWidget* ConnectionWindow() const;
@@ -49,12 +53,14 @@ public:
 
 private:
     void CreateWindows();
-    void Add(QWidget* window);
+    QWidget* Add(std::unique_ptr<QWidget> window);
     void AddEditor(EditorWindow kind, QWidget* owner);
 
     QtDialogs qtDialogs_;
     QtPump qtPump_;
     QtProgress progress_;
+    DesktopOpener opener_;
+    TAboutForm about_;
     std::unique_ptr<Program> program_;
     std::function<void()> endProgram_;
 

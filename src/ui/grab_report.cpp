@@ -2,6 +2,7 @@
 
 #include "ui/form_window.h"
 #include "ui/qt_text.h"
+#include "ui/txy_graph.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -19,7 +20,9 @@ QSize GrabSizeOf(const QWidget& window) {
     if (const auto* form = qobject_cast<const FormWindow*>(&window)) {
         return form->GrabSize();
     }
-    return window.sizeHint().expandedTo(window.minimumSizeHint());
+    const QSize hint = window.sizeHint().expandedTo(window.minimumSizeHint());
+    // A window without a layout asks for nothing: it is grabbed at the size it has.
+    return hint.isValid() ? hint : window.size();
 }
 
 // A hidden window is laid out and painted as if shown, without appearing on the screen.
@@ -38,6 +41,40 @@ QPixmap Render(QWidget& window) {
     return picture;
 }
 
+QJsonObject DescribeAxis(const AxisMapping& axis, const QString& title) {
+    QJsonObject entry;
+    entry["title"] = title;
+    entry["minimum"] = axis.Range().Minimum;
+    entry["maximum"] = axis.Range().Maximum;
+    entry["scale"] = axis.Range().Scale == AxisScale::Logarithmic ? "log" : "linear";
+    // The pixel coordinates (in the picture) where the minimum and the maximum lie.
+    entry["minimum_pixel"] = axis.MinimumPixel();
+    entry["maximum_pixel"] = axis.MaximumPixel();
+    return entry;
+}
+
+// A graph's plot rectangle and axes in the picture's pixels, so a script can read values
+// off the picture.
+// `ratio` is the picture's pixels per window coordinate (2 on a screen at 200 %).
+QJsonObject DescribeGraph(const QWidget& window, const TxyGraph& graph, double ratio) {
+    const QPointF offset = graph.mapTo(&window, QPoint(0, 0));
+    const QRectF area = graph.PlotRectangle().translated(offset);
+    const QRectF plot(area.topLeft() * ratio, area.size() * ratio);
+    const PlotAxes axes = graph.Axes();
+    const AxisMapping x(axes.X.Range(), (axes.X.MinimumPixel() + offset.x()) * ratio,
+                        (axes.X.MaximumPixel() + offset.x()) * ratio);
+    const AxisMapping y(axes.Y.Range(), (axes.Y.MinimumPixel() + offset.y()) * ratio,
+                        (axes.Y.MaximumPixel() + offset.y()) * ratio);
+    QJsonObject entry;
+    entry["name"] = graph.objectName();
+    entry["title"] = graph.Content().Title;
+    entry["plot"] = QJsonObject{
+        {"x", plot.x()}, {"y", plot.y()}, {"width", plot.width()}, {"height", plot.height()}};
+    entry["x_axis"] = DescribeAxis(x, graph.Content().XAxis.Title);
+    entry["y_axis"] = DescribeAxis(y, graph.Content().YAxis.Title);
+    return entry;
+}
+
 QJsonObject Describe(const QWidget& window, const QString& file, const QPixmap& picture) {
     QJsonObject entry;
     entry["file"] = file;
@@ -45,7 +82,14 @@ QJsonObject Describe(const QWidget& window, const QString& file, const QPixmap& 
     entry["title"] = window.windowTitle();
     entry["width"] = picture.width();
     entry["height"] = picture.height();
-    entry["graphs"] = QJsonArray();
+    entry["pixel_ratio"] = picture.devicePixelRatio();
+    QJsonArray graphs;
+    for (const TxyGraph* graph : window.findChildren<TxyGraph*>()) {
+        if (graph->isVisibleTo(&window)) {
+            graphs.push_back(DescribeGraph(window, *graph, picture.devicePixelRatio()));
+        }
+    }
+    entry["graphs"] = graphs;
     return entry;
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/about_form.h"
+#include "ui/form_window.h"
+
+class QLabel;
+
+namespace quorvex {
+
+/// Opens addresses with the desktop's own web browser and mail program.
+class DesktopOpener : public AddressOpener {
+public:
+    bool Open(std::string_view address) override;
+};
+
+/// The About window: the program, its version, the maker's web page and support mail.
+class AboutWindow : public FormWindow {
+    Q_OBJECT
+
+public:
+    AboutWindow(TAboutForm& model, QWidget* owner);
+
+    void Refresh() override;
+
+protected:
+    void CloseRequested() override;
+
+private:
+    TAboutForm& model_;
+    QLabel* status_ = nullptr;
+};
+
+} // namespace quorvex

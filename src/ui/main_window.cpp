@@ -1,0 +1,347 @@
+#include "ui/main_window.h"
+
+#include "app/about_form.h"
+#include "app/main_form.h"
+#include "app/main_form_hints.h"
+#include "app/program.h"
+#include "ui/clickable_label.h"
+#include "ui/led_button.h"
+#include "ui/qt_text.h"
+#include "ui/rack_palette.h"
+#include "ui/widget_values.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QVBoxLayout>
+
+namespace quorvex {
+
+namespace {
+
+constexpr int LastMemory = 60;
+
+// The route button shows which input feeds the output, by route code.
+const std::array<QString, 3> RoutePictures{"A", "A+B", "B"};
+
+QString RoutePicture(int code) {
+    return code >= 0 && code < static_cast<int>(RoutePictures.size())
+               ? RoutePictures[static_cast<std::size_t>(code)]
+               : QString("?");
+}
+
+const std::array<const char*, OutputCount> OutputNameFields{
+    "Out1Edit", "Out2Edit", "Out3Edit", "Out4Edit", "OutSub1Edit", "OutSub2Edit"};
+
+// The main window is drawn as the processor's front: light text on a dark panel.
+QPalette RackWindowPalette(QPalette palette) {
+    palette.setColor(QPalette::Window, RackPalette::Panel());
+    palette.setColor(QPalette::WindowText, RackPalette::Text());
+    palette.setColor(QPalette::Base, RackPalette::Recess());
+    palette.setColor(QPalette::Text, RackPalette::Text());
+    palette.setColor(QPalette::Button, RackPalette::Panel().lighter(140));
+    palette.setColor(QPalette::ButtonText, RackPalette::Text());
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, RackPalette::DisabledText());
+    palette.setColor(QPalette::Disabled, QPalette::Text, RackPalette::DisabledText());
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, RackPalette::DisabledText());
+    palette.setColor(QPalette::ToolTipBase, RackPalette::Recess());
+    palette.setColor(QPalette::ToolTipText, RackPalette::Text());
+    return palette;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Program& program, TAboutForm& about, QWidget* owner,
+                       std::function<void()> endProgram)
+    : FormWindow(program.Main().Changed(), owner), program_(program), model_(program.Main()),
+      endProgram_(std::move(endProgram)) {
+    setObjectName("MainForm");
+    setPalette(RackWindowPalette(palette()));
+    setAutoFillBackground(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildButtons());
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(BuildInputs());
+    middle->addWidget(BuildOutputs(), 1);
+    layout->addLayout(middle, 1);
+    layout->addWidget(BuildMemoryAndStatus());
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName("StatusBar");
+    statusBar_->setSizeGripEnabled(false);
+    layout->addWidget(statusBar_);
+
+    auto* aboutButton = findChild<QPushButton*>("AcercadeButton");
+    connect(aboutButton, &QPushButton::clicked, this, [&about] { about.Show(); });
+    ApplyHints();
+    Refresh();
+}
+
+QPushButton* MainWindow::AddButton(const char* name, const QString& caption,
+                                   std::function<void()> click) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    if (click) {
+        connect(button, &QPushButton::clicked, this, [click = std::move(click)] { click(); });
+    }
+    return button;
+}
+
+QWidget* MainWindow::BuildButtons() {
+    auto* panel = new QWidget(this);
+    auto* rows = new QVBoxLayout(panel);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
+
+    auto* logo = new QPushButton("QUORVEX", this);
+    logo->setObjectName("LOGOImage");
+    logo->setFlat(true);
+    QFont logoFont = logo->font();
+    logoFont.setBold(true);
+    logoFont.setPointSizeF(logoFont.pointSizeF() * 1.6);
+    logo->setFont(logoFont);
+    connect(logo, &QPushButton::clicked, this, [this] { model_.LOGOImageClick(); });
+    row->addWidget(logo);
+    row->addSpacing(fontMetrics().averageCharWidth() * 2);
+
+    row->addWidget(AddButton("NewButton", "New", [this] { model_.NewButtonClick(); }));
+    row->addWidget(AddButton("OpenButton", "Open", [this] { model_.OpenButtonClick(); }));
+    row->addWidget(AddButton("SaveButton", "Save", [this] { model_.SaveButtonClick(); }));
+    row->addSpacing(fontMetrics().averageCharWidth() * 2);
+    row->addWidget(AddButton("ConnectButton", "Connect", [this] { model_.ConnectButtonClick(); }));
+    const std::array<std::pair<const char*, std::pair<QString, std::function<void()>>>, 7> device{{
+        {"ReadButton", {"Read", [this] { model_.ReadButtonClick(); }}},
+        {"WriteButton", {"Write", [this] { model_.WriteButtonClick(); }}},
+        {"ChangeButton", {"Change", [this] { model_.ChangeButtonClick(); }}},
+        {"BlockB", {"Block", [this] { model_.BlockBClick(); }}},
+        {"UnblockB", {"Unblock", [this] { model_.UnblockBClick(); }}},
+        {"PasswordB", {"Password", [this] { model_.PasswordBClick(); }}},
+        {"UpdateDSP", {"Update DSP", [this] { model_.UpdateDSPClick(); }}},
+    }};
+    for (const auto& [name, action] : device) {
+        QPushButton* button = AddButton(name, action.first, action.second);
+        deviceControls_.push_back(button);
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    // The mode switches and the windows of the whole configuration, on a line of their own.
+    row = new QHBoxLayout;
+    rows->addLayout(row);
+    realTime_ = new LedButton("Real Time", this);
+    realTime_->setObjectName("RealTimeB");
+    realTime_->SetLampColour(RackPalette::MeterTop());
+    connect(realTime_, &LedButton::clicked, this, [this] { model_.RealTimeBClick(); });
+    row->addWidget(realTime_);
+    verify_ = new QCheckBox("Verify after Write", this);
+    verify_->setObjectName("VerifyAfterWrite");
+    connect(verify_, &QCheckBox::clicked, this, [this] { model_.VerifyAfterWriteClick(); });
+    row->addWidget(verify_);
+    row->addStretch(1);
+    row->addWidget(AddButton("SystemInfoB", "System Info", [this] { model_.SystemInfoBClick(); }));
+    row->addWidget(
+        AddButton("FinalResponseB", "Total Response", [this] { model_.FinalResponseBClick(); }));
+    row->addWidget(AddButton("CopyOutsB", "Copy", [this] { model_.CopyOutsBClick(); }));
+    row->addWidget(AddButton("AcercadeButton", "About", {}));
+    return panel;
+}
+
+QWidget* MainWindow::BuildInputs() {
+    auto* box = new QGroupBox("INPUTS", this);
+    box->setObjectName("InputsPanel");
+    auto* column = new QVBoxLayout(box);
+    const std::array<const char*, InputCount> names{"In1Edit", "In2Edit"};
+    const std::array<QString, InputCount> letters{"A", "B"};
+    for (int input = 1; input <= InputCount; ++input) {
+        const auto index = static_cast<std::size_t>(input - 1);
+        column->addWidget(new QLabel(letters[index], box));
+        auto* field = new QLineEdit(box);
+        field->setObjectName(names[index]);
+        field->setMaxLength(ChannelNameCapacity);
+        field->setMinimumWidth(fontMetrics().horizontalAdvance("MMMMMMM"));
+        connect(field, &QLineEdit::textEdited, this, [this, input](const QString& text) {
+            model_.InputNameChange(input, ToStdString(text));
+        });
+        column->addWidget(field);
+        inputNames_[index] = field;
+    }
+    column->addStretch(1);
+    return box;
+}
+
+QWidget* MainWindow::BuildOutputs() {
+    auto* box = new QGroupBox("OUTPUTS", this);
+    box->setObjectName("OutputsPanel");
+    auto* grid = new QGridLayout(box);
+    const QStringList headings{"Route", "Name", "", "", "", "", "", "", "", "Delay"};
+    for (int column = 0; column < headings.size(); ++column) {
+        grid->addWidget(new QLabel(headings[column], box), 0, column);
+    }
+    struct Chain {
+        const char* Prefix;
+        const char* Caption;
+        void (TMainForm::*Click)(int);
+    };
+    const std::array<Chain, 5> chains{{
+        {"Peq", "PEQ", &TMainForm::PeqBtnClick},
+        {"Xover", "X-OVER", &TMainForm::XoverBtnClick},
+        {"Gain", "GAIN", &TMainForm::GainBtnClick},
+        {"Delay", "DELAY", &TMainForm::DelayBtnClick},
+        {"Dynamic", "DYNAMIC", &TMainForm::DynamicBtnClick},
+    }};
+    for (int output = 1; output <= OutputCount; ++output) {
+        OutputRow& row = outputs_[static_cast<std::size_t>(output - 1)];
+        const int line = output;
+        row.Route = AddButton(qPrintable(QString("Route%1B").arg(output)), QString(),
+                              [this, output] { model_.RouteBClick(output); });
+        row.Route->setMinimumWidth(fontMetrics().horizontalAdvance("A+B") * 2);
+        grid->addWidget(row.Route, line, 0);
+        row.Name = new QLineEdit(box);
+        row.Name->setObjectName(OutputNameFields[static_cast<std::size_t>(output - 1)]);
+        row.Name->setMaxLength(ChannelNameCapacity);
+        row.Name->setMinimumWidth(fontMetrics().horizontalAdvance("MMMMMMM"));
+        connect(row.Name, &QLineEdit::textEdited, this, [this, output](const QString& text) {
+            model_.OutputNameChange(output, ToStdString(text));
+        });
+        grid->addWidget(row.Name, line, 1);
+        for (std::size_t chain = 0; chain < chains.size(); ++chain) {
+            const Chain& spec = chains[chain];
+            const auto click = spec.Click;
+            QPushButton* button =
+                AddButton(qPrintable(QString("%1%2Btn").arg(spec.Prefix).arg(output)), spec.Caption,
+                          [this, click, output] { (model_.*click)(output); });
+            grid->addWidget(button, line, 2 + static_cast<int>(chain));
+        }
+        row.Mute = new QLabel("MUTE", box);
+        row.Mute->setObjectName(QString("MuteLabel%1").arg(output));
+        QPalette warning = row.Mute->palette();
+        warning.setColor(QPalette::WindowText, RackPalette::MeterTop());
+        row.Mute->setPalette(warning);
+        grid->addWidget(row.Mute, line, 7);
+        row.MuteMark = new QLabel("x", box);
+        row.MuteMark->setObjectName(QString("MuteMark%1").arg(output));
+        row.MuteMark->setPalette(warning);
+        grid->addWidget(row.MuteMark, line, 8);
+        row.Delay = new QLabel(box);
+        row.Delay->setObjectName(QString("DelayLabel%1").arg(output));
+        row.Delay->setMinimumWidth(fontMetrics().horizontalAdvance("000.00 ms"));
+        grid->addWidget(row.Delay, line, 9);
+    }
+    // Keep the hidden "MUTE" and "x" labels' room, so the rows do not move when they appear.
+    grid->setColumnMinimumWidth(7, fontMetrics().horizontalAdvance("MUTE"));
+    grid->setColumnMinimumWidth(8, fontMetrics().horizontalAdvance("x"));
+    grid->setColumnStretch(10, 1);
+    return box;
+}
+
+QWidget* MainWindow::BuildMemoryAndStatus() {
+    auto* panel = new QWidget(this);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* program = new ClickableLabel("PROGRAM", panel);
+    program->setObjectName("ProgramLabel");
+    connect(program, &ClickableLabel::clicked, this, [this] { model_.ProgramLabelClick(); });
+    row->addWidget(program);
+    memory_ = new QSpinBox(panel);
+    memory_->setObjectName("NProgramSpin");
+    memory_->setKeyboardTracking(false);
+    connect(memory_, &QSpinBox::valueChanged, this,
+            [this](int value) { model_.NProgramSpinChange(value); });
+    deviceControls_.push_back(memory_);
+    row->addWidget(memory_);
+    row->addSpacing(fontMetrics().averageCharWidth() * 2);
+    row->addWidget(new QLabel("PRESET NAME", panel));
+    systemName_ = new QLineEdit(panel);
+    systemName_->setObjectName("SystemName");
+    systemName_->setMaxLength(SystemNameCapacity);
+    systemName_->setMinimumWidth(fontMetrics().averageCharWidth() * 30);
+    connect(systemName_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model_.SystemNameChange(ToStdString(text)); });
+    row->addWidget(systemName_, 1);
+    info_ = new QLabel(panel);
+    info_->setObjectName("InfoLabel");
+    info_->setMinimumWidth(fontMetrics().horizontalAdvance("Status : Connected at COM4"));
+    row->addWidget(info_);
+    verifyText_ = new QLabel(panel);
+    verifyText_->setObjectName("VerifyText");
+    row->addWidget(verifyText_);
+    copyAllMem_ = AddButton("CopyAllMem", "Copiar todas las memorias igual",
+                            [this] { model_.CopyAllMemClick(); });
+    row->addWidget(copyAllMem_);
+    // The coefficient display's button is a hidden test control of the system: it stays
+    // hidden, and tests reach it by name.
+    QPushButton* coefficients =
+        AddButton("ShowCoeffButton", "Show Coeff", [this] { model_.ShowCoeffButtonClick(); });
+    coefficients->setVisible(false);
+    row->addWidget(coefficients);
+    return panel;
+}
+
+void MainWindow::ApplyHints() {
+    for (const ControlHint& hint : MainFormHints) {
+        if (auto* control = findChild<QWidget*>(ToQString(hint.Control))) {
+            control->setToolTip(ToQString(hint.Hint));
+            control->setStatusTip(ToQString(hint.Hint));
+        }
+    }
+}
+
+void MainWindow::Refresh() {
+    const Session& session = program_.State();
+    setWindowTitle(ToQString(session.Caption));
+    realTime_->SetLit(model_.RealTimePictureOn);
+    ShowChecked(verify_, model_.VerifyAfterWrite);
+    ShowText(verifyText_, ToQString(model_.VerifyText));
+    for (QWidget* control : deviceControls_) {
+        ShowEnabled(control, model_.DeviceButtonsEnabled);
+    }
+    for (std::size_t input = 0; input < inputNames_.size(); ++input) {
+        ShowText(inputNames_[input], ToQString(session.Config.InputNames[input]));
+    }
+    for (std::size_t output = 0; output < outputs_.size(); ++output) {
+        OutputRow& row = outputs_[output];
+        ShowText(row.Route, RoutePicture(model_.RoutePicture[output]));
+        ShowText(row.Name, ToQString(session.Config.OutputNames[output]));
+        ShowEnabled(row.Name, model_.OutputNameEnabled[output]);
+        ShowVisible(row.Mute, model_.MuteLabelVisible[output]);
+        ShowVisible(row.MuteMark, model_.MuteMarkVisible[output]);
+        ShowText(row.Delay, ToQString(model_.DelayText[output]));
+    }
+    ShowValue(memory_, session.MemoryMinimum, LastMemory, session.MemoryNumber);
+    ShowText(systemName_, ToQString(model_.SystemName));
+    ShowText(info_, ToQString(session.ConnectionText));
+    ShowVisible(copyAllMem_, model_.CopyAllMemVisible);
+    ApplyVisible(model_.Visible);
+}
+
+void MainWindow::CloseRequested() {
+    if (model_.CloseQuery() && endProgram_) {
+        endProgram_();
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    FormWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        model_.Activate();
+    }
+}
+
+bool MainWindow::event(QEvent* event) {
+    // The hints go to the window's own status line as the pointer passes over a control.
+    if (event->type() == QEvent::StatusTip) {
+        statusBar_->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return FormWindow::event(event);
+}
+
+} // namespace quorvex

@@ -1,0 +1,61 @@
+#include "ui/widget_values.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace quorvex {
+
+void ShowText(QLineEdit* field, const QString& text) {
+    if (field->text() != text) {
+        const QSignalBlocker blocker(field);
+        field->setText(text);
+    }
+}
+
+void ShowText(QPlainTextEdit* field, const QString& text) {
+    if (field->toPlainText() != text) {
+        const QSignalBlocker blocker(field);
+        field->setPlainText(text);
+    }
+}
+
+void ShowText(QLabel* label, const QString& text) {
+    if (label->text() != text) {
+        label->setText(text);
+    }
+}
+
+void ShowText(QAbstractButton* button, const QString& text) {
+    if (button->text() != text) {
+        button->setText(text);
+    }
+}
+
+void ShowChecked(QAbstractButton* button, bool checked) {
+    const QSignalBlocker blocker(button);
+    button->setChecked(checked);
+}
+
+void ShowValue(QSpinBox* spin, int minimum, int maximum, int value) {
+    const QSignalBlocker blocker(spin);
+    spin->setRange(minimum, maximum);
+    spin->setValue(value);
+}
+
+void ShowEnabled(QWidget* widget, bool enabled) {
+    if (widget->isEnabled() != enabled) {
+        widget->setEnabled(enabled);
+    }
+}
+
+void ShowVisible(QWidget* widget, bool visible) {
+    if (widget->isVisibleTo(widget->window()) != visible) {
+        widget->setVisible(visible);
+    }
+}
+
+} // namespace quorvex
