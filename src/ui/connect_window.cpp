@@ -37,14 +37,14 @@ ConnectWindow::ConnectWindow(Program& program, std::function<void()> endProgram)
     setObjectName("ConnectForm");
     setWindowTitle("Quorvex");
     auto* layout = new QGridLayout(this);
-    for (const LampSpec& spec : Lamps) {
-        auto* lamp = new QPushButton(spec.Caption, this);
-        lamp->setObjectName(spec.Name);
+    for (const LampSpec& entry : Lamps) {
+        auto* lamp = new QPushButton(entry.Caption, this);
+        lamp->setObjectName(entry.Name);
         lamp->setCheckable(true);
         lamp->setMinimumWidth(lamp->fontMetrics().horizontalAdvance("Offline") * 2);
-        const int tag = spec.Tag;
+        const int tag = entry.Tag;
         connect(lamp, &QPushButton::clicked, this, [this, tag] { model_.OffLineBClick(tag); });
-        layout->addWidget(lamp, spec.Row, spec.Column);
+        layout->addWidget(lamp, entry.Row, entry.Column);
         lamps_[static_cast<std::size_t>(tag)] = lamp;
     }
     Refresh();

@@ -213,11 +213,11 @@ QWidget* MainWindow::BuildOutputs() {
         });
         grid->addWidget(row.Name, line, 1);
         for (std::size_t chain = 0; chain < chains.size(); ++chain) {
-            const Chain& spec = chains[chain];
-            const auto click = spec.Click;
+            const Chain& entry = chains[chain];
+            const auto click = entry.Click;
             QPushButton* button =
-                AddButton(qPrintable(QString("%1%2Btn").arg(spec.Prefix).arg(output)), spec.Caption,
-                          [this, click, output] { (model_.*click)(output); });
+                AddButton(qPrintable(QString("%1%2Btn").arg(entry.Prefix).arg(output)),
+                          entry.Caption, [this, click, output] { (model_.*click)(output); });
             grid->addWidget(button, line, 2 + static_cast<int>(chain));
         }
         row.Mute = new QLabel("MUTE", box);
