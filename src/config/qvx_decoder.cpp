@@ -2,6 +2,7 @@
 
 #include "config/byte_reader.h"
 #include "config/configuration.h"
+#include "config/field_ranges.h"
 #include "config/qvx_layout.h"
 #include "config/route.h"
 #include "config/sub_feed.h"
@@ -33,41 +34,55 @@ std::optional<double> SubFeedCoefficient(const std::optional<std::int32_t>& stor
 }
 
 void ReadBand(const ByteReader& in, std::size_t offset, PeqBand& band) {
-    AssignIfPresent(band.Gain, in.Double(offset + BandGain));
-    AssignIfPresent(band.Frequency, in.Double(offset + BandFrequency));
-    AssignIfPresent(band.Q, in.Double(offset + BandQ));
+    AssignWithin(band.Gain, in.Double(offset + BandGain), field_range::BandGainDb);
+    AssignWithin(band.Frequency, in.Double(offset + BandFrequency), field_range::BandFrequency);
+    AssignWithin(band.Q, in.Double(offset + BandQ), field_range::BandQ);
     AssignIfPresent(band.FilterType, in.Byte(offset + BandFilterType));
 }
 
 void ReadCrossover(const ByteReader& in, std::size_t offset, CrossoverSetting& crossover) {
-    AssignIfPresent(crossover.HighPass.Frequency, in.Single(offset + CrossoverHighPassFrequency));
-    AssignIfPresent(crossover.LowPass.Frequency, in.Single(offset + CrossoverLowPassFrequency));
-    AssignIfPresent(crossover.LowPass.Order, in.Int32(offset + CrossoverLowPassOrder));
-    AssignIfPresent(crossover.HighPass.Order, in.Int32(offset + CrossoverHighPassOrder));
+    AssignWithin(crossover.HighPass.Frequency, in.Single(offset + CrossoverHighPassFrequency),
+                 field_range::CrossoverFrequency);
+    AssignWithin(crossover.LowPass.Frequency, in.Single(offset + CrossoverLowPassFrequency),
+                 field_range::CrossoverFrequency);
+    AssignWithin(crossover.LowPass.Order, in.Int32(offset + CrossoverLowPassOrder),
+                 field_range::CrossoverOrder);
+    AssignWithin(crossover.HighPass.Order, in.Int32(offset + CrossoverHighPassOrder),
+                 field_range::CrossoverOrder);
     AssignIfPresent(crossover.LowPass.Family, in.Byte(offset + CrossoverLowPassFamily));
     AssignIfPresent(crossover.HighPass.Family, in.Byte(offset + CrossoverHighPassFamily));
 }
 
-void ReadDynamics(const ByteReader& in, std::size_t offset, DynamicsSetting& dynamics) {
-    AssignIfPresent(dynamics.ThresholdDb, in.Single(offset + DynamicsThreshold));
-    AssignIfPresent(dynamics.Ratio, in.Single(offset + DynamicsRatio));
-    AssignIfPresent(dynamics.MakeupGainDb, in.Single(offset + DynamicsMakeupGain));
-    AssignIfPresent(dynamics.RmsCoefficient, in.Single(offset + DynamicsRmsCoefficient));
-    AssignIfPresent(dynamics.HoldSamples, in.Int32(offset + DynamicsHoldSamples));
-    AssignIfPresent(dynamics.DecaySteps, in.Int32(offset + DynamicsDecaySteps));
-    AssignIfPresent(dynamics.LookAheadSamples, in.Int32(offset + DynamicsLookAheadSamples));
+void ReadDynamics(const ByteReader& in, std::size_t offset, int block, int sampleRate,
+                  DynamicsSetting& dynamics) {
+    AssignWithin(dynamics.ThresholdDb, in.Single(offset + DynamicsThreshold),
+                 field_range::ThresholdDb(block));
+    AssignWithin(dynamics.Ratio, in.Single(offset + DynamicsRatio), field_range::Ratio);
+    AssignIfFinite(dynamics.MakeupGainDb, in.Single(offset + DynamicsMakeupGain));
+    AssignWithin(dynamics.RmsCoefficient, in.Single(offset + DynamicsRmsCoefficient),
+                 field_range::RmsCoefficient(sampleRate));
+    AssignWithin(dynamics.HoldSamples, in.Int32(offset + DynamicsHoldSamples),
+                 field_range::HoldSamples);
+    AssignWithin(dynamics.DecaySteps, in.Int32(offset + DynamicsDecaySteps),
+                 field_range::DecaySteps);
+    AssignWithin(dynamics.LookAheadSamples, in.Int32(offset + DynamicsLookAheadSamples),
+                 field_range::LookAheadSamples);
     AssignIfPresent(dynamics.ExtraFlag, in.Byte(offset + DynamicsExtraFlag));
     AssignIfPresent(dynamics.CompressorMode, in.Byte(offset + DynamicsCompressorMode));
-    AssignIfPresent(dynamics.KneeDb, in.Single(offset + DynamicsKnee));
+    AssignWithin(dynamics.KneeDb, in.Single(offset + DynamicsKnee), field_range::KneeDb);
     AssignIfPresent(dynamics.Balanced, in.Byte(offset + DynamicsBalanced));
     AssignIfPresent(dynamics.Decimation, in.Byte(offset + DynamicsDecimation));
     AssignIfPresent(dynamics.Bypass, in.Byte(offset + DynamicsBypass));
-    AssignIfPresent(dynamics.XdBmaxLimit, in.Single(offset + DynamicsXdBmaxLimit));
-    AssignIfPresent(dynamics.AmpGain, in.Single(offset + DynamicsAmpGain));
-    AssignIfPresent(dynamics.LoadImpedance, in.Single(offset + DynamicsLoadImpedance));
-    AssignIfPresent(dynamics.SpeakerMaxPower, in.Single(offset + DynamicsSpeakerMaxPower));
-    AssignIfPresent(dynamics.AmpMaxPower, in.Single(offset + DynamicsAmpMaxPower));
-    AssignIfPresent(dynamics.SpeakerCountIndex, in.Int32(offset + DynamicsSpeakerCountIndex));
+    AssignIfFinite(dynamics.XdBmaxLimit, in.Single(offset + DynamicsXdBmaxLimit));
+    AssignWithin(dynamics.AmpGain, in.Single(offset + DynamicsAmpGain), field_range::AmpGain);
+    AssignWithin(dynamics.LoadImpedance, in.Single(offset + DynamicsLoadImpedance),
+                 field_range::LoadImpedance);
+    AssignWithin(dynamics.SpeakerMaxPower, in.Single(offset + DynamicsSpeakerMaxPower),
+                 field_range::SpeakerMaxPower);
+    AssignWithin(dynamics.AmpMaxPower, in.Single(offset + DynamicsAmpMaxPower),
+                 field_range::AmpMaxPower);
+    AssignWithin(dynamics.SpeakerCountIndex, in.Int32(offset + DynamicsSpeakerCountIndex),
+                 field_range::SpeakerCountIndex);
 }
 
 /// What the reader stores for a route code so that one CycleRoute brings the code back:
@@ -96,8 +111,9 @@ void ReadVersionAndHeader(std::span<const std::uint8_t> record, Configuration& c
         AssignIfPresent(name, in.Text(NameOffset(index++), ChannelNameCapacity));
     }
     for (int output = 1; output <= OutputCount; ++output) {
-        AssignIfPresent(config.Output(output).Delay.DelaySamples,
-                        in.Int32(ElementOffset(DelaySamplesOffset, output, 4)));
+        AssignWithin(config.Output(output).Delay.DelaySamples,
+                     in.Int32(ElementOffset(DelaySamplesOffset, output, 4)),
+                     field_range::DelaySamples);
     }
 }
 
@@ -121,8 +137,8 @@ void ReadGainsAndPolarity(std::span<const std::uint8_t> record, Configuration& c
         level.MuteFactor = level.Muted ? 0.0 : 1.0;
     }
     for (int output = 1; output <= OutputCount; ++output) {
-        AssignIfPresent(config.Output(output).Level.GainFactor,
-                        in.Double(ElementOffset(GainFactorOffset, output, 8)));
+        AssignIfFinite(config.Output(output).Level.GainFactor,
+                       in.Double(ElementOffset(GainFactorOffset, output, 8)));
     }
 }
 
@@ -144,8 +160,8 @@ void ReadCrossOvers(std::span<const std::uint8_t> record, Configuration& config)
 void ReadDinamics(std::span<const std::uint8_t> record, Configuration& config) {
     const ByteReader in(record);
     for (int block = 1; block <= DynamicsBlockCount; ++block) {
-        ReadDynamics(in, ElementOffset(DynamicsOffset, block, DynamicsRecordSize),
-                     config.Block(block));
+        ReadDynamics(in, ElementOffset(DynamicsOffset, block, DynamicsRecordSize), block,
+                     config.SampleRate, config.Block(block));
     }
 }
 
@@ -188,10 +204,12 @@ void ReadImportFileRoute(std::span<const std::uint8_t> record, Configuration& co
                                 SpeakerFileCapacity));
     }
     AssignIfPresent(config.ImportFormat, in.Int32(ImportFormatOffset));
-    AssignIfPresent(config.ImportReferenceLevel, in.Single(ImportReferenceLevelOffset));
+    AssignWithin(config.ImportReferenceLevel, in.Single(ImportReferenceLevelOffset),
+                 field_range::ImportReferenceLevel);
     for (int output = 1; output <= OutputCount; ++output) {
-        AssignIfPresent(config.Output(output).Delay.RelativeDistanceSamples,
-                        in.Int32(ElementOffset(RelativeDistanceOffset, output, 4)));
+        AssignWithin(config.Output(output).Delay.RelativeDistanceSamples,
+                     in.Int32(ElementOffset(RelativeDistanceOffset, output, 4)),
+                     field_range::RelativeDistanceSamples);
     }
     const bool hasGates = record.size() >= RecordSize;
     for (int block = 1; block <= DynamicsBlockCount; ++block) {
@@ -199,10 +217,12 @@ void ReadImportFileRoute(std::span<const std::uint8_t> record, Configuration& co
         dynamics.NoiseGatePosition = OlderFileGatePosition;
         dynamics.NoiseGateSlope = OlderFileGateSlope;
         if (hasGates) {
-            AssignIfPresent(dynamics.NoiseGatePosition,
-                            in.Int32(ElementOffset(GatePositionOffset, block, 4)));
-            AssignIfPresent(dynamics.NoiseGateSlope,
-                            in.Int32(ElementOffset(GateSlopeOffset, block, 4)));
+            AssignWithin(dynamics.NoiseGatePosition,
+                         in.Int32(ElementOffset(GatePositionOffset, block, 4)),
+                         field_range::NoiseGatePosition);
+            AssignWithin(dynamics.NoiseGateSlope,
+                         in.Int32(ElementOffset(GateSlopeOffset, block, 4)),
+                         field_range::NoiseGateSlope);
         }
     }
 }

@@ -15,9 +15,11 @@ struct Configuration;
 // Decoding a configuration file record into a Configuration that New configuration has just
 // reset. The bytes may be a whole current record, an older shorter one, or anything at all:
 // a field the bytes do not hold keeps the value the caller's reset gave it, texts are cut to
-// their capacity and to the bytes present, and nothing is read past the end. Numbers are
-// taken as stored (NaN and infinities included) except the temperature, which is brought
-// into 0..50 as its editor field would.
+// their capacity and to the bytes present, and nothing is read past the end. Every number is
+// brought into the range its editor keeps it in (config/field_ranges.h), as the temperature is
+// brought into 0..50; a NaN or an infinity keeps the reset value, and a number whose editor
+// sets no range is taken as stored only when finite. Open thus passes on nothing an editor
+// would refuse.
 
 /// Project name, engineer, comments, system name, temperature, the eight names, DelaySamples.
 void ReadVersionAndHeader(std::span<const std::uint8_t> record, Configuration& config);

@@ -64,6 +64,26 @@ int WriteAndClose(FileHandle file, std::span<const std::uint8_t> bytes) {
     return 0;
 }
 
+/// The file a path names once the symbolic links it ends in are followed. A link whose target
+/// does not exist yet gives that target, so that saving creates it rather than replacing the
+/// link; a relative link is taken from the folder the link lies in.
+std::optional<fs::path> FollowLinks(fs::path path, std::error_code& failure) {
+    constexpr int MostLinks = 40; // as the system's own limit on a chain of links
+    for (int link = 0; link < MostLinks; ++link) {
+        std::error_code absent;
+        if (!fs::is_symlink(fs::symlink_status(path, absent))) {
+            return path;
+        }
+        const fs::path named = fs::read_symlink(path, failure);
+        if (failure) {
+            return std::nullopt;
+        }
+        path = named.is_absolute() ? named : path.parent_path() / named;
+    }
+    failure = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return std::nullopt;
+}
+
 } // namespace
 
 FileHead ReadFileHead(const fs::path& path, std::size_t limit) {
@@ -90,13 +110,11 @@ std::optional<std::string> ReplaceFileContents(const fs::path& path,
                                                std::span<const std::uint8_t> bytes) {
     std::error_code failure;
     // Through a symbolic link the file it names is replaced, not the link.
-    fs::path target = path;
-    if (fs::is_symlink(fs::symlink_status(path, failure))) {
-        target = fs::weakly_canonical(path, failure);
-        if (failure) {
-            return failure.message();
-        }
+    const std::optional<fs::path> linked = FollowLinks(path, failure);
+    if (!linked) {
+        return failure.message();
     }
+    const fs::path& target = *linked;
     // A replaced file keeps its permissions, and one that nobody may write stays as it is,
     // as overwriting it in place would.
     const fs::file_status existing = fs::status(target, failure);

@@ -14,7 +14,8 @@ namespace quorvex {
 /// written and closed, so a failure (no permission, full disk, missing folder) leaves any
 /// previous file as it was and no partial file behind. A replaced file keeps its
 /// permissions; one that no one may write is refused; through a symbolic link the linked
-/// file is replaced. Returns the system's message on failure.
+/// file is replaced, or created when the link names a file not there yet (a link into a
+/// missing folder fails as that folder would). Returns the system's message on failure.
 std::optional<std::string> ReplaceFileContents(const std::filesystem::path& path,
                                                std::span<const std::uint8_t> bytes);
 

@@ -56,19 +56,19 @@ TEST_F(SavedSample, ComesBackWhole) {
 
 TEST_F(SavedSample, LosesOnlyWhatTheFileQuantises) {
     saved.Output(1).Crossover.HighPass.Frequency = 123.456;
-    saved.Output(6).Crossover.LowPass.Frequency = 0.1;
-    saved.Block(1).RmsCoefficient = 0.1L;
+    saved.Output(6).Crossover.LowPass.Frequency = 12345.6;
+    saved.Block(1).RmsCoefficient = 0.001L;
     saved.SubFeed[0].P = 0.46; // stored as 5: half-way, so no feed
     saved.SubFeed[0].Q = 0.56; // stored as 6
     saved.Block(2).NoiseGatePosition = 20.4F;
     saved.Block(2).NoiseGateSlope = 2.5F;
     LoadConfigurationRecord(Record(), loaded);
-    // Singles keep about seven digits: 0.1 comes back as 0x3DCCCCCD = 0.100000001490116...
+    // Singles keep about seven digits: 0.001 comes back as 0x3A83126F = 0.00100000004749745...
     EXPECT_NEAR(loaded.Output(1).Crossover.HighPass.Frequency, 123.456, 1e-5);
     EXPECT_NE(loaded.Output(1).Crossover.HighPass.Frequency, 123.456);
-    EXPECT_DOUBLE_EQ(loaded.Output(6).Crossover.LowPass.Frequency, 0.100000001490116119384765625);
+    EXPECT_DOUBLE_EQ(loaded.Output(6).Crossover.LowPass.Frequency, 12345.599609375);
     EXPECT_DOUBLE_EQ(static_cast<double>(loaded.Block(1).RmsCoefficient),
-                     0.100000001490116119384765625);
+                     0.001000000047497451305389404296875);
     EXPECT_EQ(loaded.SubFeed[0].P, 0.0);
     EXPECT_EQ(loaded.SubFeed[0].Q, 1.0);
     EXPECT_EQ(loaded.Block(2).NoiseGatePosition, 20.0F);
@@ -217,7 +217,7 @@ TEST_F(OlderFile, WithoutGateArraysGivesEveryBlockGate13Slope4) {
         EXPECT_EQ(loaded.Block(block).NoiseGateSlope, 4.0F) << block;
     }
     EXPECT_EQ(loaded.ImportFormat, 4);
-    EXPECT_EQ(loaded.Output(6).Delay.RelativeDistanceSamples, 3);
+    EXPECT_EQ(loaded.Output(6).Delay.RelativeDistanceSamples, 20);
     EXPECT_EQ(loaded.Output(6).SpeakerFile, saved.Output(6).SpeakerFile);
 }
 

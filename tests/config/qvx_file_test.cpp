@@ -160,6 +160,40 @@ TEST_F(QvxFileTest, ReplacesTheFileALinkNamesAndKeepsTheLink) {
     EXPECT_EQ(Entries().size(), 2U);
 }
 
+TEST_F(QvxFileTest, CreatesTheFileADanglingLinkNamesAndKeepsTheLink) {
+    fs::create_directory(folder / "shows");
+    const fs::path link = folder / "link.QVX";
+    fs::create_symlink(fs::path("shows") / "new.QVX", link); // relative to the link's folder
+    EXPECT_FALSE(WriteConfigurationFile(link, other).has_value());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Contents(folder / "shows" / "new.QVX"), Bytes(other.begin(), other.end()));
+}
+
+TEST_F(QvxFileTest, FailsThroughALinkIntoAMissingFolderAndKeepsTheLink) {
+    const fs::path link = folder / "link.QVX";
+    fs::create_symlink(fs::path("missing-folder") / "new.QVX", link);
+    const auto error = WriteConfigurationFile(link, other);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(*error, std::strerror(ENOENT));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Entries(), std::vector<std::string>{"link.QVX"});
+}
+
+TEST_F(QvxFileTest, FollowsAChainOfLinksButNotALoop) {
+    const fs::path real = folder / "real.QVX";
+    fs::create_symlink(real, folder / "first.QVX");
+    fs::create_symlink(folder / "first.QVX", folder / "second.QVX");
+    EXPECT_FALSE(WriteConfigurationFile(folder / "second.QVX", other).has_value());
+    EXPECT_EQ(Contents(real), Bytes(other.begin(), other.end()));
+
+    fs::create_symlink(folder / "loop-b.QVX", folder / "loop-a.QVX");
+    fs::create_symlink(folder / "loop-a.QVX", folder / "loop-b.QVX");
+    const auto error = WriteConfigurationFile(folder / "loop-a.QVX", other);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(*error, std::strerror(ELOOP));
+    EXPECT_TRUE(fs::is_symlink(folder / "loop-a.QVX"));
+}
+
 TEST_F(QvxFileTest, SavesUnderANameAtTheSystemsLengthLimit) {
     const fs::path path = folder / (std::string(251, 'n') + ".QVX");
     EXPECT_FALSE(WriteConfigurationFile(path, sample).has_value());

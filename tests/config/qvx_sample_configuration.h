@@ -36,7 +36,7 @@ inline Configuration SampleConfiguration() {
         channel.Level.GainFactor = (0.125 * output) * channel.Level.PolaritySign;
         channel.Level.Muted = output == 3;
         channel.Level.MuteFactor = channel.Level.Muted ? 0.0 : 1.0;
-        channel.Delay = DelaySetting{10 * output, output - 3};
+        channel.Delay = DelaySetting{10 * output, 4 * (output - 1)};
         channel.SpeakerFile = "C:\\Measures\\cabinet" + std::to_string(output) + ".txt";
     }
     for (int block = 1; block <= DynamicsBlockCount; ++block) {
@@ -46,7 +46,7 @@ inline Configuration SampleConfiguration() {
         dynamics.MakeupGainDb = 1.5F;
         dynamics.HoldSamples = 960 + block;
         dynamics.DecaySteps = 100 + block;
-        dynamics.LookAheadSamples = 48 * block;
+        dynamics.LookAheadSamples = 32 * block;
         dynamics.CompressorMode = 1;
         dynamics.KneeDb = 6.0F;
         dynamics.Bypass = 1;
