@@ -32,9 +32,13 @@ Desktop::Desktop(Dialogs* dialogs, Pump* pump, std::function<void()> endProgram)
     program_ =
         std::make_unique<Program>(dialogs != nullptr ? *dialogs : qtDialogs_, progress_, messages);
     CreateWindows();
+    undoKeys_ = std::make_unique<UndoKeys>(program_->History());
+    dragSteps_ = std::make_unique<DragSteps>(program_->History());
 }
 
 Desktop::~Desktop() {
+    dragSteps_.reset();
+    undoKeys_.reset();
     windows_.clear();
     while (!owned_.empty()) {
         owned_.pop_back();

@@ -3,10 +3,12 @@
 #include "app/about_form.h"
 #include "app/program.h"
 #include "ui/about_window.h"
+#include "ui/drag_steps.h"
 #include "ui/editor_windows.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_progress.h"
 #include "ui/qt_pump.h"
+#include "ui/undo_keys.h"
 
 #include <QString>
 
@@ -63,6 +65,9 @@ private:
     TAboutForm about_;
     std::unique_ptr<Program> program_;
     std::function<void()> endProgram_;
+    // The undo keys and the drag steps, for every form window.
+    std::unique_ptr<UndoKeys> undoKeys_;
+    std::unique_ptr<DragSteps> dragSteps_;
 
     // Owned windows, in creation order; destroyed last-created first, so a window goes
     // before the window that owns it.

@@ -5,6 +5,7 @@
 #include "app/main_form_hints.h"
 #include "app/program.h"
 #include "ui/clickable_label.h"
+#include "ui/history_buttons.h"
 #include "ui/led_button.h"
 #include "ui/qt_text.h"
 #include "ui/rack_palette.h"
@@ -145,6 +146,7 @@ QWidget* MainWindow::BuildButtons() {
     verify_->setObjectName("VerifyAfterWrite");
     connect(verify_, &QCheckBox::clicked, this, [this] { model_.VerifyAfterWriteClick(); });
     row->addWidget(verify_);
+    row->addWidget(new HistoryButtons(program_.History(), this));
     row->addStretch(1);
     row->addWidget(AddButton("SystemInfoB", "System Info", [this] { model_.SystemInfoBClick(); }));
     row->addWidget(
