@@ -2,10 +2,11 @@
 
 #include "app/connect_form.h"
 #include "app/program.h"
+#include "ui/led_button.h"
+#include "ui/rack_palette.h"
+#include "ui/widget_values.h"
 
 #include <QGridLayout>
-#include <QPushButton>
-#include <QSignalBlocker>
 
 namespace quorvex {
 
@@ -36,14 +37,17 @@ ConnectWindow::ConnectWindow(Program& program, std::function<void()> endProgram)
       model_(program.Connect()), endProgram_(std::move(endProgram)) {
     setObjectName("ConnectForm");
     setWindowTitle("Quorvex");
+    setPalette(RackPalette::Window(palette()));
+    setAutoFillBackground(true);
     auto* layout = new QGridLayout(this);
+    const int room = fontMetrics().averageCharWidth() * 3;
+    layout->setHorizontalSpacing(room);
+    layout->setContentsMargins(room, room, room, room);
     for (const LampSpec& entry : Lamps) {
-        auto* lamp = new QPushButton(entry.Caption, this);
+        auto* lamp = new LedButton(entry.Caption, this);
         lamp->setObjectName(entry.Name);
-        lamp->setCheckable(true);
-        lamp->setMinimumWidth(lamp->fontMetrics().horizontalAdvance("Offline") * 2);
         const int tag = entry.Tag;
-        connect(lamp, &QPushButton::clicked, this, [this, tag] { model_.OffLineBClick(tag); });
+        connect(lamp, &LedButton::clicked, this, [this, tag] { model_.OffLineBClick(tag); });
         layout->addWidget(lamp, entry.Row, entry.Column);
         lamps_[static_cast<std::size_t>(tag)] = lamp;
     }
@@ -52,9 +56,8 @@ ConnectWindow::ConnectWindow(Program& program, std::function<void()> endProgram)
 
 void ConnectWindow::Refresh() {
     for (std::size_t tag = 0; tag < lamps_.size(); ++tag) {
-        const QSignalBlocker blocker(lamps_[tag]);
-        lamps_[tag]->setChecked(model_.Lamps[tag]);
-        lamps_[tag]->setEnabled(program_.State().ConnectionButtonsEnabled);
+        lamps_[tag]->SetLit(model_.Lamps[tag]);
+        ShowEnabled(lamps_[tag], program_.State().ConnectionButtonsEnabled);
     }
     ApplyVisible(model_.Visible);
 }

@@ -5,10 +5,9 @@
 #include <array>
 #include <functional>
 
-class QPushButton;
-
 namespace quorvex {
 
+class LedButton;
 class Program;
 class TConnectForm;
 
@@ -30,7 +29,7 @@ private:
     Program& program_;
     TConnectForm& model_;
     std::function<void()> endProgram_;
-    std::array<QPushButton*, 6> lamps_{};
+    std::array<LedButton*, 6> lamps_{};
 };
 
 } // namespace quorvex

@@ -10,24 +10,19 @@ namespace {
 
 /// The lamp's diameter as a part of the text height.
 constexpr double LampSize = 0.8;
+/// How much darker an unlit lamp is than a lit one (Qt's darker() factor, per cent).
+constexpr int UnlitDarkness = 380;
 
 } // namespace
 
 LedButton::LedButton(const QString& caption, QWidget* parent)
-    : QAbstractButton(parent), lampColour_(RackPalette::LampOn()) {
-    setText(caption);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void LedButton::SetLit(bool lit) {
-    if (lit_ != lit) {
-        lit_ = lit;
-        update();
-    }
-}
+    : LitButton(caption, parent), lampColour_(RackPalette::LampOn()),
+      unlitColour_(RackPalette::LampOff()) {}
 
 void LedButton::SetLampColour(const QColor& colour) {
     lampColour_ = colour;
+    // An unlit lamp keeps a trace of its colour, so a red lamp never reads as a green one.
+    unlitColour_ = colour.darker(UnlitDarkness);
     update();
 }
 
@@ -48,16 +43,16 @@ void LedButton::paintEvent(QPaintEvent*) {
                       diameter);
     const QColor on = isEnabled() ? lampColour_ : lampColour_.darker(160);
     painter.setPen(QPen(RackPalette::Edge(), 1.0));
-    painter.setBrush(lit_ ? on : RackPalette::LampOff());
+    painter.setBrush(IsLit() ? on : unlitColour_);
     painter.drawEllipse(lamp);
-    if (lit_) {
+    if (IsLit()) {
         // A highlight so a lit lamp reads as light, not just as a colour.
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(255, 255, 255, 110));
         painter.drawEllipse(QRectF(lamp.left() + diameter * 0.2, lamp.top() + diameter * 0.15,
                                    diameter * 0.35, diameter * 0.3));
     }
-    painter.setPen(isEnabled() ? RackPalette::Text() : RackPalette::DisabledText());
+    painter.setPen(palette().color(QPalette::WindowText));
     const QRectF caption(lamp.right() + metrics.averageCharWidth(), 0.0,
                          width() - lamp.right() - metrics.averageCharWidth(), height());
     painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, text());

@@ -1,31 +1,31 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "ui/lit_button.h"
+
+#include <QColor>
 
 namespace quorvex {
 
-/// A lamp with a caption beside it, clicked like a button. Its owner decides whether it is
-/// lit: a click only emits clicked(), the lamp changes when SetLit says so.
-class LedButton : public QAbstractButton {
+/// A lamp with a caption beside it, clicked like a button. The caption takes the text
+/// colours of the window it sits in (its palette's window text, enabled or disabled), so
+/// it reads on the rack's dark panel and on a plain window alike.
+class LedButton : public LitButton {
     Q_OBJECT
 
 public:
     explicit LedButton(const QString& caption = QString(), QWidget* parent = nullptr);
 
-    void SetLit(bool lit);
-    bool IsLit() const { return lit_; }
-    /// The lamp's colour when lit (green unless set).
+    /// The lamp's colour when lit (green unless set); unlit it shows a dark shade of it.
     void SetLampColour(const QColor& colour);
 
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool lit_ = false;
     QColor lampColour_;
+    QColor unlitColour_;
 };
 
 } // namespace quorvex

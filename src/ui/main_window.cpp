@@ -42,20 +42,16 @@ QString RoutePicture(int code) {
 const std::array<const char*, OutputCount> OutputNameFields{
     "Out1Edit", "Out2Edit", "Out3Edit", "Out4Edit", "OutSub1Edit", "OutSub2Edit"};
 
-// The main window is drawn as the processor's front: light text on a dark panel.
-QPalette RackWindowPalette(QPalette palette) {
-    palette.setColor(QPalette::Window, RackPalette::Panel());
-    palette.setColor(QPalette::WindowText, RackPalette::Text());
-    palette.setColor(QPalette::Base, RackPalette::Recess());
-    palette.setColor(QPalette::Text, RackPalette::Text());
-    palette.setColor(QPalette::Button, RackPalette::Panel().lighter(140));
-    palette.setColor(QPalette::ButtonText, RackPalette::Text());
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, RackPalette::DisabledText());
-    palette.setColor(QPalette::Disabled, QPalette::Text, RackPalette::DisabledText());
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, RackPalette::DisabledText());
-    palette.setColor(QPalette::ToolTipBase, RackPalette::Recess());
-    palette.setColor(QPalette::ToolTipText, RackPalette::Text());
-    return palette;
+// The keys of one group share one width: the widest caption with room on either side, so
+// no caption touches its key's edge whatever the font and the screen's scale.
+void ShareCaptionWidth(const std::vector<QPushButton*>& keys) {
+    int widest = 0;
+    for (const QPushButton* key : keys) {
+        widest = std::max(widest, key->fontMetrics().horizontalAdvance(key->text()));
+    }
+    for (QPushButton* key : keys) {
+        key->setMinimumWidth(widest + key->fontMetrics().height() * 2);
+    }
 }
 
 } // namespace
@@ -65,7 +61,7 @@ MainWindow::MainWindow(Program& program, TAboutForm& about, QWidget* owner,
     : FormWindow(program.Main().Changed(), owner), program_(program), model_(program.Main()),
       endProgram_(std::move(endProgram)) {
     setObjectName("MainForm");
-    setPalette(RackWindowPalette(palette()));
+    setPalette(RackPalette::Window(palette()));
     setAutoFillBackground(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -114,11 +110,17 @@ QWidget* MainWindow::BuildButtons() {
     row->addWidget(logo);
     row->addSpacing(fontMetrics().averageCharWidth() * 2);
 
-    row->addWidget(AddButton("NewButton", "New", [this] { model_.NewButtonClick(); }));
-    row->addWidget(AddButton("OpenButton", "Open", [this] { model_.OpenButtonClick(); }));
-    row->addWidget(AddButton("SaveButton", "Save", [this] { model_.SaveButtonClick(); }));
-    row->addSpacing(fontMetrics().averageCharWidth() * 2);
-    row->addWidget(AddButton("ConnectButton", "Connect", [this] { model_.ConnectButtonClick(); }));
+    std::vector<QPushButton*> files{
+        AddButton("NewButton", "New", [this] { model_.NewButtonClick(); }),
+        AddButton("OpenButton", "Open", [this] { model_.OpenButtonClick(); }),
+        AddButton("SaveButton", "Save", [this] { model_.SaveButtonClick(); }),
+        AddButton("ConnectButton", "Connect", [this] { model_.ConnectButtonClick(); })};
+    for (QPushButton* button : files) {
+        if (button == files.back()) {
+            row->addSpacing(fontMetrics().averageCharWidth() * 2);
+        }
+        row->addWidget(button);
+    }
     const std::array<std::pair<const char*, std::pair<QString, std::function<void()>>>, 7> device{{
         {"ReadButton", {"Read", [this] { model_.ReadButtonClick(); }}},
         {"WriteButton", {"Write", [this] { model_.WriteButtonClick(); }}},
@@ -128,9 +130,11 @@ QWidget* MainWindow::BuildButtons() {
         {"PasswordB", {"Password", [this] { model_.PasswordBClick(); }}},
         {"UpdateDSP", {"Update DSP", [this] { model_.UpdateDSPClick(); }}},
     }};
+    std::vector<QPushButton*> deviceKeys;
     for (const auto& [name, action] : device) {
         QPushButton* button = AddButton(name, action.first, action.second);
         deviceControls_.push_back(button);
+        deviceKeys.push_back(button);
         row->addWidget(button);
     }
     row->addStretch(1);
@@ -148,11 +152,17 @@ QWidget* MainWindow::BuildButtons() {
     row->addWidget(verify_);
     row->addWidget(new HistoryButtons(program_.History(), this));
     row->addStretch(1);
-    row->addWidget(AddButton("SystemInfoB", "System Info", [this] { model_.SystemInfoBClick(); }));
-    row->addWidget(
-        AddButton("FinalResponseB", "Total Response", [this] { model_.FinalResponseBClick(); }));
-    row->addWidget(AddButton("CopyOutsB", "Copy", [this] { model_.CopyOutsBClick(); }));
-    row->addWidget(AddButton("AcercadeButton", "About", {}));
+    std::vector<QPushButton*> windows{
+        AddButton("SystemInfoB", "System Info", [this] { model_.SystemInfoBClick(); }),
+        AddButton("FinalResponseB", "Total Response", [this] { model_.FinalResponseBClick(); }),
+        AddButton("CopyOutsB", "Copy", [this] { model_.CopyOutsBClick(); }),
+        AddButton("AcercadeButton", "About", {})};
+    for (QPushButton* button : windows) {
+        row->addWidget(button);
+    }
+    ShareCaptionWidth(files);
+    ShareCaptionWidth(deviceKeys);
+    ShareCaptionWidth(windows);
     return panel;
 }
 
@@ -199,6 +209,7 @@ QWidget* MainWindow::BuildOutputs() {
         {"Delay", "DELAY", &TMainForm::DelayBtnClick},
         {"Dynamic", "DYNAMIC", &TMainForm::DynamicBtnClick},
     }};
+    std::vector<QPushButton*> chainKeys;
     for (int output = 1; output <= OutputCount; ++output) {
         OutputRow& row = outputs_[static_cast<std::size_t>(output - 1)];
         const int line = output;
@@ -221,6 +232,7 @@ QWidget* MainWindow::BuildOutputs() {
                 AddButton(qPrintable(QString("%1%2Btn").arg(entry.Prefix).arg(output)),
                           entry.Caption, [this, click, output] { (model_.*click)(output); });
             grid->addWidget(button, line, 2 + static_cast<int>(chain));
+            chainKeys.push_back(button);
         }
         row.Mute = new QLabel("MUTE", box);
         row.Mute->setObjectName(QString("MuteLabel%1").arg(output));
@@ -237,6 +249,7 @@ QWidget* MainWindow::BuildOutputs() {
         row.Delay->setMinimumWidth(fontMetrics().horizontalAdvance("000.00 ms"));
         grid->addWidget(row.Delay, line, 9);
     }
+    ShareCaptionWidth(chainKeys);
     // Keep the hidden "MUTE" and "x" labels' room, so the rows do not move when they appear.
     grid->setColumnMinimumWidth(7, fontMetrics().horizontalAdvance("MUTE"));
     grid->setColumnMinimumWidth(8, fontMetrics().horizontalAdvance("x"));

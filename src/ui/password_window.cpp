@@ -41,6 +41,9 @@ PasswordWindow::PasswordWindow(TPasswordForm& model, QWidget* owner)
     : FormWindow(model.Changed(), owner, Modality::Modal), model_(model) {
     setObjectName("PasswordForm");
     setWindowTitle(ToQString(TPasswordForm::Caption));
+    // Drawn as the unit's own front panel, where the password is entered the same way.
+    setPalette(RackPalette::Window(palette()));
+    setAutoFillBackground(true);
     auto* layout = new QGridLayout(this);
 
     layout->addWidget(new QLabel("PASSWORD", this), 0, 0, 1, 3);
@@ -73,11 +76,6 @@ PasswordWindow::PasswordWindow(TPasswordForm& model, QWidget* owner)
     active_ = new LedButton(ToQString(TPasswordForm::ActiveLabel), this);
     active_->setObjectName("PasswordLED");
     connect(active_, &LedButton::clicked, this, [this] { model_.PasswordLEDClick(); });
-    // The lamp paints its caption in the rack's light text: give it the rack's panel.
-    active_->setAutoFillBackground(true);
-    QPalette rack = active_->palette();
-    rack.setColor(QPalette::Window, RackPalette::Panel());
-    active_->setPalette(rack);
     layout->addWidget(active_, 5, 0, 1, 3);
 
     auto* clear = new QPushButton("Clear", this);

@@ -19,7 +19,7 @@ QToolButton* StepButton(Qt::ArrowType arrow, QWidget* parent) {
     button->setFocusPolicy(Qt::NoFocus);
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     QPalette colours = button->palette();
-    colours.setColor(QPalette::Button, QColor(62, 65, 72));
+    colours.setColor(QPalette::Button, RackPalette::Key());
     colours.setColor(QPalette::ButtonText, RackPalette::Text());
     button->setPalette(colours);
     button->setAutoRaise(false);

@@ -6,17 +6,8 @@
 
 namespace quorvex {
 
-RoundedButton::RoundedButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
-    setText(caption);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void RoundedButton::SetLit(bool lit) {
-    if (lit_ != lit) {
-        lit_ = lit;
-        update();
-    }
-}
+RoundedButton::RoundedButton(const QString& caption, QWidget* parent)
+    : LitButton(caption, parent) {}
 
 QSize RoundedButton::sizeHint() const {
     const QFontMetrics metrics(font());
@@ -28,14 +19,14 @@ void RoundedButton::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF key = QRectF(rect()).adjusted(1.0, 1.0, -1.0, -1.0);
     const double radius = key.height() / 3.0;
-    QColor face = isDown() ? RackPalette::Recess() : QColor(62, 65, 72);
-    if (lit_) {
+    QColor face = isDown() ? RackPalette::Recess() : RackPalette::Key();
+    if (IsLit()) {
         face = RackPalette::Accent().darker(isDown() ? 160 : 115);
     }
     painter.setPen(QPen(hasFocus() ? RackPalette::Accent() : RackPalette::Edge(), 1.0));
     painter.setBrush(face);
     painter.drawRoundedRect(key, radius, radius);
-    QColor caption = lit_ ? QColor(20, 20, 20) : RackPalette::Text();
+    QColor caption = IsLit() ? QColor(20, 20, 20) : RackPalette::Text();
     if (!isEnabled()) {
         caption = RackPalette::DisabledText();
     }
