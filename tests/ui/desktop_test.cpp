@@ -5,6 +5,9 @@
 #include "app/peq_form.h"
 #include "app/scratch_folder.h"
 
+#include "ui/qt_pump.h"
+
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -12,32 +15,76 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace quorvex::testing {
 namespace {
 
-using DesktopStart = DesktopFixture;
+// The windows that exist (in creation order, as the application lists them) each time the
+// program lets pending messages run, with how many times it let them run.
+struct PumpMoment {
+    int Times = 0;
+    QStringList Windows;
+};
 
-TEST_F(DesktopStart, CreatesTheWindowsInTheProgramsOrder) {
+class WindowCountingPump : public Pump {
+public:
+    std::vector<PumpMoment> Moments;
+
+    void Run(int times) override {
+        PumpMoment moment{times, {}};
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->objectName().isEmpty()) {
+                moment.Windows.push_back(window->objectName());
+            }
+        }
+        Moments.push_back(moment);
+        messages_.Run(times);
+    }
+
+private:
+    QtPump messages_;
+};
+
+// The program's start-up order; the combined-response window is "FinalResponseForm", the
+// speaker window holds the rack amplifier too, and the coefficient-image builder has no
+// window of its own.
+const QStringList WindowsBeforeThePause{"ConnectForm", "CopyOutputsForm", "SensitivityForm",
+                                        "ProgressForm", "InputPassForm"};
+const QStringList WindowsAfterThePause{
+    "MainForm",    "ShowCoeffForm",       "FinalResponseForm", "PEQForm",      "GainsForm",
+    "Dynamicform", "DelayFinoForm",       "XOVERForm",         "SpeakerForm",  "LoudnessForm",
+    "AboutForm",   "TW_Serial_Info_Form", "SystemInfoForm",    "PasswordForm", "ImportForm"};
+
+TEST(DesktopStartOrder, CreatesEveryWindowInTheProgramsOrder) {
+    ScriptedDialogs dialogs;
+    WindowCountingPump pump;
+    Desktop screen(&dialogs, &pump, [] {});
     QStringList names;
-    for (QWidget* window : Screen.Windows()) {
+    for (QWidget* window : screen.Windows()) {
         names.push_back(window->objectName());
     }
-    const QStringList expected{
-        "ConnectForm", "CopyOutputsForm", "SensitivityForm", "ProgressForm",  "FinalResponseForm",
-        "PEQForm",     "GainsForm",       "Dynamicform",     "DelayFinoForm", "XOVERForm",
-        "SpeakerForm", "LoudnessForm",    "ImportForm"};
-    for (const QString& name : expected) {
-        EXPECT_TRUE(names.contains(name)) << name.toStdString();
-    }
-    // Every window of the list keeps its place relative to the others.
-    qsizetype last = -1;
-    for (const QString& name : expected) {
-        const qsizetype at = names.indexOf(name);
-        EXPECT_GT(at, last) << name.toStdString();
-        last = at;
-    }
-    EXPECT_EQ(Screen.ConnectionWindow()->objectName(), "ConnectForm");
+    EXPECT_EQ(names, WindowsBeforeThePause + WindowsAfterThePause);
+    EXPECT_EQ(screen.ConnectionWindow()->objectName(), "ConnectForm");
 }
+
+TEST(DesktopStartOrder, LetsMessagesRunAHundredTimesBetweenTheFirstWindowsAndTheMainOne) {
+    ScriptedDialogs dialogs;
+    WindowCountingPump pump;
+    Desktop screen(&dialogs, &pump, [] {});
+    const auto pause =
+        std::find_if(pump.Moments.begin(), pump.Moments.end(),
+                     [](const PumpMoment& moment) { return !moment.Windows.isEmpty(); });
+    ASSERT_NE(pause, pump.Moments.end()) << "no pause once windows exist";
+    EXPECT_EQ(pause->Times, 100);
+    QStringList existing = pause->Windows;
+    existing.sort();
+    QStringList expected = WindowsBeforeThePause;
+    expected.sort();
+    EXPECT_EQ(existing, expected);
+}
+
+using DesktopStart = DesktopFixture;
 
 TEST_F(DesktopStart, ShowsOnlyTheConnectionWindowAndKeepsThePlatformsTitleBars) {
     for (QWidget* window : Screen.Windows()) {
