@@ -4,7 +4,7 @@
 #include "app/peq_form.h"
 #include "app/xover_form.h"
 #include "cli/offline_program.h"
-#include "cli/plot_graphs.h"
+#include "graphs/editor_graphs.h"
 #include "cli/response_view.h"
 #include "config/whole_file.h"
 #include "plot/graph_export.h"

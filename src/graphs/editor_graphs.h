@@ -4,6 +4,7 @@
 
 namespace quorvex {
 
+class TDynamicform;
 class TFinalResponseForm;
 class TPEQForm;
 class TXOVERForm;
@@ -20,5 +21,9 @@ GraphContent CrossoverGraph(const TXOVERForm& window);
 
 /// The "Final response" window's six outputs, named as in the main window, and their sum.
 GraphContent FinalResponseGraph(const TFinalResponseForm& window);
+
+/// The dynamics editor's static transfer curve of the selected block, input to output in
+/// dBu, behind it the reference line (the straight line while the block is bypassed).
+GraphContent DynamicsGraph(const TDynamicform& window);
 
 } // namespace quorvex

@@ -1,5 +1,6 @@
-#include "cli/plot_graphs.h"
+#include "graphs/editor_graphs.h"
 
+#include "app/dynamic_form.h"
 #include "app/final_response_form.h"
 #include "app/peq_form.h"
 #include "app/xover_form.h"
@@ -8,6 +9,7 @@
 #include "plot/response_curve.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quorvex {
 
@@ -15,6 +17,11 @@ namespace {
 
 constexpr double LowestFrequency = 20.0;
 constexpr double HighestFrequency = 20000.0;
+// The transfer graph's axes, in dBu: from the lowest input the curve reaches up to the
+// largest level the processor's outputs deliver, with a little room above.
+constexpr double TransferFloorDbu = -50.0;
+constexpr double TransferTopDbu = 20.0;
+constexpr double TransferTickDb = 10.0;
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -88,6 +95,33 @@ GraphContent FinalResponseGraph(const TFinalResponseForm& window) {
                                        OutputCurveColour(curve), window.ViaVisible[index],
                                        window.Curves[index]));
     }
+    return content;
+}
+
+GraphContent DynamicsGraph(const TDynamicform& window) {
+    GraphContent content;
+    content.Title = Text(window.GraphTitle);
+    content.XAxis = {QStringLiteral("Input dBu"),
+                     {TransferFloorDbu, TransferTopDbu, AxisScale::Linear},
+                     TransferTickDb};
+    content.YAxis = {QStringLiteral("Output dBu"),
+                     {TransferFloorDbu, TransferTopDbu, AxisScale::Linear},
+                     TransferTickDb};
+    content.LegendVisible = false;
+    const auto& [from, to] = window.ReferenceLine;
+    content.Curves.push_back({QString(),
+                              QColor(128, 128, 128),
+                              true,
+                              {from.InputDbu, to.InputDbu},
+                              {from.OutputDbu, to.OutputDbu}});
+    GraphCurve curve{QString(), OutputCurveColour(1), true, {}, {}};
+    curve.X.reserve(window.CurvePoints.size());
+    curve.Y.reserve(window.CurvePoints.size());
+    for (const CurvePoint& point : window.CurvePoints) {
+        curve.X.push_back(point.InputDbu);
+        curve.Y.push_back(point.OutputDbu);
+    }
+    content.Curves.push_back(std::move(curve));
     return content;
 }
 
