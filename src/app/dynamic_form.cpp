@@ -167,6 +167,21 @@ void TDynamicform::ShowLampsAndEnables() {
     RatioEnabled = compressor && !bypassed;
 }
 
+void TDynamicform::ThresholdSliderMoved(int position) {
+    HandlerScope scope(changed_);
+    ThresholdSlider.SetPosition(position);
+}
+
+void TDynamicform::RatioSliderMoved(int position) {
+    HandlerScope scope(changed_);
+    RatioSlider.SetPosition(position);
+}
+
+void TDynamicform::KneeSliderMoved(int position) {
+    HandlerScope scope(changed_);
+    KneeSlider.SetPosition(position);
+}
+
 void TDynamicform::ThresholdSliderChange() {
     if (loading_) {
         return;

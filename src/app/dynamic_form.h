@@ -104,6 +104,11 @@ public:
     /// The block buttons: loads the controls from block 1..3, then designs it.
     void SelectBlock(int block);
 
+    /// The person moved a slider to `position`: its change handling runs.
+    void ThresholdSliderMoved(int position);
+    void RatioSliderMoved(int position);
+    void KneeSliderMoved(int position);
+
     void ThresholdEditExit(std::string_view text);
     void ThresholdEditKey(bool up);
     void KneeEditExit(std::string_view text);

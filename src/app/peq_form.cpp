@@ -134,6 +134,9 @@ void TPEQForm::Reset() {
             section.DspAddress = BandAddress(output, band);
         }
     }
+    // The buttons are labelled before the window is first shown (a picture of the window
+    // taken before then shows them named too).
+    TakeOutputNames();
     // Band 1 is selected without the band selection, whose sliders would put it on their
     // grid: every band keeps 1000 Hz and Q 0.707 until the engineer edits it.
     for (int output = 1; output <= OutputCount; ++output) {
@@ -152,11 +155,15 @@ void TPEQForm::Show() {
 
 void TPEQForm::Activate() {
     HandlerScope scope(changed_);
+    TakeOutputNames();
+    SelectOutput(Output);
+}
+
+void TPEQForm::TakeOutputNames() {
     for (int output = 1; output <= OutputCount; ++output) {
         ModPEQCaption[static_cast<std::size_t>(output - 1)] =
             State().Config.OutputNames[static_cast<std::size_t>(output - 1)];
     }
-    SelectOutput(Output);
 }
 
 void TPEQForm::SelectOutput(int output) {
@@ -295,6 +302,21 @@ void TPEQForm::QSliderChange() {
     ShowQ(FloorQ(Band().FilterType, q));
     Band().Q = FieldQ();
     Redesign();
+}
+
+void TPEQForm::FrecSliderMoved(int position) {
+    HandlerScope scope(changed_);
+    FrecSlider.SetPosition(position);
+}
+
+void TPEQForm::FilterGainSliderMoved(int position) {
+    HandlerScope scope(changed_);
+    FilterGainSlider.SetPosition(position);
+}
+
+void TPEQForm::QSliderMoved(int position) {
+    HandlerScope scope(changed_);
+    QSlider.SetPosition(position);
 }
 
 void TPEQForm::FrecEditExit(std::string_view text) {
@@ -492,6 +514,21 @@ void TPEQForm::MouseUp() {
     HandlerScope scope(changed_);
     Dragging = false;
     StatusText.clear();
+}
+
+void TPEQForm::MouseWheel(double frequencyHz, double value, double notches) {
+    HandlerScope scope(changed_);
+    if (!DraggingEnabled || !QControlsEnabled || !OnBand(frequencyHz, value)) {
+        wheelNotches_ = 0.0;
+        return;
+    }
+    wheelNotches_ += notches;
+    const double whole = std::trunc(wheelNotches_);
+    if (whole == 0.0) {
+        return;
+    }
+    wheelNotches_ -= whole;
+    StepQ(whole / QScale);
 }
 
 bool TPEQForm::OnBand(double frequencyHz, double value) const {

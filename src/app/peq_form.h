@@ -131,6 +131,11 @@ public:
     void GainSpinBClick(bool up);
     void QSpinBClick(bool up);
 
+    /// The person moved a slider to `position`: its change handling runs.
+    void FrecSliderMoved(int position);
+    void FilterGainSliderMoved(int position);
+    void QSliderMoved(int position);
+
     /// `VerPEQ1Check`..`VerPEQ6Check`.
     void VerPEQClick(int output);
     void MagClick();
@@ -152,6 +157,10 @@ public:
     void MouseMove(double frequencyHz, double value, bool inside = true);
     void MouseDown(double frequencyHz, double value);
     void MouseUp();
+    /// The wheel over the plot, `notches` of a standard wheel (positive away from the
+    /// person): over the band, in magnitude mode, each notch steps the Q field by 0.1 as its
+    /// Up and Down keys do. Parts of a notch (fine-grained wheels) add up to whole ones.
+    void MouseWheel(double frequencyHz, double value, double notches);
 
     /// Every output's curve drawn again from its stored equaliser response.
     void Redraw();
@@ -167,6 +176,7 @@ private:
     void StepGain(double step);
     void StepQ(double step);
     void ShowOutput(int output);
+    void TakeOutputNames();
     void LoadControlsFromBand();
     void ShowStoredBand();
     void LightButtons();
@@ -191,6 +201,7 @@ private:
     Program& program_;
     ChangeSignal changed_;
     bool redrawSuspended_ = false;
+    double wheelNotches_ = 0.0; ///< turned but not yet a whole notch
 };
 
 } // namespace quorvex
