@@ -12,6 +12,7 @@
 #include "app/sensitivity_form.h"
 #include "app/speaker_form.h"
 #include "app/xover_form.h"
+#include "ui/peq_window.h"
 #include "ui/placeholder_window.h"
 
 namespace quorvex {
@@ -31,8 +32,7 @@ std::unique_ptr<FormWindow> MakeEditorWindow(EditorWindow kind, Program& program
     std::unique_ptr<FormWindow> window;
     switch (kind) {
     case EditorWindow::Peq:
-        window = Placeholder(program.Peq(), owner, "Parametric Equalizer");
-        window->setObjectName("PEQForm");
+        window = std::make_unique<PeqWindow>(program, owner);
         break;
     case EditorWindow::Xover:
         window = Placeholder(program.Xover(), owner, "Crossover");
