@@ -16,7 +16,7 @@ bool DesktopOpener::Open(std::string_view address) {
 }
 
 AboutWindow::AboutWindow(TAboutForm& model, QWidget* owner)
-    : FormWindow(model.Changed(), owner, Modality::Modal), model_(model) {
+    : ModelWindow(model, model.Changed(), owner, Modality::Modal) {
     setObjectName("AboutForm");
     setWindowTitle(ToQString(TAboutForm::Caption));
     auto* layout = new QVBoxLayout(this);
@@ -54,10 +54,6 @@ void AboutWindow::Refresh() {
     ShowText(status_, ToQString(model_.StatusText));
     ShowVisible(status_, !model_.StatusText.empty());
     ApplyVisible(model_.Visible);
-}
-
-void AboutWindow::CloseRequested() {
-    model_.Close();
 }
 
 } // namespace quorvex

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/about_form.h"
-#include "ui/form_window.h"
+#include "ui/model_window.h"
 
 class QLabel;
 
@@ -14,7 +14,7 @@ public:
 };
 
 /// The About window: the program, its version, the maker's web page and support mail.
-class AboutWindow : public FormWindow {
+class AboutWindow : public ModelWindow<TAboutForm> {
     Q_OBJECT
 
 public:
@@ -22,11 +22,7 @@ public:
 
     void Refresh() override;
 
-protected:
-    void CloseRequested() override;
-
 private:
-    TAboutForm& model_;
     QLabel* status_ = nullptr;
 };
 

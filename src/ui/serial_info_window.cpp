@@ -15,7 +15,7 @@
 namespace quorvex {
 
 SerialInfoWindow::SerialInfoWindow(TConnectForm& connection, QWidget* owner)
-    : FormWindow(connection.Changed(), owner), model_(connection.Communication) {
+    : ModelWindow(connection.Communication, connection.Changed(), owner) {
     setObjectName("TW_Serial_Info_Form");
     setWindowTitle(ToQString(model_.Caption()));
     auto* layout = new QVBoxLayout(this);
@@ -48,10 +48,6 @@ void SerialInfoWindow::Refresh() {
     bar_->setRange(0, maximum);
     bar_->setValue(std::clamp(model_.ProgressPosition(), 0, maximum));
     ApplyVisible(model_.Visible());
-}
-
-void SerialInfoWindow::CloseRequested() {
-    model_.Close();
 }
 
 } // namespace quorvex

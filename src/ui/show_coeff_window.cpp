@@ -17,7 +17,7 @@ constexpr std::array<const char*, 5> Labels{"b0", "b1", "b2", "a1", "a2"};
 } // namespace
 
 ShowCoeffWindow::ShowCoeffWindow(TShowCoeffForm& model, QWidget* owner)
-    : FormWindow(model.Changed(), owner), model_(model) {
+    : ModelWindow(model, model.Changed(), owner) {
     setObjectName("ShowCoeffForm");
     setWindowTitle("Show Filter Coefficients");
     auto* layout = new QFormLayout(this);
@@ -41,10 +41,6 @@ void ShowCoeffWindow::Refresh() {
         ShowText(fields_[index], ToQString(*values[index]));
     }
     ApplyVisible(model_.Visible);
-}
-
-void ShowCoeffWindow::CloseRequested() {
-    model_.Close();
 }
 
 } // namespace quorvex

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/form_window.h"
+#include "app/show_coeff_form.h"
+#include "ui/model_window.h"
 
 #include <array>
 
@@ -8,10 +9,8 @@ class QLineEdit;
 
 namespace quorvex {
 
-class TShowCoeffForm;
-
 /// "Show Filter Coefficients": the five coefficients of the band being edited, read only.
-class ShowCoeffWindow : public FormWindow {
+class ShowCoeffWindow : public ModelWindow<TShowCoeffForm> {
     Q_OBJECT
 
 public:
@@ -19,11 +18,7 @@ public:
 
     void Refresh() override;
 
-protected:
-    void CloseRequested() override;
-
 private:
-    TShowCoeffForm& model_;
     std::array<QLineEdit*, 5> fields_{};
 };
 

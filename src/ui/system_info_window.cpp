@@ -24,7 +24,7 @@ QLineEdit* Field(const char* name, int capacity, QWidget* parent) {
 } // namespace
 
 SystemInfoWindow::SystemInfoWindow(TSystemInfoForm& model, QWidget* owner)
-    : FormWindow(model.Changed(), owner, Modality::Modal), model_(model) {
+    : ModelWindow(model, model.Changed(), owner, Modality::Modal) {
     setObjectName("SystemInfoForm");
     setWindowTitle("System Info");
     auto* layout = new QFormLayout(this);
@@ -58,10 +58,6 @@ void SystemInfoWindow::Refresh() {
     ShowText(engineer_, ToQString(model_.Engineer));
     ShowText(comments_, ToQString(model_.Comments));
     ApplyVisible(model_.Visible);
-}
-
-void SystemInfoWindow::CloseRequested() {
-    model_.Close();
 }
 
 } // namespace quorvex

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "ui/form_window.h"
+#include "app/system_info_form.h"
+#include "ui/model_window.h"
 
 class QLineEdit;
 class QPlainTextEdit;
 
 namespace quorvex {
 
-class TSystemInfoForm;
-
 /// "System Info": the preset name, project, engineer and comments of the configuration.
-class SystemInfoWindow : public FormWindow {
+class SystemInfoWindow : public ModelWindow<TSystemInfoForm> {
     Q_OBJECT
 
 public:
@@ -18,11 +17,7 @@ public:
 
     void Refresh() override;
 
-protected:
-    void CloseRequested() override;
-
 private:
-    TSystemInfoForm& model_;
     QLineEdit* systemName_ = nullptr;
     QLineEdit* projectName_ = nullptr;
     QLineEdit* engineer_ = nullptr;
