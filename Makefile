@@ -21,9 +21,9 @@ test: build
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
+# ARGS go to the program: make run ARGS="--virtual-unit rig.QVX"
 run: build
-	@if [ -x $(BUILD_DIR)/src/quorvex ]; then $(BUILD_DIR)/src/quorvex; \
-	else echo "The desktop windows are not built yet; use $(BUILD_DIR)/src/qvx (see README)."; exit 1; fi
+	$(BUILD_DIR)/src/quorvex $(ARGS)
 
 clean:
 	rm -rf $(BUILD_DIR)

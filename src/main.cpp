@@ -7,6 +7,7 @@
 #include "ui/virtual_unit.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <iostream>
 #include <memory>
@@ -18,6 +19,8 @@ using namespace quorvex;
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quorvex");
+    // The icon installed beside the launcher; nothing when the program runs from its build.
+    QApplication::setWindowIcon(QIcon::fromTheme("quorvex"));
 
     std::vector<std::string> arguments(argv + 1, argv + argc);
     std::string error;
