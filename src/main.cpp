@@ -9,14 +9,34 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace quorvex;
 
+namespace {
+
+// Pictures of the windows are drawn offscreen, unless the person chose a platform: the same
+// pictures on every machine, with or without a display.
+void DrawOffscreenForGrab(int argc, char** argv) {
+    const bool grab = std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        const std::string_view text(argument);
+        return text == "--grab" || text.starts_with("--grab=");
+    });
+    if (grab && std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    DrawOffscreenForGrab(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quorvex");
     // The icon installed beside the launcher; nothing when the program runs from its build.
