@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "app/program.h"
 #include "app/real_time_writes.h"
+#include "config/new_configuration.h"
 #include "config/rounding.h"
 #include "engine/delay_alignment.h"
 #include "engine/delay_conversions.h"
@@ -29,6 +30,7 @@ std::size_t Index(int output) {
 } // namespace
 
 TDelayFinoForm::TDelayFinoForm(Program& program) : program_(program) {
+    ResetDelays(program_.State().Config);
     Reset();
 }
 
@@ -194,22 +196,18 @@ void TDelayFinoForm::ApplyStoredDelays() {
 
 void TDelayFinoForm::Reset() {
     HandlerScope scope(changed_);
-    Configuration& config = program_.State().Config;
     for (int output = 1; output <= OutputCount; ++output) {
-        config.Output(output).Delay.DelaySamples = 0;
         Position[Index(output)] = MaxDelaySamples;
         program_.Main().ShowDelay(output, 0.0);
     }
     ResetDistances();
-    config.TemperatureC = 25;
-    TemperatureF = FahrenheitFromCelsius(config.TemperatureC);
+    TemperatureF = FahrenheitFromCelsius(program_.State().Config.TemperatureC);
     RefreshDisplays();
 }
 
 void TDelayFinoForm::ResetDistances() {
     HandlerScope scope(changed_);
     for (int output = 1; output <= OutputCount; ++output) {
-        program_.State().Config.Output(output).Delay.RelativeDistanceSamples = 0;
         DistanceText[Index(output)] = FormatFixed(0.0, 1);
     }
     DrawLines();

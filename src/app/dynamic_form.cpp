@@ -11,6 +11,7 @@
 #include "app/speaker_form.h"
 #include "config/dynamics_setting.h"
 #include "config/dynamics_times.h"
+#include "config/new_configuration.h"
 #include "config/rounding.h"
 #include "config/shown_value.h"
 #include "engine/tdynamic.h"
@@ -80,6 +81,7 @@ int NoiseItemOf(float position) {
 
 TDynamicform::TDynamicform(Program& program) : program_(program) {
     ConnectSliders();
+    ResetDynamics(State().Config);
     Reset();
 }
 
@@ -93,7 +95,6 @@ void TDynamicform::Reset() {
     HandlerScope scope(changed_);
     Session& state = State();
     for (int block = 1; block <= DynamicsBlockCount; ++block) {
-        state.Config.Block(block) = DefaultDynamicsSetting(block);
         state.Engine.Block(block) = TDYNAMIC{};
     }
     for (int block = 1; block <= DynamicsBlockCount; ++block) {

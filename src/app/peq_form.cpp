@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "app/real_time_writes.h"
 #include "app/show_coeff_form.h"
+#include "config/new_configuration.h"
 #include "config/rounding.h"
 #include "config/shown_value.h"
 #include "engine/response_grid.h"
@@ -106,7 +107,7 @@ int BandAddress(int output, int band) {
 
 TPEQForm::TPEQForm(Program& program) : program_(program) {
     ConnectSliders();
-    State().Config.SampleRate = ProcessorSampleRate;
+    ResetEqualisers(State().Config);
     TheResponseGrid();
     Reset();
 }
@@ -120,13 +121,7 @@ void TPEQForm::ConnectSliders() {
 void TPEQForm::Reset() {
     HandlerScope scope(changed_);
     Session& state = State();
-    state.Config.SampleRate = ProcessorSampleRate;
     for (int output = 1; output <= OutputCount; ++output) {
-        OutputChannel& channel = state.Config.Output(output);
-        for (PeqBand& band : channel.Bands()) {
-            band = PeqBand{};
-        }
-        channel.BandsInUse = 2;
         SelectedBand[static_cast<std::size_t>(output - 1)] = 1;
         for (int band = 1; band <= MaxBandsPerOutput; ++band) {
             TSOS& section = state.Engine.Band(output, band);

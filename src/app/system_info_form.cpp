@@ -3,19 +3,21 @@
 #include "app/field_format.h"
 #include "app/main_form.h"
 #include "app/program.h"
+#include "config/new_configuration.h"
 
 namespace quorvex {
 
 TSystemInfoForm::TSystemInfoForm(Program& program) : program_(program) {
+    ResetSystemInfo(program_.State().Config);
     Reset();
 }
 
 void TSystemInfoForm::Reset() {
     HandlerScope scope(changed_);
     SystemName = program_.Main().SystemName;
-    ProjectNameChange("");
-    EngineerChange("");
-    CommentsChange("");
+    ProjectName.clear();
+    Engineer.clear();
+    Comments.clear();
 }
 
 void TSystemInfoForm::SystemNameChange(std::string_view text) {

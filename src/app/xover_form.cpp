@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "app/real_time_writes.h"
 #include "config/crossover_setting.h"
+#include "config/new_configuration.h"
 #include "config/rounding.h"
 #include "config/shown_value.h"
 #include "engine/fixed_sub_low_pass.h"
@@ -78,6 +79,7 @@ std::string SummaryText(const CrossoverSection& section, std::uint8_t customFami
 } // namespace
 
 TXOVERForm::TXOVERForm(Program& program) : program_(program) {
+    ResetCrossovers(State().Config);
     Reset();
 }
 
@@ -85,7 +87,6 @@ void TXOVERForm::Reset() {
     HandlerScope scope(changed_);
     Session& state = State();
     for (int output = 1; output <= OutputCount; ++output) {
-        state.Config.Output(output).Crossover = DefaultCrossoverSetting(output);
         state.Engine.Crossover(output) = TXOVER{};
     }
     setAside_ = {};

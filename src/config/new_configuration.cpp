@@ -5,8 +5,6 @@
 
 namespace quorvex {
 
-namespace {
-
 void ResetLevels(Configuration& config) {
     for (auto& output : config.Outputs) {
         output.Level = LevelSetting{};
@@ -38,6 +36,7 @@ void ResetDelays(Configuration& config) {
     for (auto& output : config.Outputs) {
         output.Delay.DelaySamples = 0;
     }
+    ResetRelativeDistances(config);
     config.TemperatureC = 25;
 }
 
@@ -74,8 +73,6 @@ void ResetRelativeDistances(Configuration& config) {
         output.Delay.RelativeDistanceSamples = 0;
     }
 }
-
-} // namespace
 
 void ApplyNewConfigurationStep(Configuration& config, int index) {
     switch (index) {

@@ -28,6 +28,20 @@ inline constexpr std::array<NewConfigurationStep, 10> NewConfigurationSteps{{
     {100, "DONE..."},
 }};
 
+// The configuration's part of each step; an editor created at start-up applies its own
+// section's reset so that it opens on the same defaults New configuration gives.
+void ResetLevels(Configuration& config);
+void ResetCrossovers(Configuration& config);
+void ResetEqualisers(Configuration& config);
+void ResetDynamics(Configuration& config);
+/// Delays and temperature; the relative distances too, as the delay editor's distance
+/// fields go to 0 in the same step.
+void ResetDelays(Configuration& config);
+void ResetSystemInfo(Configuration& config);
+void ResetNames(Configuration& config);
+void ResetImportData(Configuration& config);
+void ResetRelativeDistances(Configuration& config);
+
 /// Resets the configuration's fields that step `index` (0..9) of New configuration names.
 /// Window actions of a step (closing editors, real-time off, the sub reinforcement filters,
 /// the import window) belong to the caller. Memory number, microphone sensitivity,

@@ -1,5 +1,6 @@
 #include "app/xover_form.h"
 
+#include "config/new_configuration.h"
 #include "fakes.h"
 
 #include <gtest/gtest.h>
@@ -215,6 +216,7 @@ TEST_F(CrossoverEditor, ResetBringsBackTheDefaults) {
     xover.SelectOutput(1);
     xover.TipoXComboChange(Upper, 1);
     xover.OnlyLClick();
+    ResetCrossovers(h.Config()); // New configuration's step before the editor's own reset
     xover.Reset();
     EXPECT_FALSE(Setting(1).SoloHighPass);
     EXPECT_EQ(Setting(1).LowPass.Family, 0);
