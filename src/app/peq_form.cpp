@@ -9,6 +9,7 @@
 #include "app/real_time_writes.h"
 #include "app/show_coeff_form.h"
 #include "config/new_configuration.h"
+#include "config/peq_band.h"
 #include "config/rounding.h"
 #include "config/shown_value.h"
 #include "engine/response_grid.h"
@@ -25,10 +26,6 @@ namespace quorvex {
 namespace {
 
 constexpr double SliderFrequencySpan = 20000.0;
-constexpr double GainSliderZero = 273.0;
-constexpr double GainStep = 0.1;
-constexpr double QSliderTop = 200.0;
-constexpr double QScale = 10.0;
 constexpr double FrequencyStep = 1.0;
 constexpr double HitDecades = 0.07;
 constexpr double HitDb = 2.0;
@@ -46,22 +43,6 @@ double FrequencyOfPosition(int position) {
 int PositionOfFrequency(double hz) {
     return RoundHalfEven(SliderFrequencySpan -
                          SliderFrequencySpan * std::cbrt(hz / SliderFrequencySpan));
-}
-
-double GainOfPosition(int position) {
-    return (GainSliderZero - position) * GainStep - 15.0;
-}
-
-int PositionOfGain(double db) {
-    return RoundHalfEven((-db - 15.0) / GainStep + GainSliderZero);
-}
-
-double QOfPosition(int position) {
-    return (QSliderTop - position) / QScale;
-}
-
-int PositionOfQ(double q) {
-    return RoundHalfEven(-QScale * q + QSliderTop);
 }
 
 bool IsSixDbShelf(int code) {
@@ -200,8 +181,8 @@ void TPEQForm::LoadControlsFromBand() {
     // the output is drawn once, at the end.
     redrawSuspended_ = true;
     FrecSlider.SetPosition(PositionOfFrequency(Band().Frequency));
-    FilterGainSlider.SetPosition(PositionOfGain(Band().Gain));
-    QSlider.SetPosition(PositionOfQ(Band().Q));
+    FilterGainSlider.SetPosition(BandGainPosition(Band().Gain));
+    QSlider.SetPosition(BandQPosition(Band().Q));
     redrawSuspended_ = false;
     EnableControlsForType();
     Redesign();
@@ -286,14 +267,14 @@ void TPEQForm::FrecSliderChange() {
 void TPEQForm::FilterGainSliderChange() {
     const int code = Band().FilterType;
     const double db =
-        std::clamp(GainOfPosition(FilterGainSlider.Position()), MinimumGain, MaximumGain);
+        std::clamp(BandGainFromPosition(FilterGainSlider.Position()), MinimumGain, MaximumGain);
     ShowGain(LimitShelfGain(code, db, ShelfGainLimit));
     Band().Gain = FieldGain();
     Redesign();
 }
 
 void TPEQForm::QSliderChange() {
-    const double q = std::clamp(QOfPosition(QSlider.Position()), MinimumQ, MaximumQ);
+    const double q = std::clamp(BandQFromPosition(QSlider.Position()), MinimumQ, MaximumQ);
     ShowQ(FloorQ(Band().FilterType, q));
     Band().Q = FieldQ();
     Redesign();
@@ -331,12 +312,12 @@ void TPEQForm::QEditExit(std::string_view text) {
 
 void TPEQForm::FilterGainEditKey(bool up) {
     HandlerScope scope(changed_);
-    StepGain(up ? GainStep : -GainStep);
+    StepGain(up ? BandGainStep : -BandGainStep);
 }
 
 void TPEQForm::QEditKey(bool up) {
     HandlerScope scope(changed_);
-    StepQ(up ? 1.0 / QScale : -1.0 / QScale);
+    StepQ(up ? 1.0 / BandQScale : -1.0 / BandQScale);
 }
 
 void TPEQForm::FrecSpinBClick(bool up) {
@@ -347,12 +328,12 @@ void TPEQForm::FrecSpinBClick(bool up) {
 
 void TPEQForm::GainSpinBClick(bool up) {
     HandlerScope scope(changed_);
-    StepGain(up ? GainStep : -GainStep);
+    StepGain(up ? BandGainStep : -BandGainStep);
 }
 
 void TPEQForm::QSpinBClick(bool up) {
     HandlerScope scope(changed_);
-    StepQ(up ? 1.0 / QScale : -1.0 / QScale);
+    StepQ(up ? 1.0 / BandQScale : -1.0 / BandQScale);
 }
 
 void TPEQForm::StepGain(double step) {
@@ -372,13 +353,13 @@ void TPEQForm::SetFrequencyFromField(double hz) {
 void TPEQForm::SetGainFromField(double db) {
     ShowGain(db);
     Band().Gain = FieldGain();
-    FilterGainSlider.SetPosition(PositionOfGain(Band().Gain));
+    FilterGainSlider.SetPosition(BandGainPosition(Band().Gain));
 }
 
 void TPEQForm::SetQFromField(double q) {
     ShowQ(q);
     Band().Q = FieldQ();
-    QSlider.SetPosition(PositionOfQ(Band().Q));
+    QSlider.SetPosition(BandQPosition(Band().Q));
 }
 
 void TPEQForm::DesignBand(int band) {
@@ -523,7 +504,7 @@ void TPEQForm::MouseWheel(double frequencyHz, double value, double notches) {
         return;
     }
     wheelNotches_ -= whole;
-    StepQ(whole / QScale);
+    StepQ(whole / BandQScale);
 }
 
 bool TPEQForm::OnBand(double frequencyHz, double value) const {
@@ -540,7 +521,7 @@ void TPEQForm::DragTo(double frequencyHz, double value, bool moving) {
     const int code = band.FilterType;
     ShowFrequency(std::clamp(frequencyHz, MinimumFrequency, FrequencyMaximum));
     band.Frequency = FieldFrequency();
-    double db = RoundHalfEven(value / GainStep) * GainStep;
+    double db = RoundHalfEven(value / BandGainStep) * BandGainStep;
     db = LimitShelfGain(code, std::clamp(db, MinimumGain, MaximumGain), ShelfGainLimit);
     if (moving && DragKeepsGainZero(code)) {
         db = 0.0;

@@ -3,6 +3,7 @@
 #include "app/change_signal.h"
 #include "app/track_bar.h"
 #include "config/dimensions.h"
+#include "config/peq_band.h"
 #include "engine/frequency_response.h"
 
 #include <array>
@@ -37,14 +38,14 @@ public:
     static constexpr int NoTypeSelected = -1; ///< codes 15 and 16 have no list entry
 
     // Field ranges.
-    static constexpr double MinimumFrequency = 10.0;
-    static constexpr double MainFrequencyMaximum = 20000.0;
+    static constexpr double MinimumFrequency = MinimumBandFrequency;
+    static constexpr double MainFrequencyMaximum = MaximumBandFrequency;
     static constexpr double SubFrequencyMaximum = 500.0;
-    static constexpr double MinimumGain = -15.0;
-    static constexpr double MaximumGain = 12.0;
+    static constexpr double MinimumGain = MinimumBandGain;
+    static constexpr double MaximumGain = MaximumBandGain;
     static constexpr double ShelfGainLimit = 6.0;
-    static constexpr double MinimumQ = 0.5;
-    static constexpr double MaximumQ = 20.0;
+    static constexpr double MinimumQ = MinimumBandQ;
+    static constexpr double MaximumQ = MaximumBandQ;
     static constexpr double BandPassQFloor = 1.7;
     static constexpr double StopBandQFloor = 1.0;
 

@@ -4,6 +4,7 @@
 #include "config/dimensions.h"
 #include "config/dynamics_times.h"
 #include "config/level_setting.h"
+#include "config/peq_band.h"
 #include "config/rounding.h"
 #include "config/sub_feed.h"
 
@@ -13,13 +14,8 @@ namespace quorvex {
 
 namespace {
 
-constexpr double MinBandFrequency = 10.0;
-constexpr double MaxFrequency = 20000.0;
 constexpr double MinCrossoverFrequency = 20.0;
-constexpr double MinBandGain = -15.0;
-constexpr double MaxBandGain = 12.0;
-constexpr double MinQ = 0.5;
-constexpr double MaxQ = 20.0;
+constexpr double MaxCrossoverFrequency = 20000.0;
 constexpr std::int32_t MaxFamily = 8;
 constexpr std::int32_t MinOrder = 2;
 constexpr std::int32_t MaxOrder = 4;
@@ -43,11 +39,6 @@ constexpr float MinAmpGain = 5.0F;
 constexpr float MaxAmpGain = 200.0F;
 constexpr float MaxGatePosition = 33.0F;
 constexpr float MaxGateSlope = 10.0F;
-
-// Gain of a stored band gain word (the gain slider's mapping).
-constexpr double BandGainWordOffset = 273.0;
-constexpr double BandGainStep = 0.1;
-constexpr double BandGainBottom = -15.0;
 
 double ThresholdOffset(bool subBlock) {
     return subBlock ? 5.6 : 2.6;
@@ -81,28 +72,27 @@ std::int32_t StoredFrequency(double hz) {
 }
 
 double BandFrequencyFromStored(std::int32_t word) {
-    return std::clamp(static_cast<double>(word), MinBandFrequency, MaxFrequency);
+    return std::clamp(static_cast<double>(word), MinimumBandFrequency, MaximumBandFrequency);
 }
 
 std::int32_t StoredBandGain(double gainDb) {
-    return RoundHalfEven((-gainDb + BandGainBottom) / BandGainStep + BandGainWordOffset);
+    return BandGainPosition(gainDb);
 }
 
 double BandGainFromStored(std::int32_t word) {
-    const double gain = (BandGainWordOffset - word) * BandGainStep + BandGainBottom;
-    return std::clamp(gain, MinBandGain, MaxBandGain);
+    return std::clamp(BandGainFromPosition(word), MinimumBandGain, MaximumBandGain);
 }
 
 std::int32_t StoredBandQ(double q) {
-    return RoundHalfEven(-q * 10.0 + 200.0);
+    return BandQPosition(q);
 }
 
 double BandQFromStored(std::int32_t byte) {
-    return std::clamp((200.0 - byte) / 10.0, MinQ, MaxQ);
+    return std::clamp(BandQFromPosition(byte), MinimumBandQ, MaximumBandQ);
 }
 
 double CrossoverFrequencyFromStored(std::int32_t word) {
-    return std::clamp(static_cast<double>(word), MinCrossoverFrequency, MaxFrequency);
+    return std::clamp(static_cast<double>(word), MinCrossoverFrequency, MaxCrossoverFrequency);
 }
 
 std::uint8_t CrossoverFamilyFromStored(std::int32_t byte) {
