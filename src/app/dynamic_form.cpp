@@ -13,7 +13,6 @@
 #include "config/dynamics_times.h"
 #include "config/new_configuration.h"
 #include "config/rounding.h"
-#include "config/shown_value.h"
 #include "engine/tdynamic.h"
 #include "image/dsp_address.h"
 

@@ -1,7 +1,6 @@
 #include "app/editor_fields.h"
 
 #include "app/field_format.h"
-#include "config/shown_value.h"
 
 #include <algorithm>
 

@@ -16,6 +16,20 @@ std::string WithSign(bool negative, std::string digits) {
 
 } // namespace
 
+std::string FormatFixed(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        value = 0.0;
+    }
+    const double scale = std::pow(10.0, decimals);
+    double scaled = std::round(value * scale);
+    if (scaled == 0.0) {
+        scaled = 0.0; // drops the sign of a negative zero
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, scaled / scale);
+    return text;
+}
+
 std::string FormatCoefficient(long double value) {
     char buffer[96];
     std::snprintf(buffer, sizeof buffer, "%.18Lf", std::fabs(value));

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "config/shown_value.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace quorvex {
+
+/// A value as a field with format "0", "0.0", "0.00"... shows it: `decimals` digits after
+/// the point, halves rounded away from zero, never "-0.0". Non-finite values show as 0.
+std::string FormatFixed(double value, int decimals);
 
 /// Coefficients as the coefficient display shows them: 18 decimals ("0.000000000000000000").
 std::string FormatCoefficient(long double value);

@@ -1,11 +1,11 @@
 #include "app/loudness_form.h"
 
+#include "app/field_format.h"
 #include "app/main_form.h"
 #include "app/program.h"
 #include "app/real_time_writes.h"
 #include "app/xover_form.h"
 #include "config/rounding.h"
-#include "config/shown_value.h"
 #include "engine/tsos.h"
 
 #include <algorithm>

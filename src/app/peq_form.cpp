@@ -11,7 +11,6 @@
 #include "config/new_configuration.h"
 #include "config/peq_band.h"
 #include "config/rounding.h"
-#include "config/shown_value.h"
 #include "engine/response_grid.h"
 #include "engine/stage_responses.h"
 #include "engine/wrapped_degrees.h"

@@ -1,7 +1,7 @@
 #include "app/plot_readout.h"
 
+#include "app/field_format.h"
 #include "config/rounding.h"
-#include "config/shown_value.h"
 
 namespace quorvex {
 

@@ -1,10 +1,10 @@
 #include "app/speaker_form.h"
 
 #include "app/dynamic_form.h"
+#include "app/field_format.h"
 #include "app/program.h"
 #include "config/dynamics_setting.h"
 #include "config/rounding.h"
-#include "config/shown_value.h"
 #include "engine/speaker_choices.h"
 
 #include <algorithm>

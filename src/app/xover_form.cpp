@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 #include "app/editor_fields.h"
+#include "app/field_format.h"
 #include "app/final_response_form.h"
 #include "app/main_form.h"
 #include "app/peq_form.h"
@@ -11,7 +12,6 @@
 #include "config/crossover_setting.h"
 #include "config/new_configuration.h"
 #include "config/rounding.h"
-#include "config/shown_value.h"
 #include "engine/fixed_sub_low_pass.h"
 #include "engine/stage_responses.h"
 #include "engine/wrapped_degrees.h"

@@ -9,8 +9,8 @@ namespace quorvex {
 /// values beyond the int32 range saturate.
 std::int32_t RoundHalfEven(double value);
 
-/// Nearest integer, ties away from zero: the rounding of values as a field shows them
-/// (formats "0", "0.0", "0.00") is FormatFixed of config/shown_value.h.
+/// Nearest integer, ties away from zero: how a field rounds the value it shows (formats
+/// "0", "0.0", "0.00").
 std::int32_t RoundHalfAway(double value);
 
 } // namespace quorvex
