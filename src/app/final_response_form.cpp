@@ -1,5 +1,6 @@
 #include "app/final_response_form.h"
 
+#include "app/import_form.h"
 #include "app/plot_readout.h"
 #include "app/program.h"
 #include "engine/combined_response.h"
@@ -130,6 +131,11 @@ void TFinalResponseForm::DelayBoxClick(bool checked) {
     HandlerScope scope(changed_);
     program_.State().Config.ResponseView.DelayView = checked;
     DibujaFinalResponse();
+}
+
+void TFinalResponseForm::ImportBClick() {
+    HandlerScope scope(changed_);
+    program_.Import().Show();
 }
 
 void TFinalResponseForm::MouseMove(double frequencyHz, double value) {

@@ -72,6 +72,9 @@ public:
         DibujaFinalResponse();
     }
 
+    /// `ImportB`: the "Import Speaker Data" window.
+    void ImportBClick();
+
     /// The information label for the mouse at a frequency (Hz) and a curve value; empty
     /// outside the axis ranges.
     void MouseMove(double frequencyHz, double value);

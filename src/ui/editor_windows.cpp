@@ -12,6 +12,7 @@
 #include "app/sensitivity_form.h"
 #include "app/speaker_form.h"
 #include "app/xover_form.h"
+#include "ui/final_response_window.h"
 #include "ui/peq_window.h"
 #include "ui/placeholder_window.h"
 
@@ -59,8 +60,7 @@ std::unique_ptr<FormWindow> MakeEditorWindow(EditorWindow kind, Program& program
         window->setObjectName("CopyOutputsForm");
         break;
     case EditorWindow::FinalResponse:
-        window = Placeholder(program.FinalResponse(), owner, "Final response");
-        window->setObjectName("FinalResponseForm");
+        window = std::make_unique<FinalResponseWindow>(program, owner);
         break;
     case EditorWindow::Speaker:
         window = Placeholder(program.Speaker(), owner, "Speaker", Modality::Modal);

@@ -1,4 +1,6 @@
 #include "app/dynamic_form.h"
+#include "app/final_response_form.h"
+#include "app/import_form.h"
 #include "app/peq_form.h"
 #include "fakes.h"
 
@@ -99,6 +101,14 @@ TEST_F(EqualiserWheel, StopsAtTheTopOfTheQSlider) {
     peq.QEditExit("19.5");
     peq.MouseWheel(1000.0, 0.0, 5.0);
     EXPECT_EQ(peq.QEdit, "19.8"); // slider position 2, its highest Q
+}
+
+TEST(FinalResponseImport, TheImportButtonShowsTheImportWindowWithTheOutputNames) {
+    ProgramHarness h;
+    h.Config().OutputNames[0] = "Left";
+    h.App.FinalResponse().ImportBClick();
+    EXPECT_TRUE(h.App.Import().Visible);
+    EXPECT_EQ(h.App.Import().OutputLabel[0], "Left");
 }
 
 } // namespace

@@ -1,0 +1,109 @@
+#include "desktop_fixture.h"
+
+#include "app/final_response_form.h"
+#include "app/main_form.h"
+#include "app/peq_form.h"
+#include "ui/txy_graph.h"
+
+#include <QCheckBox>
+#include <QImage>
+
+#include <cmath>
+
+namespace quorvex::testing {
+namespace {
+
+class FinalResponseWindowTest : public DesktopFixture {
+protected:
+    void SetUp() override {
+        App().Main().FinalResponseBClick();
+        window = WindowNamed("FinalResponseForm");
+        ASSERT_NE(window, nullptr);
+        window->resize(1000, 600);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        graph = window->findChild<TxyGraph*>("FinalResponseGraph");
+        ASSERT_NE(graph, nullptr);
+    }
+
+    QPoint At(double hz, double db) const {
+        const PlotAxes axes = graph->Axes();
+        return {static_cast<int>(std::floor(axes.X.PixelOf(hz))),
+                static_cast<int>(std::floor(axes.Y.PixelOf(db)))};
+    }
+    /// Whether a pixel within one of the mapped point is close to `colour`.
+    bool ColourNear(const QImage& image, QPoint at, const QColor& colour) const {
+        for (int dy = -1; dy <= 1; ++dy) {
+            const QColor found = image.pixelColor(at.x(), at.y() + dy);
+            if (std::abs(found.red() - colour.red()) < 60 &&
+                std::abs(found.green() - colour.green()) < 60 &&
+                std::abs(found.blue() - colour.blue()) < 60) {
+                return true;
+            }
+        }
+        return false;
+    }
+    void UntickEveryStage() {
+        for (const char* name : {"SpkData", "PEQBox", "XOVERBox", "GAINBox", "DelayBox"}) {
+            auto* box = window->findChild<QCheckBox*>(name);
+            ASSERT_NE(box, nullptr) << name;
+            if (box->isChecked()) {
+                QTest::mouseClick(box, Qt::LeftButton);
+            }
+            EXPECT_FALSE(box->isChecked()) << name;
+        }
+    }
+    /// The value of curve `curve` (1..7) at the grid point nearest 1000 Hz.
+    double AtThousandHertz(int curve) const {
+        const GraphCurve& drawn = graph->Content().Curves.at(static_cast<std::size_t>(curve - 1));
+        std::size_t nearest = 0;
+        for (std::size_t i = 0; i < drawn.X.size(); ++i) {
+            if (std::abs(drawn.X[i] - 1000.0) < std::abs(drawn.X[nearest] - 1000.0)) {
+                nearest = i;
+            }
+        }
+        return drawn.Y[nearest];
+    }
+
+    QWidget* window = nullptr;
+    TxyGraph* graph = nullptr;
+};
+
+TEST_F(FinalResponseWindowTest, WithEveryStageOffTheWhiteSumStandsAtSixOutputsWorth) {
+    UntickEveryStage();
+    const QImage image = graph->grab().toImage();
+    const double sum = 20.0 * std::log10(6.0); // 15.56 dB
+    EXPECT_TRUE(ColourNear(image, At(1000.0, sum), QColor(255, 255, 255)));
+    EXPECT_TRUE(ColourNear(image, At(100.0, sum), QColor(255, 255, 255)));
+    EXPECT_FALSE(ColourNear(image, At(1000.0, sum - 3.0), QColor(255, 255, 255)));
+}
+
+TEST_F(FinalResponseWindowTest, ThePeqBoxTakesTheEqualiserOutOfTheCurves) {
+    TPEQForm& peq = App().Peq();
+    peq.SelectOutput(1);
+    peq.TipoFiltroComboChange(1);
+    peq.FrecEditExit("1000");
+    peq.FilterGainEditExit("6.0");
+    EXPECT_GT(AtThousandHertz(1) - AtThousandHertz(2), 5.0);
+    QTest::mouseClick(window->findChild<QCheckBox*>("PEQBox"), Qt::LeftButton);
+    EXPECT_NEAR(AtThousandHertz(1), AtThousandHertz(2), 1e-6);
+    EXPECT_FALSE(State().Config.ResponseView.PeqView);
+}
+
+TEST_F(FinalResponseWindowTest, TheShowButtonsHideCurvesAndTheSumIsNamedAdd) {
+    auto* sum = Control<QAbstractButton>("Via7");
+    EXPECT_EQ(sum->text(), "ADD");
+    EXPECT_EQ(Control<QAbstractButton>("Via5")->text(),
+              QString::fromStdString(State().Config.OutputNames[4]));
+    Click("Via7");
+    EXPECT_FALSE(graph->Content().Curves[6].Visible);
+    Click("Phase");
+    EXPECT_EQ(graph->Content().YAxis.Range.Maximum, 180.0);
+}
+
+TEST_F(FinalResponseWindowTest, TheImportButtonOpensTheImportWindow) {
+    Click("ImportB");
+    EXPECT_TRUE(WindowNamed("ImportForm")->isVisible());
+}
+
+} // namespace
+} // namespace quorvex::testing
