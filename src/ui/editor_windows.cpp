@@ -15,6 +15,7 @@
 #include "ui/final_response_window.h"
 #include "ui/peq_window.h"
 #include "ui/placeholder_window.h"
+#include "ui/xover_window.h"
 
 namespace quorvex {
 
@@ -36,8 +37,7 @@ std::unique_ptr<FormWindow> MakeEditorWindow(EditorWindow kind, Program& program
         window = std::make_unique<PeqWindow>(program, owner);
         break;
     case EditorWindow::Xover:
-        window = Placeholder(program.Xover(), owner, "Crossover");
-        window->setObjectName("XOVERForm");
+        window = std::make_unique<XoverWindow>(program, owner);
         break;
     case EditorWindow::Gains:
         window = Placeholder(program.Gains(), owner, "Levels");
