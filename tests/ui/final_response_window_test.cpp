@@ -25,6 +25,19 @@ protected:
         ASSERT_NE(graph, nullptr);
     }
 
+    /// The control `name` of this window; null (and a failure) if none.
+    template <class T> T* Here(const QString& name) {
+        T* control = window->findChild<T*>(name);
+        EXPECT_NE(control, nullptr) << name.toStdString();
+        return control;
+    }
+    /// A left click in the middle of this window's button `name`.
+    void ClickHere(const QString& name) {
+        if (auto* button = Here<QAbstractButton>(name)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+
     QPoint At(double hz, double db) const {
         const PlotAxes axes = graph->Axes();
         return {static_cast<int>(std::floor(axes.X.PixelOf(hz))),
@@ -90,18 +103,18 @@ TEST_F(FinalResponseWindowTest, ThePeqBoxTakesTheEqualiserOutOfTheCurves) {
 }
 
 TEST_F(FinalResponseWindowTest, TheShowButtonsHideCurvesAndTheSumIsNamedAdd) {
-    auto* sum = Control<QAbstractButton>("Via7");
+    auto* sum = Here<QAbstractButton>("Via7");
     EXPECT_EQ(sum->text(), "ADD");
-    EXPECT_EQ(Control<QAbstractButton>("Via5")->text(),
+    EXPECT_EQ(Here<QAbstractButton>("Via5")->text(),
               QString::fromStdString(State().Config.OutputNames[4]));
-    Click("Via7");
+    ClickHere("Via7");
     EXPECT_FALSE(graph->Content().Curves[6].Visible);
-    Click("Phase");
+    ClickHere("Phase");
     EXPECT_EQ(graph->Content().YAxis.Range.Maximum, 180.0);
 }
 
 TEST_F(FinalResponseWindowTest, TheImportButtonOpensTheImportWindow) {
-    Click("ImportB");
+    ClickHere("ImportB");
     EXPECT_TRUE(WindowNamed("ImportForm")->isVisible());
 }
 

@@ -27,8 +27,21 @@ protected:
         ASSERT_NE(window, nullptr);
         window->resize(1000, 600);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        graph = Control<TxyGraph>("PEQGraph");
+        graph = Here<TxyGraph>("PEQGraph");
         ASSERT_NE(graph, nullptr);
+    }
+
+    /// The control `name` of this window; null (and a failure) if none.
+    template <class T> T* Here(const QString& name) {
+        T* control = window->findChild<T*>(name);
+        EXPECT_NE(control, nullptr) << name.toStdString();
+        return control;
+    }
+    /// A left click in the middle of this window's button `name`.
+    void ClickHere(const QString& name) {
+        if (auto* button = Here<QAbstractButton>(name)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
     }
 
     const PeqBand& Band(int output = 1, int band = 1) {
@@ -48,7 +61,7 @@ protected:
     }
     /// Chooses list entry `position` of "Filter Type" as a person does, with the keyboard.
     void ChooseType(int position) {
-        auto* type = Control<QComboBox>("TipoFiltroCombo");
+        auto* type = Here<QComboBox>("TipoFiltroCombo");
         type->setFocus();
         while (type->currentIndex() < position) {
             QTest::keyClick(type, Qt::Key_Down);
@@ -59,7 +72,7 @@ protected:
     }
     /// Types `text` into field `name` and presses Enter.
     void Type(const QString& name, const QString& text) {
-        auto* field = Control<QLineEdit>(name);
+        auto* field = Here<QLineEdit>(name);
         field->selectAll();
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
@@ -86,8 +99,8 @@ TEST_F(EqualiserWindow, DraggingTheMarkerSixDecibelsUpMovesTheBandAndSendsIt) {
     EXPECT_EQ(Band().Frequency, std::round(mouse.X));
     EXPECT_NEAR(Band().Frequency, 1250.0, 15.0);
     EXPECT_DOUBLE_EQ(Band().Gain, 6.0);
-    EXPECT_EQ(Control<QLineEdit>("FilterGainEdit")->text(), "6.0");
-    EXPECT_EQ(Control<QLineEdit>("FrecEdit")->text(), QString::number(Band().Frequency));
+    EXPECT_EQ(Here<QLineEdit>("FilterGainEdit")->text(), "6.0");
+    EXPECT_EQ(Here<QLineEdit>("FrecEdit")->text(), QString::number(Band().Frequency));
     ASSERT_FALSE(Sink.Sent.empty());
     EXPECT_EQ(Sink.Sent.back().What, SentMessage::Kind::Section);
     EXPECT_EQ(Sink.Sent.back().Dsp, 1);
@@ -99,7 +112,7 @@ TEST_F(EqualiserWindow, DraggingTheMarkerSixDecibelsUpMovesTheBandAndSendsIt) {
 
 TEST_F(EqualiserWindow, InPhaseModeTheMarkerCannotBeDragged) {
     ChooseType(1);
-    Click("Phase");
+    ClickHere("Phase");
     EXPECT_EQ(graph->Content().YAxis.Title, "Phase");
     const QPoint start = MouseAt(1000.0, 0.0);
     QTest::mouseMove(graph, start);
@@ -114,17 +127,17 @@ TEST_F(EqualiserWindow, InPhaseModeTheMarkerCannotBeDragged) {
 TEST_F(EqualiserWindow, TypingAThousandHertzPutsTheSliderAtItsPosition) {
     Type("FrecEdit", "250");
     Type("FrecEdit", "1000");
-    EXPECT_EQ(Control<QLineEdit>("FrecEdit")->text(), "1000");
-    EXPECT_EQ(Control<RackSlider>("FrecSlider")->value(), 12632);
+    EXPECT_EQ(Here<QLineEdit>("FrecEdit")->text(), "1000");
+    EXPECT_EQ(Here<RackSlider>("FrecSlider")->value(), 12632);
     EXPECT_EQ(Band().Frequency, 1000.0);
 }
 
 TEST_F(EqualiserWindow, TheGainControlsFollowTheTypeAndTheArrowKeysStepTheGain) {
-    auto* gain = Control<QLineEdit>("FilterGainEdit");
+    auto* gain = Here<QLineEdit>("FilterGainEdit");
     EXPECT_FALSE(gain->isEnabled()); // "Bypass"
     ChooseType(1);
     EXPECT_TRUE(gain->isEnabled());
-    EXPECT_TRUE(Control<QLineEdit>("QEdit")->isEnabled());
+    EXPECT_TRUE(Here<QLineEdit>("QEdit")->isEnabled());
     gain->setFocus();
     QTest::keyClick(gain, Qt::Key_Up);
     QTest::keyClick(gain, Qt::Key_Up);
@@ -132,7 +145,7 @@ TEST_F(EqualiserWindow, TheGainControlsFollowTheTypeAndTheArrowKeysStepTheGain) 
     EXPECT_DOUBLE_EQ(Band().Gain, 0.2);
     ChooseType(4); // "LowPass Buttw": no gain, no Q
     EXPECT_FALSE(gain->isEnabled());
-    EXPECT_FALSE(Control<QLineEdit>("QEdit")->isEnabled());
+    EXPECT_FALSE(Here<QLineEdit>("QEdit")->isEnabled());
     EXPECT_EQ(gain->text(), "0.0");
 }
 
@@ -144,17 +157,17 @@ TEST_F(EqualiserWindow, TheWheelOverTheBandStepsItsQ) {
     QWheelEvent turn(QPointF(band), graph->mapToGlobal(QPointF(band)), QPoint(), QPoint(0, 240),
                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(graph, &turn);
-    EXPECT_EQ(Control<QLineEdit>("QEdit")->text(), "1.2");
+    EXPECT_EQ(Here<QLineEdit>("QEdit")->text(), "1.2");
     EXPECT_DOUBLE_EQ(Band().Q, 1.2);
 }
 
 TEST_F(EqualiserWindow, ASubOutputLimitsTheBandNumberAndTheAxis) {
-    Click("ModPEQ5");
-    EXPECT_EQ(Control<QSpinBox>("SpinFiltro")->maximum(), 3);
+    ClickHere("ModPEQ5");
+    EXPECT_EQ(Here<QSpinBox>("SpinFiltro")->maximum(), 3);
     EXPECT_EQ(graph->Content().XAxis.Range.Maximum, 500.0);
     EXPECT_EQ(graph->Content().Title, "OUT 5 Equalization");
     Type("FrecEdit", "9000");
-    EXPECT_EQ(Control<QLineEdit>("FrecEdit")->text(), "500");
+    EXPECT_EQ(Here<QLineEdit>("FrecEdit")->text(), "500");
 }
 
 TEST_F(EqualiserWindow, TheInfoLabelReadsTheMouseInsideThePlotOnly) {
@@ -170,19 +183,19 @@ TEST_F(EqualiserWindow, TheInfoLabelReadsTheMouseInsideThePlotOnly) {
 
 TEST_F(EqualiserWindow, AStoredBandOfCodeFifteenShowsNoTypeSelected) {
     State().Config.Output(1).Band(2).FilterType = 15;
-    auto* band = Control<QSpinBox>("SpinFiltro");
+    auto* band = Here<QSpinBox>("SpinFiltro");
     band->setFocus();
     QTest::keyClick(band, Qt::Key_Up);
     EXPECT_EQ(App().Peq().SpinFiltro, 2);
-    EXPECT_EQ(Control<QComboBox>("TipoFiltroCombo")->currentIndex(), -1);
-    EXPECT_TRUE(Control<QLineEdit>("FilterGainEdit")->isEnabled());
+    EXPECT_EQ(Here<QComboBox>("TipoFiltroCombo")->currentIndex(), -1);
+    EXPECT_TRUE(Here<QLineEdit>("FilterGainEdit")->isEnabled());
     EXPECT_EQ(Band(1, 2).FilterType, 15);
 }
 
 TEST_F(EqualiserWindow, TheShowButtonHidesItsCurve) {
-    Click("VerPEQ3Check");
+    ClickHere("VerPEQ3Check");
     EXPECT_FALSE(graph->Content().Curves[2].Visible);
-    Click("VerPEQ3Check");
+    ClickHere("VerPEQ3Check");
     EXPECT_TRUE(graph->Content().Curves[2].Visible);
 }
 

@@ -21,6 +21,19 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     }
 
+    /// The control `name` of this window; null (and a failure) if none.
+    template <class T> T* Here(const QString& name) {
+        T* control = window->findChild<T*>(name);
+        EXPECT_NE(control, nullptr) << name.toStdString();
+        return control;
+    }
+    /// A left click in the middle of this window's button `name`.
+    void ClickHere(const QString& name) {
+        if (auto* button = Here<QAbstractButton>(name)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+
     const CrossoverSetting& Crossover(int output) {
         return State().Config.Output(output).Crossover;
     }
@@ -56,7 +69,7 @@ TEST_F(CrossoverWindow, TheLowerEdgeStopsAtTheUpperOneUnlessItIsSoloed) {
     Type("FrecEdit0L", "6000");
     EXPECT_EQ(Crossover(1).HighPass.Frequency, 5000.0);
     EXPECT_EQ(Field("FrecEdit0L")->text(), "5000");
-    Click("OnlyL");
+    ClickHere("OnlyL");
     Type("FrecEdit0L", "6000");
     EXPECT_EQ(Crossover(1).HighPass.Frequency, 6000.0);
 }
@@ -75,7 +88,7 @@ TEST_F(CrossoverWindow, BesselAtFifteenKilohertzOrderFourShowsItsLimitOnce) {
 }
 
 TEST_F(CrossoverWindow, ASubKeepsItsLowerEdgeBypassedAndItsUpperEdgeBelow480Hz) {
-    Click("ModXover5");
+    ClickHere("ModXover5");
     auto* lowerFamily = window->findChild<QComboBox*>("TipoXCombo0L");
     EXPECT_FALSE(lowerFamily->isEnabled());
     EXPECT_EQ(lowerFamily->currentText(), "ByPass");
@@ -83,7 +96,7 @@ TEST_F(CrossoverWindow, ASubKeepsItsLowerEdgeBypassedAndItsUpperEdgeBelow480Hz) 
     EXPECT_EQ(window->findChild<QComboBox*>("TipoXCombo0H")->itemText(0), "-----------");
     Type("FrecEdit0H", "900");
     EXPECT_EQ(Field("FrecEdit0H")->text(), "480");
-    Click("ModXover1");
+    ClickHere("ModXover1");
     EXPECT_EQ(window->findChild<QComboBox*>("TipoXCombo0H")->itemText(0), "ByPass");
 }
 
@@ -104,7 +117,7 @@ TEST_F(CrossoverWindow, AButterworthLowPassBendsTheSelectedCurveAndTheShowButton
     const GraphCurve& front = graph->Content().Curves.back(); // the selected output in front
     EXPECT_EQ(front.Colour, OutputCurveColour(1));
     EXPECT_LT(front.Y.back(), -10.0); // far above 5000 Hz
-    Click("VerXover1Check");
+    ClickHere("VerXover1Check");
     EXPECT_FALSE(graph->Content().Curves.back().Visible);
 }
 
