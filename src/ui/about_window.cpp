@@ -28,16 +28,12 @@ AboutWindow::AboutWindow(TAboutForm& model, QWidget* owner)
     layout->addWidget(name);
     layout->addWidget(new QLabel(ToQString(TAboutForm::VersionText), this));
 
-    auto* web = new QPushButton(ToQString(TAboutForm::WebPage), this);
-    web->setObjectName("WebPageButton");
-    web->setFlat(true);
+    QPushButton* web = AddressButton("WebPageButton", TAboutForm::WebPage);
     connect(web, &QPushButton::clicked, this, [this] { model_.WebPageClick(); });
-    layout->addWidget(web);
-    auto* mail = new QPushButton(ToQString(TAboutForm::SupportMail), this);
-    mail->setObjectName("MailButton");
-    mail->setFlat(true);
+    layout->addWidget(web, 0, Qt::AlignLeft);
+    QPushButton* mail = AddressButton("MailButton", TAboutForm::SupportMail);
     connect(mail, &QPushButton::clicked, this, [this] { model_.MailClick(); });
-    layout->addWidget(mail);
+    layout->addWidget(mail, 0, Qt::AlignLeft);
 
     status_ = new QLabel(this);
     status_->setObjectName("AboutStatus");
@@ -54,6 +50,18 @@ void AboutWindow::Refresh() {
     ShowText(status_, ToQString(model_.StatusText));
     ShowVisible(status_, !model_.StatusText.empty());
     ApplyVisible(model_.Visible);
+}
+
+QPushButton* AboutWindow::AddressButton(const char* name, std::string_view address) {
+    // Drawn as a link under the program's name, pressed like a key (Tab reaches it).
+    auto* button = new QPushButton(ToQString(address), this);
+    button->setObjectName(name);
+    button->setFlat(true);
+    button->setCursor(Qt::PointingHandCursor);
+    QPalette link = button->palette();
+    link.setColor(QPalette::ButtonText, link.color(QPalette::Link));
+    button->setPalette(link);
+    return button;
 }
 
 } // namespace quorvex

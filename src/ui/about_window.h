@@ -4,6 +4,7 @@
 #include "ui/model_window.h"
 
 class QLabel;
+class QPushButton;
 
 namespace quorvex {
 
@@ -23,6 +24,8 @@ public:
     void Refresh() override;
 
 private:
+    QPushButton* AddressButton(const char* name, std::string_view address);
+
     QLabel* status_ = nullptr;
 };
 
