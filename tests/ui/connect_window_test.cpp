@@ -96,6 +96,14 @@ TEST_F(ConnectionOverPty, Com1ConnectsAndTheStatusReadsConnectedAtCom1) {
     }
 }
 
+TEST_F(ConnectionOverPty, ALampIsChosenFromTheKeyboardToo) {
+    LedButton* com1 = Lamp("Com1B");
+    ASSERT_NE(com1, nullptr);
+    EXPECT_EQ(com1->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(com1, Qt::Key_Space);
+    EXPECT_EQ(Status(), "Status : Connected at COM1");
+}
+
 TEST_F(ConnectionOverPty, WriteAndReadFromTheMainWindowBringTheConfigurationBack) {
     ClickLamp("Com1B");
     ASSERT_EQ(Status(), "Status : Connected at COM1");
