@@ -25,8 +25,11 @@ public:
     /// The text an unplugged line's open fails with.
     static constexpr const char* UnpluggedText = "Device Not Found";
 
+    // Not delegating: a delegating constructor's arguments are evaluated before any
+    // constructor of the object has begun, when naming ownWrites_ is undefined.
     ProcessorLine(VirtualProcessor& unit, TransportKind kind)
-        : ProcessorLine(unit, kind, kind == TransportKind::Usb ? "USB" : "COM1", ownWrites_) {}
+        : unit_(unit), kind_(kind), portName_(kind == TransportKind::Usb ? "USB" : "COM1"),
+          writes_(&ownWrites_) {}
     /// `writes` outlives the line: it keeps the writes of every line of a connection.
     ProcessorLine(VirtualProcessor& unit, TransportKind kind, std::string portName,
                   WriteLog& writes)
