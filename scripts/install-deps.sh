@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the benchmarks need.
+# Installs every Debian package the build, the tests, the benchmarks and the sanitizer and
+# fuzz builds (clang with its sanitizer and libFuzzer runtimes) need.
 # Safe to run again: packages already present are left alone.
 set -euo pipefail
 
 packages=(
   build-essential cmake make pkg-config git
   clang-format
+  clang libclang-rt-14-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev
   libgl-dev
