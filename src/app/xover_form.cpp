@@ -154,11 +154,15 @@ void TXOVERForm::UpdateEdge(CrossoverEdge edge) {
     CrossoverEdgeControls& controls = Controls(edge);
     CrossoverSection& section = Setting(edge);
 
-    // Keep the edges apart unless the other edge is switched off by a solo button.
+    // Keep the edges apart unless the other edge is switched off by a solo button. The upper
+    // edge is taken as its control holds it: a sub's stops at 480 Hz, and a stored value above
+    // that comes down only when the upper edge is updated, after this one.
     double hz = controls.FrecSpin;
     if (edge == CrossoverEdge::Lower) {
-        if (hz >= setting.LowPass.Frequency && !setting.SoloHighPass) {
-            hz = setting.LowPass.Frequency;
+        const double upperHz =
+            std::min(setting.LowPass.Frequency, static_cast<double>(Upper.FrecSpinMaximum));
+        if (hz >= upperHz && !setting.SoloHighPass) {
+            hz = upperHz;
         }
     } else if (hz <= setting.HighPass.Frequency && !setting.SoloLowPass) {
         hz = setting.HighPass.Frequency;

@@ -243,6 +243,30 @@ TEST_F(OpenAndSave, BandsComeBackOnTheEqualisersSteps) {
     EXPECT_DOUBLE_EQ(h.Config().Output(5).Band(1).Frequency, 500.0);
 }
 
+TEST_F(OpenAndSave, ASubsCrossoverOpensAsItReopensOnceSaved) {
+    // Found by fuzzing Open: both edges of SUB1 at 20 kHz with the high pass switched off.
+    // The upper edge comes down to the sub's 480 Hz; the lower one must stay below it from
+    // the first Open on, or every Save and Open moves it again.
+    Configuration written;
+    CrossoverSetting& crossover = written.Output(5).Crossover;
+    crossover.HighPass.Frequency = 20000.0;
+    crossover.LowPass.Frequency = 20000.0;
+    crossover.SoloLowPass = true;
+    const std::string path = folder / "sub.QVX";
+    WriteBytes(path, RecordOf(written, path));
+    ASSERT_EQ(OpenWithoutSaving(h, path), OpenOutcome::Loaded);
+    EXPECT_DOUBLE_EQ(h.Config().Output(5).Crossover.LowPass.Frequency, 480.0);
+    EXPECT_DOUBLE_EQ(h.Config().Output(5).Crossover.HighPass.Frequency, 480.0);
+
+    const std::string resaved = folder / "resaved.QVX";
+    h.Dialogs.SaveAnswers.push_back(resaved);
+    ASSERT_TRUE(h.App.Main().SaveButtonClick());
+    ProgramHarness again;
+    ASSERT_EQ(OpenWithoutSaving(again, resaved), OpenOutcome::Loaded);
+    EXPECT_EQ(DifferingOffsets(RecordOf(again.Config(), path), RecordOf(h.Config(), path)),
+              std::vector<std::size_t>{});
+}
+
 TEST_F(OpenAndSave, TheDelayEditorShowsTheTemperatureAndTheRelativeDistances) {
     Configuration written;
     written.TemperatureC = 30;
