@@ -8,6 +8,7 @@
 #include "app/scratch_folder.h"
 #include "ui/qt_text.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -64,6 +65,34 @@ TEST_F(MainWindowOffline, ShowsTheSixOutputNamesAndTheStatus) {
     EXPECT_EQ(Text("OutSub2Edit"), "SUB 2");
     EXPECT_EQ(Control<QLabel>("InfoLabel")->text(), "Status : Offline");
     EXPECT_FALSE(Control<QWidget>("WriteButton")->isEnabled()) << "no processor connected";
+}
+
+// Pixels of a light caption inside `field` in a picture of the whole window.
+int LightPixelsIn(const QImage& picture, const QWidget& window, const QWidget& field) {
+    const QRect area(field.mapTo(&window, QPoint(0, 0)), field.size());
+    int light = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            light += picture.pixelColor(x, y).lightness() > 150 ? 1 : 0;
+        }
+    }
+    return light;
+}
+
+TEST_F(MainWindowOffline, APictureOfTheWindowShowsEveryOutputsNameInItsField) {
+    const QStringList fields{"Out1Edit", "Out2Edit",    "Out3Edit",
+                             "Out4Edit", "OutSub1Edit", "OutSub2Edit"};
+    const QImage named = Main()->grab().toImage();
+    for (int output = 1; output <= 6; ++output) {
+        App().Main().OutputNameChange(output, "");
+    }
+    const QImage blank = Main()->grab().toImage();
+    for (const QString& name : fields) {
+        const QWidget* field = Control<QWidget>(name);
+        ASSERT_NE(field, nullptr);
+        EXPECT_GT(LightPixelsIn(named, *Main(), *field), 20) << name.toStdString();
+        EXPECT_LT(LightPixelsIn(blank, *Main(), *field), 5) << name.toStdString();
+    }
 }
 
 TEST_F(MainWindowOffline, ARouteSwitchPressedThreeTimesReturnsAndInRealTimeSendsSixValues) {
