@@ -3,39 +3,18 @@
 #include "app/final_response_form.h"
 #include "app/peq_form.h"
 #include "app/xover_form.h"
+#include "cli/gui_application.h"
 #include "cli/offline_program.h"
-#include "graphs/editor_graphs.h"
 #include "cli/response_view.h"
 #include "config/whole_file.h"
+#include "graphs/editor_graphs.h"
 #include "plot/graph_export.h"
-
-#include <QGuiApplication>
-
-#include <cstdlib>
-#include <memory>
 
 namespace quorvex {
 
 namespace {
 
 const CommandSyntax PlotSyntax{{"--stage", "--views", "-o"}, {"--phase"}, 1, 1};
-
-/// Drawing text needs a GUI application; qvx makes one on the offscreen platform, so a plot
-/// needs no display. Nothing when another kind of application is already running.
-std::unique_ptr<QGuiApplication> GuiApplication(bool& available) {
-    available = true;
-    if (QCoreApplication::instance() != nullptr) {
-        available = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-        return nullptr;
-    }
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    static int argc = 1;
-    static char name[] = "qvx";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 GraphContent StageGraph(Program& program, const std::string& stage,
                         const std::optional<std::string>& views, bool phase) {
