@@ -14,6 +14,7 @@ packages=(
   libftdi1-dev
   xvfb xauth
   fonts-dejavu-core
+  poppler-utils
 )
 
 missing=()

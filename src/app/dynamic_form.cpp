@@ -57,13 +57,6 @@ constexpr double BypassLineReach = 100.0;
 // A typed look-ahead at the top of the range may carry a rounding error of the steps.
 constexpr double StepTolerance = 1e-9;
 
-std::string RatioText(float ratio) {
-    const bool whole = std::floor(ratio) == ratio;
-    const std::string number = ratio > 0.0F ? FormatFixed(ratio, whole ? 0 : 1)
-                                            : std::string(TDynamicform::SevereRatioText);
-    return number + std::string(TDynamicform::RatioSuffix);
-}
-
 /// "Noise Level" item of a gate position: 1 is "Bypass", 10..16 the seven levels; other
 /// positions (typed in the service field) have no item.
 int NoiseItemOf(float position) {
@@ -213,11 +206,26 @@ void TDynamicform::KneeSliderChange() {
 // The sliders reach a little beyond their fields (threshold -32.5 dBu, knee -0.5 dB); the
 // fields keep their values inside their ranges.
 void TDynamicform::ShowThreshold(double dbu) {
-    ThresholdEdit = FormatFixed(std::clamp(dbu, ThresholdFieldMinimum, ThresholdFieldMaximum), 1);
+    ThresholdEdit = ThresholdText(dbu);
 }
 
 void TDynamicform::ShowKnee(double db) {
-    KneeEdit = FormatFixed(std::clamp(db, KneeFieldMinimum, KneeFieldMaximum), 1);
+    KneeEdit = KneeText(db);
+}
+
+std::string TDynamicform::ThresholdText(double dbu) {
+    return FormatFixed(std::clamp(dbu, ThresholdFieldMinimum, ThresholdFieldMaximum), 1);
+}
+
+std::string TDynamicform::KneeText(double db) {
+    return FormatFixed(std::clamp(db, KneeFieldMinimum, KneeFieldMaximum), 1);
+}
+
+std::string TDynamicform::RatioText(float ratio) {
+    const bool whole = std::floor(ratio) == ratio;
+    const std::string number =
+        ratio > 0.0F ? FormatFixed(ratio, whole ? 0 : 1) : std::string(SevereRatioText);
+    return number + std::string(RatioSuffix);
 }
 
 void TDynamicform::ThresholdEditExit(std::string_view text) {

@@ -43,6 +43,13 @@ public:
     static constexpr int ThresholdSliderMaximum = 101;
     static constexpr double ThresholdTopDbu = 18.0;
 
+    /// The ratio label of a ratio ("2: 1", "2.5: 1"; "oo: 1" for 0 or less).
+    static std::string RatioText(float ratio);
+    /// The threshold field of a level in dBu and the knee field of a half-width in dB, each
+    /// kept inside its field's range (the sliders reach a little beyond).
+    static std::string ThresholdText(double dbu);
+    static std::string KneeText(double db);
+
     explicit TDynamicform(Program& program);
     TDynamicform(const TDynamicform&) = delete;
     TDynamicform& operator=(const TDynamicform&) = delete;

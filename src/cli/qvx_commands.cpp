@@ -2,6 +2,7 @@
 #include "cli/offline_commands.h"
 #include "cli/plot_command.h"
 #include "cli/qvx_tool.h"
+#include "cli/sheet_command.h"
 
 namespace quorvex {
 
@@ -16,6 +17,7 @@ const std::vector<QvxCommand>& QvxCommands() {
         {"response", std::string(ResponseUsage), RunResponseCommand},
         {"import", std::string(ImportUsage), RunImportCommand},
         {"plot", std::string(PlotUsage), RunPlotCommand},
+        {"sheet", std::string(SheetUsage), RunSheetCommand},
         {"ports", std::string(PortsUsage), RunPortsCommand},
         {"test", std::string(TestUsage), RunTestCommand},
         {"write", std::string(WriteUsage), RunWriteCommand},
