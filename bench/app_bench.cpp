@@ -3,7 +3,6 @@
 // link. "FramePercent" is the (CPU) time of one move in per cent of a 16.7 ms display frame
 // (the library prints it with a seconds suffix, as it treats any inverted rate as a time).
 
-#include "app/dialogs.h"
 #include "app/edit_history.h"
 #include "app/peq_form.h"
 #include "app/program.h"
@@ -19,17 +18,6 @@ namespace {
 using namespace quorvex;
 
 constexpr double FrameSeconds = 0.0167;
-
-class SilentDialogs : public Dialogs {
-public:
-    MessageAnswer ShowMessage(MessageKind, MessageButtons, std::string_view) override {
-        return MessageAnswer::Ok;
-    }
-    std::optional<std::string> ChooseOpenFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const FileDialogRequest&) override { return {}; }
-    void Beep() override {}
-    void SetWaitCursor(bool) override {}
-};
 
 void ReportFramePercent(benchmark::State& state) {
     state.counters["FramePercent"] =
@@ -52,7 +40,7 @@ TPEQForm& BusyEqualiser(Program& program) {
 }
 
 void BM_EqualiserGainSliderMove(benchmark::State& state) {
-    SilentDialogs dialogs;
+    bench::SilentDialogs dialogs;
     bench::SilentProgress progress;
     bench::SilentPump pump;
     Program program(dialogs, progress, pump);
@@ -68,7 +56,7 @@ void BM_EqualiserGainSliderMove(benchmark::State& state) {
 BENCHMARK(BM_EqualiserGainSliderMove);
 
 void BM_EqualiserFrequencySliderMove(benchmark::State& state) {
-    SilentDialogs dialogs;
+    bench::SilentDialogs dialogs;
     bench::SilentProgress progress;
     bench::SilentPump pump;
     Program program(dialogs, progress, pump);
@@ -86,7 +74,7 @@ BENCHMARK(BM_EqualiserFrequencySliderMove);
 /// What the history adds to a slider move: the fingerprint of the state and, as the move
 /// changed it, a new step.
 void BM_EqualiserMoveRecordedInTheHistory(benchmark::State& state) {
-    SilentDialogs dialogs;
+    bench::SilentDialogs dialogs;
     bench::SilentProgress progress;
     bench::SilentPump pump;
     Program program(dialogs, progress, pump);
@@ -107,7 +95,7 @@ BENCHMARK(BM_EqualiserMoveRecordedInTheHistory);
 
 /// One undo and one redo of an equaliser step: two restores with every editor refreshed.
 void BM_UndoAndRedoOfAnEqualiserStep(benchmark::State& state) {
-    SilentDialogs dialogs;
+    bench::SilentDialogs dialogs;
     bench::SilentProgress progress;
     bench::SilentPump pump;
     Program program(dialogs, progress, pump);

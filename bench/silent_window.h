@@ -1,8 +1,9 @@
 #pragma once
 
-// The progress window and message pump of a benchmark: nothing to draw, nothing to wait for,
-// so only the program's own work is timed.
+// The dialogs, progress window and message pump of a benchmark: nothing to show, nothing to wait
+// for, so only the program's own work is timed.
 
+#include "app/dialogs.h"
 #include "app/progress.h"
 #include "app/pump.h"
 
@@ -16,6 +17,18 @@ public:
     void SetPercent(int) override {}
     void SetBarVisible(bool) override {}
     void Close() override {}
+};
+
+/// Every box answered OK, every file dialog cancelled.
+class SilentDialogs : public Dialogs {
+public:
+    MessageAnswer ShowMessage(MessageKind, MessageButtons, std::string_view) override {
+        return MessageAnswer::Ok;
+    }
+    std::optional<std::string> ChooseOpenFile(const FileDialogRequest&) override { return {}; }
+    std::optional<std::string> ChooseSaveFile(const FileDialogRequest&) override { return {}; }
+    void Beep() override {}
+    void SetWaitCursor(bool) override {}
 };
 
 class SilentPump : public Pump {

@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 #include "app/main_form_hints.h"
 #include "app/program.h"
+#include "sheet/print_sheet.h"
 #include "ui/clickable_label.h"
 #include "ui/history_buttons.h"
 #include "ui/led_button.h"
@@ -151,6 +152,8 @@ QWidget* MainWindow::BuildButtons() {
     connect(verify_, &QCheckBox::clicked, this, [this] { model_.VerifyAfterWriteClick(); });
     row->addWidget(verify_);
     row->addWidget(new HistoryButtons(program_.History(), this));
+    row->addWidget(
+        AddButton("PrintSheetB", "Print sheet...", [this] { PrintSheetClick(program_); }));
     row->addStretch(1);
     std::vector<QPushButton*> windows{
         AddButton("SystemInfoB", "System Info", [this] { model_.SystemInfoBClick(); }),

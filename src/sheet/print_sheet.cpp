@@ -1,0 +1,31 @@
+#include "sheet/print_sheet.h"
+
+#include "app/dialogs.h"
+#include "app/program.h"
+#include "sheet/settings_sheet.h"
+#include "sheet/sheet_pdf.h"
+
+namespace quorvex {
+
+bool PrintSheetClick(Program& program) {
+    Session& session = program.State();
+    FileDialogRequest request;
+    request.Title = std::string(PrintSheetTitle);
+    request.Filter = std::string(PrintSheetFilter);
+    request.DefaultExtension = "pdf";
+    request.ProposedName = session.Config.SystemInfo.SystemName + ".pdf";
+    request.ConfirmOverwrite = true;
+    const auto path = session.Ui.ChooseSaveFile(request);
+    if (!path) {
+        return false;
+    }
+    const auto error = WriteSheetPdf(ComposeSettingsSheet(program), *path);
+    if (error) {
+        session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok,
+                               std::string(PrintSheetFailure) + *error);
+        return false;
+    }
+    return true;
+}
+
+} // namespace quorvex
