@@ -11,6 +11,12 @@ namespace quorvex {
 
 namespace {
 
+// As the main window's other keys: room on either side of the caption.
+void KeepCaptionRoom(QPushButton* key) {
+    key->setMinimumWidth(key->fontMetrics().horizontalAdvance(key->text()) +
+                         key->fontMetrics().height() * 2);
+}
+
 void ShowStep(QPushButton* button, bool possible, const std::string& step) {
     ShowEnabled(button, possible);
     button->setToolTip(ToQString(step));
@@ -31,6 +37,8 @@ HistoryButtons::HistoryButtons(EditHistory& history, QWidget* parent)
     redo_->setObjectName("RedoButton");
     connect(redo_, &QPushButton::clicked, this, [this] { history_.Redo(); });
     row->addWidget(redo_);
+    KeepCaptionRoom(undo_);
+    KeepCaptionRoom(redo_);
     listener_ = history_.Changed().Listen([this] { Refresh(); });
     Refresh();
 }

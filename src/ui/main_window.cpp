@@ -152,8 +152,10 @@ QWidget* MainWindow::BuildButtons() {
     connect(verify_, &QCheckBox::clicked, this, [this] { model_.VerifyAfterWriteClick(); });
     row->addWidget(verify_);
     row->addWidget(new HistoryButtons(program_.History(), this));
-    row->addWidget(
-        AddButton("PrintSheetB", "Print sheet...", [this] { PrintSheetClick(program_); }));
+    QPushButton* printSheet =
+        AddButton("PrintSheetB", "Print sheet...", [this] { PrintSheetClick(program_); });
+    ShareCaptionWidth({printSheet});
+    row->addWidget(printSheet);
     row->addStretch(1);
     std::vector<QPushButton*> windows{
         AddButton("SystemInfoB", "System Info", [this] { model_.SystemInfoBClick(); }),
