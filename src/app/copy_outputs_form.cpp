@@ -83,6 +83,11 @@ void TCopyOutputsForm::SetCopia(int output) {
     CopiaSpin = std::clamp(output, Lowest(), Highest());
 }
 
+void TCopyOutputsForm::CheckClick(bool TCopyOutputsForm::*box, bool checked) {
+    HandlerScope scope(changed_);
+    this->*box = checked;
+}
+
 void TCopyOutputsForm::CopyAllClick(bool checked) {
     HandlerScope scope(changed_);
     CopyAll = checked;

@@ -45,6 +45,8 @@ public:
     /// The two number fields, kept inside the selected group's range.
     void SetOrigen(int output);
     void SetCopia(int output);
+    /// One of the copy boxes (`XoverCheck` .. `DynamicCheck`) checked or unchecked.
+    void CheckClick(bool TCopyOutputsForm::*box, bool checked);
     void CopyAllClick(bool checked);
     /// "Ok": the copy, then the window closes.
     void OK_BitBtnClick();
@@ -54,9 +56,11 @@ public:
 
     static std::string QuestionText(int source, int target);
 
-private:
+    /// The range of both number fields: 1..4 with "Output", 5..6 with "Sub".
     int Lowest() const { return SubRB ? 5 : 1; }
     int Highest() const { return SubRB ? 6 : 4; }
+
+private:
     void CopyRoute(int source, int target);
     void CopyCrossover(int source, int target);
     void CopyEqualiser(int source, int target);

@@ -33,6 +33,7 @@ FrequencyResponse ResponseOf(const SpeakerCurve& curve) {
 } // namespace
 
 TImportForm::TImportForm(Program& program) : program_(program) {
+    OutputLabel = State().Config.OutputNames;
     FollowFormat();
     ShowReferenceLevel();
 }
@@ -57,6 +58,10 @@ void TImportForm::Activate() {
     DialogFileName.clear();
     FollowFormat();
     ShowReferenceLevel();
+}
+
+std::int32_t TImportForm::Format() const {
+    return State().Config.ImportFormat;
 }
 
 const std::string& TImportForm::FileField(int output) const {

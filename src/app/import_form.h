@@ -29,6 +29,23 @@ public:
     static constexpr double MinimumReferenceLevel = -140.0;
     static constexpr double MaximumReferenceLevel = 140.0;
 
+    /// A format button: its name, caption and the format code it carries as its tag.
+    struct FormatButton {
+        std::string_view Name;
+        std::string_view Caption;
+        std::int32_t Code;
+    };
+    static constexpr std::array<FormatButton, 8> FormatButtons{{
+        {"ClioB", "CLIO", 0},
+        {"MlssaB", "MLSSA", 1},
+        {"WinairB", "WINAIR", 2},
+        {"MinilyzerB", "Minilyzer (dBu)", 4},
+        {"CalsodB", "CALSOD", 6},
+        {"DaasB", "DAAS 32", 7},
+        {"MiniLyzerSPL", "Acoustilyzer 1/3 oct (SPL)", 9},
+        {"MiniLyzerFFT", "Acoustilyzer (FFT)", 10},
+    }};
+
     explicit TImportForm(Program& program);
 
     /// Announces, once per batch of handlers, that this window's state changed.
@@ -52,6 +69,8 @@ public:
     /// Output names, the dialog's file name emptied, the fields from the configuration.
     void Activate();
 
+    /// The format in use (`ImportFormat`), whose button shows pressed.
+    std::int32_t Format() const;
     /// `Edit1`..`Edit6`: the file path of output 1..6.
     const std::string& FileField(int output) const;
     /// Typing in a file field; cut to the 100 characters a configuration file keeps.

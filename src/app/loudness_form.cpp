@@ -72,6 +72,16 @@ void TLoudnessForm::LoadSliders() {
     FilterGainSlider.SetPosition(RoundHalfEven(GainSliderZero - GainScale * section.Gain));
 }
 
+void TLoudnessForm::FrecSliderMove(int position) {
+    HandlerScope scope(changed_);
+    FrecSlider.SetPosition(position);
+}
+
+void TLoudnessForm::FilterGainSliderMove(int position) {
+    HandlerScope scope(changed_);
+    FilterGainSlider.SetPosition(position);
+}
+
 void TLoudnessForm::ParamLEDClick() {
     HandlerScope scope(changed_);
     for (TSOS& section : State().Engine.Reinforcement) {

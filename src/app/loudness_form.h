@@ -62,6 +62,10 @@ public:
 
     /// `ModSub1`, `ModSub2`.
     void SelectSub(int sub);
+    /// The person moved `FrecSlider` or `FilterGainSlider`; the slider's change handling
+    /// runs, also at the position it already has.
+    void FrecSliderMove(int position);
+    void FilterGainSliderMove(int position);
     void ParamLEDClick();
     void HighLEDClick();
     void RealTimeBClick();

@@ -12,9 +12,14 @@
 #include "app/sensitivity_form.h"
 #include "app/speaker_form.h"
 #include "app/xover_form.h"
+#include "ui/copy_outputs_window.h"
 #include "ui/final_response_window.h"
+#include "ui/gains_window.h"
+#include "ui/import_window.h"
+#include "ui/loudness_window.h"
 #include "ui/peq_window.h"
 #include "ui/placeholder_window.h"
+#include "ui/sensitivity_window.h"
 #include "ui/xover_window.h"
 
 namespace quorvex {
@@ -40,8 +45,7 @@ std::unique_ptr<FormWindow> MakeEditorWindow(EditorWindow kind, Program& program
         window = std::make_unique<XoverWindow>(program, owner);
         break;
     case EditorWindow::Gains:
-        window = Placeholder(program.Gains(), owner, "Levels");
-        window->setObjectName("GainsForm");
+        window = std::make_unique<GainsWindow>(program.Gains(), owner);
         break;
     case EditorWindow::Delay:
         window = Placeholder(program.Delay(), owner, "Delay");
@@ -52,12 +56,10 @@ std::unique_ptr<FormWindow> MakeEditorWindow(EditorWindow kind, Program& program
         window->setObjectName("Dynamicform");
         break;
     case EditorWindow::Loudness:
-        window = Placeholder(program.Loudness(), owner, "Sub Reinforcement");
-        window->setObjectName("LoudnessForm");
+        window = std::make_unique<LoudnessWindow>(program.Loudness(), owner);
         break;
     case EditorWindow::CopyOutputs:
-        window = Placeholder(program.CopyOutputs(), owner, "Copy Outputs", Modality::Modal);
-        window->setObjectName("CopyOutputsForm");
+        window = std::make_unique<CopyOutputsWindow>(program.CopyOutputs(), owner);
         break;
     case EditorWindow::FinalResponse:
         window = std::make_unique<FinalResponseWindow>(program, owner);
@@ -67,12 +69,10 @@ std::unique_ptr<FormWindow> MakeEditorWindow(EditorWindow kind, Program& program
         window->setObjectName("SpeakerForm");
         break;
     case EditorWindow::Import:
-        window = Placeholder(program.Import(), owner, "Import");
-        window->setObjectName("ImportForm");
+        window = std::make_unique<ImportWindow>(program.Import(), owner);
         break;
     case EditorWindow::Sensitivity:
-        window = Placeholder(program.Sensitivity(), owner, "Input Sensitivity", Modality::Modal);
-        window->setObjectName("SensitivityForm");
+        window = std::make_unique<SensitivityWindow>(program.Sensitivity(), owner);
         break;
     }
     return window;

@@ -53,6 +53,17 @@ TEST_F(SubReinforcement, SlidersMapToHertzAndTenthsOfADecibel) {
     EXPECT_EQ(loud.FrecEdit, "80");
 }
 
+TEST_F(SubReinforcement, ASliderMovedByThePersonAnnouncesTheNewValuesOnce) {
+    const int before = loud.Changed().AnnouncementCount();
+    loud.FrecSliderMove(30);
+    EXPECT_EQ(loud.Changed().AnnouncementCount(), before + 1);
+    EXPECT_EQ(loud.FrecEdit, "50");
+    EXPECT_EQ(Section(1).Frequency, 50.0);
+    loud.FilterGainSliderMove(60);
+    EXPECT_EQ(loud.Changed().AnnouncementCount(), before + 2);
+    EXPECT_EQ(loud.FilterGainEdit, "6.0");
+}
+
 TEST_F(SubReinforcement, HighPassQFollowsTheGain) {
     loud.HighLEDClick();
     loud.FilterGainSlider.SetPosition(44);

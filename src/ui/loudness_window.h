@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/form_window.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace quorvex {
+
+class LedButton;
+class RackSlider;
+class RoundedButton;
+class TLoudnessForm;
+
+/// The "Sub Reforcement" window: the SUB1/SUB2 keys, the "Param" and "High P." lamps and
+/// the frequency and gain faders of the selected sub's reinforcement filter.
+class LoudnessWindow : public FormWindow {
+    Q_OBJECT
+
+public:
+    LoudnessWindow(TLoudnessForm& model, QWidget* owner);
+
+    void Refresh() override;
+
+protected:
+    void CloseRequested() override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QWidget* BuildFader(RackSlider* slider, QLineEdit* field, const QString& unit,
+                        const QStringList& marks);
+
+    TLoudnessForm& model_;
+    RoundedButton* sub1_ = nullptr;
+    RoundedButton* sub2_ = nullptr;
+    QLabel* subLabel_ = nullptr;
+    LedButton* param_ = nullptr;
+    LedButton* highPass_ = nullptr;
+    RackSlider* frequency_ = nullptr;
+    QLineEdit* frequencyField_ = nullptr;
+    RackSlider* gain_ = nullptr;
+    QLineEdit* gainField_ = nullptr;
+    LedButton* realTime_ = nullptr;
+};
+
+} // namespace quorvex

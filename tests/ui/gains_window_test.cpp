@@ -1,0 +1,97 @@
+#include "desktop_fixture.h"
+
+#include "app/gains_form.h"
+#include "app/main_form.h"
+#include "ui/led_button.h"
+#include "ui/rack_slider.h"
+#include "ui/real_spin_edit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace quorvex::testing {
+namespace {
+
+class LevelsWindow : public DesktopFixture {
+protected:
+    void SetUp() override {
+        App().Gains().Show();
+        (void)QTest::qWaitForWindowExposed(WindowNamed("GainsForm"));
+    }
+    QString GainShown(int output) {
+        return Control<QLineEdit>(QString("Gain%1Field").arg(output))->text();
+    }
+};
+
+TEST_F(LevelsWindow, AFaderPressedAtItsTopShowsSixDecibelsAndSendsTheGain) {
+    GoRealTime();
+    auto* fader = Control<RackSlider>("Output3Track");
+    ASSERT_NE(fader, nullptr);
+    QTest::mouseClick(fader, Qt::LeftButton, {}, fader->KnobCentre(0).toPoint());
+    EXPECT_EQ(GainShown(3), "6.0");
+    EXPECT_EQ(fader->value(), 0);
+    ASSERT_FALSE(Sink.Sent.empty());
+    const SentMessage& sent = Sink.Sent.back();
+    EXPECT_EQ(sent.Dsp, 2); // Out3 runs on DSP 2
+    EXPECT_NEAR(sent.Value, std::pow(10.0, 6.0 / 20.0), 1e-9);
+    // The other strips are untouched.
+    EXPECT_EQ(GainShown(1), "0.0");
+}
+
+TEST_F(LevelsWindow, ATypedGainMovesTheFaderAndAnOutOfRangeOneIsRefused) {
+    auto* field = Control<QLineEdit>("Gain2Field");
+    ASSERT_NE(field, nullptr);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "-6.0");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(Control<RackSlider>("Output2Track")->value(), 121);
+    EXPECT_NEAR(State().Config.Output(2).Level.GainFactor, 0.50119, 1e-5);
+    field->selectAll();
+    QTest::keyClicks(field, "7.5");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(GainShown(2), "-6.0");
+    EXPECT_EQ(Control<RackSlider>("Output2Track")->value(), 121);
+}
+
+TEST_F(LevelsWindow, ArrowKeysInTheGainFieldStepATenthOfADecibel) {
+    auto* field = Control<QLineEdit>("Gain1Field");
+    ASSERT_NE(field, nullptr);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Up);
+    QTest::keyClick(field, Qt::Key_Up);
+    EXPECT_EQ(GainShown(1), "0.2");
+    EXPECT_EQ(Control<RackSlider>("Output1Track")->value(), 59);
+    QTest::keyClick(field, Qt::Key_Down);
+    EXPECT_EQ(GainShown(1), "0.1");
+}
+
+TEST_F(LevelsWindow, MuteLightsItsLampAndTheMainWindowsMuteLabel) {
+    App().Main().Show();
+    Click("MuteOutput2");
+    EXPECT_TRUE(Control<LedButton>("MuteOutput2")->IsLit());
+    EXPECT_TRUE(Control<QLabel>("MuteLabel2")->isVisible());
+    EXPECT_FALSE(Control<QLineEdit>("Out2Edit")->isEnabled());
+    // Muting keeps the gain the person set.
+    EXPECT_EQ(GainShown(2), "0.0");
+    Click("MuteOutput2");
+    EXPECT_FALSE(Control<QLabel>("MuteLabel2")->isVisible());
+}
+
+TEST_F(LevelsWindow, InvLightsItsLampAndTurnsTheGainFactorNegative) {
+    Click("PolOutput5");
+    EXPECT_TRUE(Control<LedButton>("PolOutput5")->IsLit());
+    EXPECT_EQ(State().Config.Output(5).Level.GainFactor, -1.0);
+    EXPECT_EQ(GainShown(5), "0.0");
+}
+
+TEST_F(LevelsWindow, StripsAreNamedAfterTheMainWindowsOutputNames) {
+    App().Main().OutputNameChange(4, "Fill L");
+    App().Gains().Activate();
+    EXPECT_EQ(Control<QLabel>("Channel4Label")->text(), "Fill L");
+}
+
+} // namespace
+} // namespace quorvex::testing

@@ -1,0 +1,89 @@
+#include "desktop_fixture.h"
+
+#include "app/import_form.h"
+#include "app/scratch_folder.h"
+#include "app/sensitivity_form.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace quorvex::testing {
+namespace {
+
+class ImportScreen : public DesktopFixture {
+protected:
+    void SetUp() override {
+        App().Import().Show();
+        (void)QTest::qWaitForWindowExposed(WindowNamed("ImportForm"));
+    }
+    QLineEdit* FileField(int output) { return Control<QLineEdit>(QString("Edit%1").arg(output)); }
+};
+
+TEST_F(ImportScreen, TheDotsButtonPutsTheChosenFileInItsOutputsField) {
+    Dialogs.OpenAnswers = {std::string("/measurements/sub-left.txt")};
+    Click("data5B");
+    ASSERT_EQ(Dialogs.OpenRequests.size(), 1u);
+    EXPECT_EQ(Dialogs.OpenRequests[0].Title, "Select File with Frequency Response");
+    EXPECT_EQ(Dialogs.OpenRequests[0].Filter, "exported data *.txt|*.txt|all *.*|*.*");
+    EXPECT_EQ(FileField(5)->text(), "/measurements/sub-left.txt");
+    EXPECT_EQ(State().Config.Output(5).SpeakerFile, "/measurements/sub-left.txt");
+    Click("Clear5B");
+    EXPECT_TRUE(FileField(5)->text().isEmpty());
+}
+
+TEST_F(ImportScreen, TheDaasButtonPressesItselfAndAsksForSplFiles) {
+    Click("DaasB");
+    EXPECT_TRUE(Control<QRadioButton>("DaasB")->isChecked());
+    EXPECT_FALSE(Control<QRadioButton>("ClioB")->isChecked());
+    Click("data1B");
+    ASSERT_EQ(Dialogs.OpenRequests.size(), 1u);
+    EXPECT_EQ(Dialogs.OpenRequests[0].Filter,
+              "CALSOD DAAS32 Exported data *.spl|*.spl|all *.*|*.*");
+}
+
+TEST_F(ImportScreen, TheDbuFormatOpensTheInputSensitivityWindow) {
+    Click("MinilyzerB");
+    EXPECT_EQ(State().Config.ImportFormat, 4);
+    QWidget* sensitivity = WindowNamed("SensitivityForm");
+    EXPECT_TRUE(sensitivity->isVisible());
+    EXPECT_TRUE(sensitivity->isModal());
+
+    auto* field = Control<QLineEdit>("SensitivityEdit");
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(), "20");
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "50");
+    Click("OKButton");
+    EXPECT_DOUBLE_EQ(State().MicrophoneSensitivity, 0.05);
+    EXPECT_FALSE(sensitivity->isVisible());
+}
+
+TEST_F(ImportScreen, TheReferenceLevelFieldKeepsItsRangeAndOneDecimal) {
+    auto* level = Control<QLineEdit>("dBspl");
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(level->text(), "90.0");
+    level->setFocus();
+    level->selectAll();
+    QTest::keyClicks(level, "150");
+    QTest::keyClick(level, Qt::Key_Return);
+    EXPECT_EQ(level->text(), "140.0");
+    EXPECT_EQ(State().Config.ImportReferenceLevel, 140.0F);
+}
+
+TEST_F(ImportScreen, OkImportsTheFilesAndCloses) {
+    ScratchFolder folder;
+    WriteText(folder / "main.txt", FlatClioExport(10.0, 30000.0, 40, 96.0));
+    FileField(2)->setFocus();
+    QTest::keyClicks(FileField(2), QString::fromStdString(folder / "main.txt"));
+    for (QPushButton* ok : WindowNamed("ImportForm")->findChildren<QPushButton*>("OKButton")) {
+        QTest::mouseClick(ok, Qt::LeftButton);
+    }
+    EXPECT_TRUE(Dialogs.Messages.empty());
+    EXPECT_NEAR(State().SpeakerResponse[1].Magnitude[200], 6.0F, 1e-3);
+    EXPECT_FALSE(WindowNamed("ImportForm")->isVisible());
+}
+
+} // namespace
+} // namespace quorvex::testing
