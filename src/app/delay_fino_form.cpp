@@ -34,6 +34,10 @@ TDelayFinoForm::TDelayFinoForm(Program& program) : program_(program) {
     Reset();
 }
 
+int TDelayFinoForm::TemperatureC() const {
+    return program_.State().Config.TemperatureC;
+}
+
 void TDelayFinoForm::Show() {
     HandlerScope scope(changed_);
     Visible = true;
@@ -175,7 +179,10 @@ void TDelayFinoForm::RealTimeBClick() {
 void TDelayFinoForm::SetLookAhead(int block, int samples) {
     HandlerScope scope(changed_);
     if (block == 1 || block == 2) {
-        lookAhead_[static_cast<std::size_t>(block - 1)] = samples;
+        const auto index = static_cast<std::size_t>(block - 1);
+        lookAhead_[index] = samples;
+        LookAheadText[index] = std::to_string(samples) + " samples (" +
+                               FormatFixed(DelayMsFromSamples(samples), 2) + " ms)";
     }
 }
 
@@ -201,6 +208,8 @@ void TDelayFinoForm::Reset() {
         program_.Main().ShowDelay(output, 0.0);
     }
     ResetDistances();
+    SetLookAhead(1, lookAhead_[0]);
+    SetLookAhead(2, lookAhead_[1]);
     TemperatureF = FahrenheitFromCelsius(program_.State().Config.TemperatureC);
     RefreshDisplays();
 }

@@ -39,6 +39,12 @@ public:
     std::array<std::string, OutputCount> DistanceText{}; ///< "0.0", relative distance in cm
     std::array<int, OutputCount> LineLength{};           ///< the drawing, pixels
     int TemperatureF = 77;                               ///< the "ºF" spin; "ºC" is the config's
+    /// The look-ahead of dynamics blocks 1 and 2 that Auto Align takes off the pairs
+    /// Out1/Out2 and Out3/Out4, as "N samples (0.00 ms)".
+    std::array<std::string, 2> LookAheadText{};
+
+    /// The "ºC" spin: the configuration's air temperature.
+    int TemperatureC() const;
 
     void Show();
     void Close() {

@@ -13,6 +13,7 @@
 #include "app/speaker_form.h"
 #include "app/xover_form.h"
 #include "ui/copy_outputs_window.h"
+#include "ui/delay_window.h"
 #include "ui/final_response_window.h"
 #include "ui/gains_window.h"
 #include "ui/import_window.h"
@@ -20,6 +21,7 @@
 #include "ui/peq_window.h"
 #include "ui/placeholder_window.h"
 #include "ui/sensitivity_window.h"
+#include "ui/speaker_window.h"
 #include "ui/xover_window.h"
 
 namespace quorvex {
@@ -48,8 +50,7 @@ std::unique_ptr<FormWindow> MakeEditorWindow(EditorWindow kind, Program& program
         window = std::make_unique<GainsWindow>(program.Gains(), owner);
         break;
     case EditorWindow::Delay:
-        window = Placeholder(program.Delay(), owner, "Delay");
-        window->setObjectName("DelayFinoForm");
+        window = std::make_unique<DelayWindow>(program.Delay(), owner);
         break;
     case EditorWindow::Dynamics:
         window = Placeholder(program.Dynamics(), owner, "Dynamics");
@@ -65,8 +66,7 @@ std::unique_ptr<FormWindow> MakeEditorWindow(EditorWindow kind, Program& program
         window = std::make_unique<FinalResponseWindow>(program, owner);
         break;
     case EditorWindow::Speaker:
-        window = Placeholder(program.Speaker(), owner, "Speaker", Modality::Modal);
-        window->setObjectName("SpeakerForm");
+        window = std::make_unique<SpeakerWindow>(program.Speaker(), owner);
         break;
     case EditorWindow::Import:
         window = std::make_unique<ImportWindow>(program.Import(), owner);

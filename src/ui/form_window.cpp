@@ -16,6 +16,11 @@ FormWindow::FormWindow(ChangeSignal& changed, QWidget* owner, Modality modality)
 
 FormWindow::~FormWindow() {
     changed_.Forget(listener_);
+    // The subclass is gone, but its controls still lose the focus while they are destroyed:
+    // a field left with an edit would run a handler for a window that no longer exists.
+    for (QObject* control : findChildren<QObject*>()) {
+        control->blockSignals(true);
+    }
 }
 
 QSize FormWindow::GrabSize() const {

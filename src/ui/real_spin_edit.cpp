@@ -53,7 +53,11 @@ RealSpinEdit::RealSpinEdit(QWidget* parent)
     row->addLayout(buttons);
     setFocusProxy(field_);
 
-    connect(field_, &QLineEdit::returnPressed, this, [this] { emit EnterPressed(field_->text()); });
+    // A value applied with Enter is not reported again when the field is left.
+    connect(field_, &QLineEdit::returnPressed, this, [this] {
+        field_->setModified(false);
+        emit EnterPressed(field_->text());
+    });
     connect(up_, &QToolButton::clicked, this, &RealSpinEdit::StepUp);
     connect(down_, &QToolButton::clicked, this, &RealSpinEdit::StepDown);
 }

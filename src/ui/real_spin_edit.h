@@ -9,8 +9,8 @@ namespace quorvex {
 
 /// A field for a real number with up and down buttons. It shows the text its owner gives,
 /// unchanged, and reports what the person does; the owner formats and range-checks every
-/// value. Enter and leaving an edited field report the text; the buttons and the Up and
-/// Down keys report a step.
+/// value. Enter and leaving an edited field report the text (leaving only when it was
+/// edited after the last Enter); the buttons and the Up and Down keys report a step.
 class RealSpinEdit : public QWidget {
     Q_OBJECT
 

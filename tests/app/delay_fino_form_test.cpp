@@ -182,6 +182,16 @@ TEST_F(DelayEditor, AutoAlignTakesTheLookAheadOffThePair) {
     EXPECT_EQ(Samples(5), 24);
 }
 
+TEST_F(DelayEditor, ShowsTheLookAheadOfEachPairInSamplesAndMilliseconds) {
+    EXPECT_EQ(delay.LookAheadText[0], "0 samples (0.00 ms)");
+    delay.SetLookAhead(2, 48);
+    EXPECT_EQ(delay.LookAheadText[1], "48 samples (1.00 ms)");
+    EXPECT_EQ(delay.LookAheadText[0], "0 samples (0.00 ms)");
+    // Block 3 (the subs) has no look-ahead compensation.
+    delay.SetLookAhead(3, 24);
+    EXPECT_EQ(delay.LookAheadText[1], "48 samples (1.00 ms)");
+}
+
 TEST_F(DelayEditor, ReapplyingADelaySendsItAgain) {
     delay.SetPosition(4, 200);
     h.GoRealTime();

@@ -2,11 +2,16 @@
 
 #include "app/change_signal.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 
 namespace quorvex {
@@ -103,6 +108,33 @@ TEST(FormWindow, ForgetsItsListenerWhenDestroyed) {
     EXPECT_EQ(window->Refreshes, refreshes);
     second.Show();
     EXPECT_EQ(window->Refreshes, refreshes + 1);
+}
+
+// A form with a field that runs a handler of the form's own when it is left.
+class FieldWindow : public FlagWindow {
+public:
+    FieldWindow(FlagModel& model, int& handled) : FlagWindow(model, nullptr), handled_(handled) {
+        field = new QLineEdit(this);
+        (new QVBoxLayout(this))->addWidget(field);
+        connect(field, &QLineEdit::editingFinished, this, [this] { ++handled_; });
+    }
+    QLineEdit* field = nullptr;
+
+private:
+    int& handled_;
+};
+
+TEST(FormWindow, AFieldLeftWhileTheWindowIsDestroyedRunsNoHandler) {
+    FlagModel model;
+    int handled = 0;
+    auto window = std::make_unique<FieldWindow>(model, handled);
+    model.Show();
+    QApplication::setActiveWindow(window.get());
+    window->field->setFocus();
+    QTest::keyClicks(window->field, "12");
+    ASSERT_TRUE(window->field->hasFocus());
+    window.reset();
+    EXPECT_EQ(handled, 0);
 }
 
 TEST(FormWindow, IsAWindowOfItsOwnAboveItsOwner) {

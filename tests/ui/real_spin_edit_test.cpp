@@ -71,5 +71,17 @@ TEST(RealSpinEdit, ReportsAnEditedFieldWhenTheFocusLeaves) {
     EXPECT_EQ(left.at(0).at(0).toString(), QStringLiteral("3"));
 }
 
+TEST(RealSpinEdit, AValueTakenWithEnterIsNotReportedAgainWhenTheFocusLeaves) {
+    ShownSpinEdit shown;
+    QSignalSpy entered(&shown.edit, &RealSpinEdit::EnterPressed);
+    QSignalSpy left(&shown.edit, &RealSpinEdit::EditingLeft);
+    QTest::keyClicks(shown.edit.Field(), QStringLiteral("7"));
+    QTest::keyClick(shown.edit.Field(), Qt::Key_Return);
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(shown.edit.Field(), &out);
+    EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(left.count(), 0);
+}
+
 } // namespace
 } // namespace quorvex

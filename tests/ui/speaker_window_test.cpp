@@ -1,0 +1,95 @@
+#include "desktop_fixture.h"
+
+#include "app/dynamic_form.h"
+#include "app/speaker_form.h"
+#include "ui/led_button.h"
+#include "ui/rounded_button.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace quorvex::testing {
+namespace {
+
+class SpeakerScreen : public DesktopFixture {
+protected:
+    void SetUp() override {
+        App().Speaker().Show();
+        (void)QTest::qWaitForWindowExposed(WindowNamed("SpeakerForm"));
+        Click("Output1Button");
+    }
+    QLineEdit* Field(const QString& name) { return Control<QLineEdit>(name + "Field"); }
+    void Type(const QString& name, const QString& text) {
+        QLineEdit* field = Field(name);
+        ASSERT_NE(field, nullptr);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    DynamicsSetting& Block(int block) { return State().Config.Block(block); }
+};
+
+TEST_F(SpeakerScreen, OpensOnTheButtonOfTheDynamicsEditorsBlock) {
+    App().Dynamics().SelectBlock(2);
+    App().Speaker().Close();
+    App().Speaker().Show();
+    EXPECT_TRUE(Control<RoundedButton>("Output3Button")->IsLit());
+    EXPECT_FALSE(Control<RoundedButton>("Output1Button")->IsLit());
+}
+
+TEST_F(SpeakerScreen, IsModalAndShowsTheStartUpData) {
+    EXPECT_TRUE(WindowNamed("SpeakerForm")->isModal());
+    EXPECT_EQ(Control<QComboBox>("Zload")->currentText(), "8");
+    EXPECT_EQ(Field("PowerMaxLoad")->text(), "400");
+    EXPECT_EQ(Field("PowerAmpMax")->text(), "600");
+    EXPECT_EQ(Field("AmpGain")->text(), "41");
+    EXPECT_EQ(Control<QLabel>("AmpGainDbLabel")->text(), "32.26 dB");
+    EXPECT_TRUE(Control<LedButton>("Balanceado")->IsLit());
+}
+
+TEST_F(SpeakerScreen, ASubButtonEditsTheSubsBlock) {
+    Click("Output5Button");
+    EXPECT_EQ(App().Dynamics().Block, 3);
+    EXPECT_TRUE(Control<RoundedButton>("Output5Button")->IsLit());
+    EXPECT_FALSE(Control<RoundedButton>("Output1Button")->IsLit());
+    Control<QComboBox>("Zload")->setFocus();
+    QTest::keyClick(Control<QComboBox>("Zload"), Qt::Key_Up); // "4"
+    EXPECT_EQ(Block(3).LoadImpedance, 4.0F);
+    EXPECT_EQ(Block(1).LoadImpedance, 8.0F);
+}
+
+TEST_F(SpeakerScreen, TheBoxPowerButtonsStepAsTheValueSays) {
+    auto* box = WindowNamed("SpeakerForm")->findChild<QWidget*>("PowerMaxLoad");
+    ASSERT_NE(box, nullptr);
+    const auto arrows = box->findChildren<QToolButton*>();
+    ASSERT_EQ(arrows.size(), 2);
+    QToolButton* up = arrows[0]->arrowType() == Qt::UpArrow ? arrows[0] : arrows[1];
+    QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(Field("PowerMaxLoad")->text(), "425");
+    Type("PowerMaxLoad", "1000");
+    QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(Block(1).SpeakerMaxPower, 1100.0F);
+}
+
+TEST_F(SpeakerScreen, AGainOutsideItsRangeIsRefused) {
+    Type("AmpGain", "300");
+    EXPECT_EQ(Field("AmpGain")->text(), "41");
+    EXPECT_EQ(Block(1).AmpGain, 41.0F);
+    Type("AmpGain", "100");
+    EXPECT_EQ(Block(1).AmpGain, 100.0F);
+    EXPECT_EQ(Control<QLabel>("AmpGainDbLabel")->text(), "40.00 dB");
+}
+
+TEST_F(SpeakerScreen, TheBalancedLampSwitchesTheSignalAndThePowerCheckFollows) {
+    const double balanced = App().Dynamics().Power.OutputPowerWatts;
+    Click("Balanceado");
+    EXPECT_FALSE(Control<LedButton>("Balanceado")->IsLit());
+    EXPECT_EQ(Block(1).Balanced, 0);
+    EXPECT_NEAR(App().Dynamics().Power.OutputPowerWatts, balanced / 4.0, 1e-6 * balanced);
+}
+
+} // namespace
+} // namespace quorvex::testing
