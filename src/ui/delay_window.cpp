@@ -6,7 +6,6 @@
 #include "ui/qt_text.h"
 #include "ui/rack_palette.h"
 #include "ui/rack_slider.h"
-#include "ui/rack_window_palette.h"
 #include "ui/real_spin_edit.h"
 #include "ui/widget_values.h"
 
@@ -104,7 +103,7 @@ DelayWindow::DelayWindow(TDelayFinoForm& model, QWidget* owner)
     : FormWindow(model.Changed(), owner), model_(model) {
     setObjectName("DelayFinoForm");
     setWindowTitle(ToQString(TDelayFinoForm::Caption));
-    setPalette(RackWindowPalette(palette()));
+    setPalette(RackPalette::Window(palette()));
     setAutoFillBackground(true);
 
     auto* layout = new QVBoxLayout(this);

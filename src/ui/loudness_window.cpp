@@ -5,7 +5,6 @@
 #include "ui/qt_text.h"
 #include "ui/rack_palette.h"
 #include "ui/rack_slider.h"
-#include "ui/rack_window_palette.h"
 #include "ui/rounded_button.h"
 #include "ui/widget_values.h"
 
@@ -55,7 +54,7 @@ LoudnessWindow::LoudnessWindow(TLoudnessForm& model, QWidget* owner)
     : FormWindow(model.Changed(), owner), model_(model) {
     setObjectName("LoudnessForm");
     setWindowTitle(ToQString(TLoudnessForm::Caption));
-    setPalette(RackWindowPalette(palette()));
+    setPalette(RackPalette::Window(palette()));
     setAutoFillBackground(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -4,7 +4,7 @@
 #include "engine/speaker_choices.h"
 #include "ui/led_button.h"
 #include "ui/qt_text.h"
-#include "ui/rack_window_palette.h"
+#include "ui/rack_palette.h"
 #include "ui/real_spin_edit.h"
 #include "ui/rounded_button.h"
 #include "ui/widget_values.h"
@@ -38,7 +38,7 @@ SpeakerWindow::SpeakerWindow(TSpeakerForm& model, QWidget* owner)
     : FormWindow(model.Changed(), owner, Modality::Modal), model_(model) {
     setObjectName("SpeakerForm");
     setWindowTitle(ToQString(TSpeakerForm::Caption));
-    setPalette(RackWindowPalette(palette()));
+    setPalette(RackPalette::Window(palette()));
     setAutoFillBackground(true);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(BuildOutputs());
