@@ -18,7 +18,7 @@ protected:
     }
     /// A click on a check box's square (a box reacts to its square and caption only).
     void Check(const QString& name) {
-        if (auto* box = Control<QCheckBox>(name)) {
+        if (auto* box = ControlIn<QCheckBox>("CopyOutputsForm", name)) {
             QTest::mouseClick(box, Qt::LeftButton, {},
                               QPoint(box->height() / 2, box->height() / 2));
         }
@@ -34,25 +34,25 @@ TEST_F(CopyOutputsScreen, CopyAllChecksTheSevenBoxesAndShowsSixOfThem) {
     const QStringList boxes{"RouteCheck",   "XoverCheck", "PEQXCheck",   "OutDelayCheck",
                             "OutGainCheck", "NamesCheck", "DynamicCheck"};
     for (const QString& name : boxes) {
-        auto* box = Control<QCheckBox>(name);
+        auto* box = ControlIn<QCheckBox>("CopyOutputsForm", name);
         ASSERT_NE(box, nullptr);
         EXPECT_TRUE(box->isChecked()) << name.toStdString();
         EXPECT_EQ(box->isVisible(), name != "RouteCheck") << name.toStdString();
     }
     // Unchecking "Copy All" leaves the boxes as they are.
     Check("CopyAll");
-    EXPECT_TRUE(Control<QCheckBox>("XoverCheck")->isChecked());
+    EXPECT_TRUE(ControlIn<QCheckBox>("CopyOutputsForm", "XoverCheck")->isChecked());
 }
 
 TEST_F(CopyOutputsScreen, SubSetsTheNumbersAndTheirRangeToTheSubs) {
-    Click("SubRB");
-    auto* source = Control<QSpinBox>("OrigenSpin");
-    auto* target = Control<QSpinBox>("CopiaSpin");
+    ClickIn("CopyOutputsForm", "SubRB");
+    auto* source = ControlIn<QSpinBox>("CopyOutputsForm", "OrigenSpin");
+    auto* target = ControlIn<QSpinBox>("CopyOutputsForm", "CopiaSpin");
     EXPECT_EQ(source->value(), 5);
     EXPECT_EQ(target->value(), 6);
     EXPECT_EQ(source->minimum(), 5);
     EXPECT_EQ(target->maximum(), 6);
-    Click("OutRB");
+    ClickIn("CopyOutputsForm", "OutRB");
     EXPECT_EQ(source->value(), 1);
     EXPECT_EQ(target->value(), 2);
     EXPECT_EQ(target->maximum(), 4);
@@ -63,9 +63,9 @@ TEST_F(CopyOutputsScreen, OkAsksAndCopiesOnlyTheCheckedGroupThenCloses) {
     State().Config.Output(1).Delay.DelaySamples = 0;
     App().Delay().SetPosition(1, 134); // Out1 100 samples
     Check("NamesCheck");
-    Control<QSpinBox>("CopiaSpin")->setValue(3);
+    ControlIn<QSpinBox>("CopyOutputsForm", "CopiaSpin")->setValue(3);
     Dialogs.Answers = {MessageAnswer::Yes};
-    Click("OK_BitBtn");
+    ClickIn("CopyOutputsForm", "OK_BitBtn");
     ASSERT_EQ(Dialogs.Messages.size(), 1u);
     EXPECT_EQ(Dialogs.Messages[0].Text, "Do you want to copy data from Output 1 to Output 3 ?");
     EXPECT_EQ(State().Config.OutputNames[2], "Main L");
@@ -74,7 +74,7 @@ TEST_F(CopyOutputsScreen, OkAsksAndCopiesOnlyTheCheckedGroupThenCloses) {
 }
 
 TEST_F(CopyOutputsScreen, CancelClosesWithoutAsking) {
-    Click("CancelBitBtn");
+    ClickIn("CopyOutputsForm", "CancelBitBtn");
     EXPECT_TRUE(Dialogs.Messages.empty());
     EXPECT_FALSE(App().CopyOutputs().Visible);
     EXPECT_FALSE(WindowNamed("CopyOutputsForm")->isVisible());

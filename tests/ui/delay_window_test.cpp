@@ -17,7 +17,9 @@ protected:
         App().Delay().Show();
         (void)QTest::qWaitForWindowExposed(WindowNamed("DelayFinoForm"));
     }
-    QLineEdit* Field(const QString& name) { return Control<QLineEdit>(name + "Field"); }
+    QLineEdit* Field(const QString& name) {
+        return ControlIn<QLineEdit>("DelayFinoForm", name + "Field");
+    }
     void Type(const QString& name, const QString& text) {
         QLineEdit* field = Field(name);
         ASSERT_NE(field, nullptr);
@@ -31,19 +33,19 @@ protected:
 
 TEST_F(DelayScreen, TheFadersTopIsTheLongestDelayInEveryUnit) {
     App().Main().Show();
-    auto* fader = Control<RackSlider>("Del2track");
+    auto* fader = ControlIn<RackSlider>("DelayFinoForm", "Del2track");
     ASSERT_NE(fader, nullptr);
     QTest::mouseClick(fader, Qt::LeftButton, {}, fader->KnobCentre(0).toPoint());
     EXPECT_EQ(Samples(2), 234);
     EXPECT_EQ(Field("Ms2Edit")->text(), "4.88");
     EXPECT_EQ(Field("Cm2Edit")->text(), "168.8");
-    EXPECT_EQ(Control<QLabel>("DelayLabel2")->text(), "4.88 ms");
+    EXPECT_EQ(ControlIn<QLabel>("MainForm", "DelayLabel2")->text(), "4.88 ms");
 }
 
 TEST_F(DelayScreen, TypedMillisecondsMoveTheFaderAndShowTheDistance) {
     Type("Ms1Edit", "1.00");
     EXPECT_EQ(Samples(1), 48);
-    EXPECT_EQ(Control<RackSlider>("Del1track")->value(), 234 - 48);
+    EXPECT_EQ(ControlIn<RackSlider>("DelayFinoForm", "Del1track")->value(), 234 - 48);
     EXPECT_EQ(Field("Cm1Edit")->text(), "34.6");
     // Beyond the field's range the typed value is refused.
     Type("Ms1Edit", "6.00");
@@ -70,10 +72,10 @@ TEST_F(DelayScreen, ArrowKeysStepOneSampleAndAreSentInRealTime) {
 
 TEST_F(DelayScreen, TheTemperatureChangesTheDistanceShownNotTheDelay) {
     Type("Ms4Edit", "1.00");
-    auto* celsius = Control<QSpinBox>("TemperaturaSpin");
+    auto* celsius = ControlIn<QSpinBox>("DelayFinoForm", "TemperaturaSpin");
     ASSERT_NE(celsius, nullptr);
     celsius->setValue(0);
-    EXPECT_EQ(Control<QSpinBox>("TemperaturaFSpin")->value(), 32);
+    EXPECT_EQ(ControlIn<QSpinBox>("DelayFinoForm", "TemperaturaFSpin")->value(), 32);
     EXPECT_EQ(Field("Cm4Edit")->text(), "33.1");
     EXPECT_EQ(Samples(4), 48);
 }
@@ -81,7 +83,7 @@ TEST_F(DelayScreen, TheTemperatureChangesTheDistanceShownNotTheDelay) {
 TEST_F(DelayScreen, AutoAlignDelaysEachOutputByItsRelativeDistance) {
     Type("Distance2Edit", "34.6");
     Type("Distance5Edit", "17.3");
-    Click("AutoAlignB");
+    ClickIn("DelayFinoForm", "AutoAlignB");
     EXPECT_EQ(Samples(1), 0);
     EXPECT_EQ(Samples(2), 48);
     EXPECT_EQ(Samples(5), 24);
@@ -94,8 +96,9 @@ TEST_F(DelayScreen, AutoAlignDelaysEachOutputByItsRelativeDistance) {
 
 TEST_F(DelayScreen, ShowsTheLookAheadAutoAlignTakesOff) {
     App().Delay().SetLookAhead(1, 10);
-    EXPECT_EQ(Control<QLabel>("LookAhead1Label")->text(), "10 samples (0.21 ms)");
-    EXPECT_EQ(Control<QLabel>("LookAhead2Label")->text(), "0 samples (0.00 ms)");
+    EXPECT_EQ(ControlIn<QLabel>("DelayFinoForm", "LookAhead1Label")->text(),
+              "10 samples (0.21 ms)");
+    EXPECT_EQ(ControlIn<QLabel>("DelayFinoForm", "LookAhead2Label")->text(), "0 samples (0.00 ms)");
 }
 
 } // namespace

@@ -54,6 +54,23 @@ protected:
         return nullptr;
     }
 
+    /// The control `name` of type T in the window named `window` (several windows have
+    /// controls of the same name); null (and a failure) if none.
+    template <class T> T* ControlIn(const QString& window, const QString& name) {
+        QWidget* found = WindowNamed(window);
+        T* control = found != nullptr ? found->findChild<T*>(name) : nullptr;
+        EXPECT_NE(control, nullptr)
+            << window.toStdString() << ": no control " << name.toStdString();
+        return control;
+    }
+
+    /// A left click in the middle of button `name` of the window named `window`.
+    void ClickIn(const QString& window, const QString& name) {
+        if (auto* button = ControlIn<QAbstractButton>(window, name)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+
     /// A left click in the middle of button `name`.
     void Click(const QString& name) {
         if (auto* button = Control<QAbstractButton>(name)) {

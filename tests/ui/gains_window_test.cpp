@@ -21,13 +21,13 @@ protected:
         (void)QTest::qWaitForWindowExposed(WindowNamed("GainsForm"));
     }
     QString GainShown(int output) {
-        return Control<QLineEdit>(QString("Gain%1Field").arg(output))->text();
+        return ControlIn<QLineEdit>("GainsForm", QString("Gain%1Field").arg(output))->text();
     }
 };
 
 TEST_F(LevelsWindow, AFaderPressedAtItsTopShowsSixDecibelsAndSendsTheGain) {
     GoRealTime();
-    auto* fader = Control<RackSlider>("Output3Track");
+    auto* fader = ControlIn<RackSlider>("GainsForm", "Output3Track");
     ASSERT_NE(fader, nullptr);
     QTest::mouseClick(fader, Qt::LeftButton, {}, fader->KnobCentre(0).toPoint());
     EXPECT_EQ(GainShown(3), "6.0");
@@ -41,48 +41,48 @@ TEST_F(LevelsWindow, AFaderPressedAtItsTopShowsSixDecibelsAndSendsTheGain) {
 }
 
 TEST_F(LevelsWindow, ATypedGainMovesTheFaderAndAnOutOfRangeOneIsRefused) {
-    auto* field = Control<QLineEdit>("Gain2Field");
+    auto* field = ControlIn<QLineEdit>("GainsForm", "Gain2Field");
     ASSERT_NE(field, nullptr);
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, "-6.0");
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(Control<RackSlider>("Output2Track")->value(), 121);
+    EXPECT_EQ(ControlIn<RackSlider>("GainsForm", "Output2Track")->value(), 121);
     EXPECT_NEAR(State().Config.Output(2).Level.GainFactor, 0.50119, 1e-5);
     field->selectAll();
     QTest::keyClicks(field, "7.5");
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(GainShown(2), "-6.0");
-    EXPECT_EQ(Control<RackSlider>("Output2Track")->value(), 121);
+    EXPECT_EQ(ControlIn<RackSlider>("GainsForm", "Output2Track")->value(), 121);
 }
 
 TEST_F(LevelsWindow, ArrowKeysInTheGainFieldStepATenthOfADecibel) {
-    auto* field = Control<QLineEdit>("Gain1Field");
+    auto* field = ControlIn<QLineEdit>("GainsForm", "Gain1Field");
     ASSERT_NE(field, nullptr);
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Up);
     QTest::keyClick(field, Qt::Key_Up);
     EXPECT_EQ(GainShown(1), "0.2");
-    EXPECT_EQ(Control<RackSlider>("Output1Track")->value(), 59);
+    EXPECT_EQ(ControlIn<RackSlider>("GainsForm", "Output1Track")->value(), 59);
     QTest::keyClick(field, Qt::Key_Down);
     EXPECT_EQ(GainShown(1), "0.1");
 }
 
 TEST_F(LevelsWindow, MuteLightsItsLampAndTheMainWindowsMuteLabel) {
     App().Main().Show();
-    Click("MuteOutput2");
-    EXPECT_TRUE(Control<LedButton>("MuteOutput2")->IsLit());
-    EXPECT_TRUE(Control<QLabel>("MuteLabel2")->isVisible());
-    EXPECT_FALSE(Control<QLineEdit>("Out2Edit")->isEnabled());
+    ClickIn("GainsForm", "MuteOutput2");
+    EXPECT_TRUE(ControlIn<LedButton>("GainsForm", "MuteOutput2")->IsLit());
+    EXPECT_TRUE(ControlIn<QLabel>("MainForm", "MuteLabel2")->isVisible());
+    EXPECT_FALSE(ControlIn<QLineEdit>("MainForm", "Out2Edit")->isEnabled());
     // Muting keeps the gain the person set.
     EXPECT_EQ(GainShown(2), "0.0");
-    Click("MuteOutput2");
-    EXPECT_FALSE(Control<QLabel>("MuteLabel2")->isVisible());
+    ClickIn("GainsForm", "MuteOutput2");
+    EXPECT_FALSE(ControlIn<QLabel>("MainForm", "MuteLabel2")->isVisible());
 }
 
 TEST_F(LevelsWindow, InvLightsItsLampAndTurnsTheGainFactorNegative) {
-    Click("PolOutput5");
-    EXPECT_TRUE(Control<LedButton>("PolOutput5")->IsLit());
+    ClickIn("GainsForm", "PolOutput5");
+    EXPECT_TRUE(ControlIn<LedButton>("GainsForm", "PolOutput5")->IsLit());
     EXPECT_EQ(State().Config.Output(5).Level.GainFactor, -1.0);
     EXPECT_EQ(GainShown(5), "0.0");
 }
@@ -90,7 +90,7 @@ TEST_F(LevelsWindow, InvLightsItsLampAndTurnsTheGainFactorNegative) {
 TEST_F(LevelsWindow, StripsAreNamedAfterTheMainWindowsOutputNames) {
     App().Main().OutputNameChange(4, "Fill L");
     App().Gains().Activate();
-    EXPECT_EQ(Control<QLabel>("Channel4Label")->text(), "Fill L");
+    EXPECT_EQ(ControlIn<QLabel>("GainsForm", "Channel4Label")->text(), "Fill L");
 }
 
 } // namespace

@@ -17,51 +17,53 @@ protected:
         App().Import().Show();
         (void)QTest::qWaitForWindowExposed(WindowNamed("ImportForm"));
     }
-    QLineEdit* FileField(int output) { return Control<QLineEdit>(QString("Edit%1").arg(output)); }
+    QLineEdit* FileField(int output) {
+        return ControlIn<QLineEdit>("ImportForm", QString("Edit%1").arg(output));
+    }
 };
 
 TEST_F(ImportScreen, TheDotsButtonPutsTheChosenFileInItsOutputsField) {
     Dialogs.OpenAnswers = {std::string("/measurements/sub-left.txt")};
-    Click("data5B");
+    ClickIn("ImportForm", "data5B");
     ASSERT_EQ(Dialogs.OpenRequests.size(), 1u);
     EXPECT_EQ(Dialogs.OpenRequests[0].Title, "Select File with Frequency Response");
     EXPECT_EQ(Dialogs.OpenRequests[0].Filter, "exported data *.txt|*.txt|all *.*|*.*");
     EXPECT_EQ(FileField(5)->text(), "/measurements/sub-left.txt");
     EXPECT_EQ(State().Config.Output(5).SpeakerFile, "/measurements/sub-left.txt");
-    Click("Clear5B");
+    ClickIn("ImportForm", "Clear5B");
     EXPECT_TRUE(FileField(5)->text().isEmpty());
 }
 
 TEST_F(ImportScreen, TheDaasButtonPressesItselfAndAsksForSplFiles) {
-    Click("DaasB");
-    EXPECT_TRUE(Control<QRadioButton>("DaasB")->isChecked());
-    EXPECT_FALSE(Control<QRadioButton>("ClioB")->isChecked());
-    Click("data1B");
+    ClickIn("ImportForm", "DaasB");
+    EXPECT_TRUE(ControlIn<QRadioButton>("ImportForm", "DaasB")->isChecked());
+    EXPECT_FALSE(ControlIn<QRadioButton>("ImportForm", "ClioB")->isChecked());
+    ClickIn("ImportForm", "data1B");
     ASSERT_EQ(Dialogs.OpenRequests.size(), 1u);
     EXPECT_EQ(Dialogs.OpenRequests[0].Filter,
               "CALSOD DAAS32 Exported data *.spl|*.spl|all *.*|*.*");
 }
 
 TEST_F(ImportScreen, TheDbuFormatOpensTheInputSensitivityWindow) {
-    Click("MinilyzerB");
+    ClickIn("ImportForm", "MinilyzerB");
     EXPECT_EQ(State().Config.ImportFormat, 4);
     QWidget* sensitivity = WindowNamed("SensitivityForm");
     EXPECT_TRUE(sensitivity->isVisible());
     EXPECT_TRUE(sensitivity->isModal());
 
-    auto* field = Control<QLineEdit>("SensitivityEdit");
+    auto* field = ControlIn<QLineEdit>("SensitivityForm", "SensitivityEdit");
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->text(), "20");
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, "50");
-    Click("OKButton");
+    ClickIn("SensitivityForm", "OKButton");
     EXPECT_DOUBLE_EQ(State().MicrophoneSensitivity, 0.05);
     EXPECT_FALSE(sensitivity->isVisible());
 }
 
 TEST_F(ImportScreen, TheReferenceLevelFieldKeepsItsRangeAndOneDecimal) {
-    auto* level = Control<QLineEdit>("dBspl");
+    auto* level = ControlIn<QLineEdit>("ImportForm", "dBspl");
     ASSERT_NE(level, nullptr);
     EXPECT_EQ(level->text(), "90.0");
     level->setFocus();
@@ -77,9 +79,7 @@ TEST_F(ImportScreen, OkImportsTheFilesAndCloses) {
     WriteText(folder / "main.txt", FlatClioExport(10.0, 30000.0, 40, 96.0));
     FileField(2)->setFocus();
     QTest::keyClicks(FileField(2), QString::fromStdString(folder / "main.txt"));
-    for (QPushButton* ok : WindowNamed("ImportForm")->findChildren<QPushButton*>("OKButton")) {
-        QTest::mouseClick(ok, Qt::LeftButton);
-    }
+    ClickIn("ImportForm", "OKButton");
     EXPECT_TRUE(Dialogs.Messages.empty());
     EXPECT_NEAR(State().SpeakerResponse[1].Magnitude[200], 6.0F, 1e-3);
     EXPECT_FALSE(WindowNamed("ImportForm")->isVisible());

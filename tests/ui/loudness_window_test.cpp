@@ -26,10 +26,10 @@ protected:
 
 TEST_F(SubReinforcementWindow, TheGainFadersTopBoostsTwelveDecibelsAndSendsTheSection) {
     GoRealTime();
-    auto* fader = Control<RackSlider>("FilterGainSlider");
+    auto* fader = ControlIn<RackSlider>("LoudnessForm", "FilterGainSlider");
     ASSERT_NE(fader, nullptr);
     QTest::mouseClick(fader, Qt::LeftButton, {}, fader->KnobCentre(0).toPoint());
-    EXPECT_EQ(Control<QLineEdit>("FilterGainEdit")->text(), "12.0");
+    EXPECT_EQ(ControlIn<QLineEdit>("LoudnessForm", "FilterGainEdit")->text(), "12.0");
     EXPECT_EQ(Section(1).Gain, 12.0);
     const auto reinforcement =
         std::find_if(Sink.Sent.begin(), Sink.Sent.end(), [](const SentMessage& sent) {
@@ -41,39 +41,39 @@ TEST_F(SubReinforcementWindow, TheGainFadersTopBoostsTwelveDecibelsAndSendsTheSe
 }
 
 TEST_F(SubReinforcementWindow, TheFrequencyFadersBottomIsTwentyNineHertz) {
-    auto* fader = Control<RackSlider>("FrecSlider");
+    auto* fader = ControlIn<RackSlider>("LoudnessForm", "FrecSlider");
     ASSERT_NE(fader, nullptr);
     QTest::mouseClick(fader, Qt::LeftButton, {}, fader->KnobCentre(fader->maximum()).toPoint());
-    EXPECT_EQ(Control<QLineEdit>("FrecEdit")->text(), "29");
+    EXPECT_EQ(ControlIn<QLineEdit>("LoudnessForm", "FrecEdit")->text(), "29");
     EXPECT_EQ(Section(1).Frequency, 29.0);
 }
 
 TEST_F(SubReinforcementWindow, HighPassLightsItsLampAndPutsTheParametricOneOut) {
-    Click("HighLED");
-    EXPECT_TRUE(Control<LedButton>("HighLED")->IsLit());
-    EXPECT_FALSE(Control<LedButton>("ParamLED")->IsLit());
+    ClickIn("LoudnessForm", "HighLED");
+    EXPECT_TRUE(ControlIn<LedButton>("LoudnessForm", "HighLED")->IsLit());
+    EXPECT_FALSE(ControlIn<LedButton>("LoudnessForm", "ParamLED")->IsLit());
     EXPECT_EQ(Section(1).FilterType, 11);
-    EXPECT_EQ(Control<LedButton>("HighLED")->toolTip(), "High Pass filter");
-    EXPECT_EQ(Control<LedButton>("ParamLED")->toolTip(), "Parametric Filter");
+    EXPECT_EQ(ControlIn<LedButton>("LoudnessForm", "HighLED")->toolTip(), "High Pass filter");
+    EXPECT_EQ(ControlIn<LedButton>("LoudnessForm", "ParamLED")->toolTip(), "Parametric Filter");
 }
 
 TEST_F(SubReinforcementWindow, TheSubKeysSelectASubAndShowItsFilter) {
-    Click("ModSub2");
-    Click("HighLED");
-    auto* fader = Control<RackSlider>("FrecSlider");
+    ClickIn("LoudnessForm", "ModSub2");
+    ClickIn("LoudnessForm", "HighLED");
+    auto* fader = ControlIn<RackSlider>("LoudnessForm", "FrecSlider");
     QTest::mouseClick(fader, Qt::LeftButton, {}, fader->KnobCentre(0).toPoint());
     EXPECT_EQ(Section(2).Frequency, 80.0);
-    EXPECT_EQ(Control<QLabel>("SubLabel")->text(), "2");
-    EXPECT_TRUE(Control<RoundedButton>("ModSub2")->IsLit());
+    EXPECT_EQ(ControlIn<QLabel>("LoudnessForm", "SubLabel")->text(), "2");
+    EXPECT_TRUE(ControlIn<RoundedButton>("LoudnessForm", "ModSub2")->IsLit());
 
-    Click("ModSub1");
-    EXPECT_EQ(Control<QLineEdit>("FrecEdit")->text(), "55");
-    EXPECT_TRUE(Control<LedButton>("ParamLED")->IsLit());
-    EXPECT_FALSE(Control<RoundedButton>("ModSub2")->IsLit());
-    Click("ModSub2");
-    EXPECT_EQ(Control<QLineEdit>("FrecEdit")->text(), "80");
+    ClickIn("LoudnessForm", "ModSub1");
+    EXPECT_EQ(ControlIn<QLineEdit>("LoudnessForm", "FrecEdit")->text(), "55");
+    EXPECT_TRUE(ControlIn<LedButton>("LoudnessForm", "ParamLED")->IsLit());
+    EXPECT_FALSE(ControlIn<RoundedButton>("LoudnessForm", "ModSub2")->IsLit());
+    ClickIn("LoudnessForm", "ModSub2");
+    EXPECT_EQ(ControlIn<QLineEdit>("LoudnessForm", "FrecEdit")->text(), "80");
     EXPECT_EQ(fader->value(), 0);
-    EXPECT_TRUE(Control<LedButton>("HighLED")->IsLit());
+    EXPECT_TRUE(ControlIn<LedButton>("LoudnessForm", "HighLED")->IsLit());
 }
 
 } // namespace

@@ -18,9 +18,11 @@ protected:
     void SetUp() override {
         App().Speaker().Show();
         (void)QTest::qWaitForWindowExposed(WindowNamed("SpeakerForm"));
-        Click("Output1Button");
+        ClickIn("SpeakerForm", "Output1Button");
     }
-    QLineEdit* Field(const QString& name) { return Control<QLineEdit>(name + "Field"); }
+    QLineEdit* Field(const QString& name) {
+        return ControlIn<QLineEdit>("SpeakerForm", name + "Field");
+    }
     void Type(const QString& name, const QString& text) {
         QLineEdit* field = Field(name);
         ASSERT_NE(field, nullptr);
@@ -36,27 +38,27 @@ TEST_F(SpeakerScreen, OpensOnTheButtonOfTheDynamicsEditorsBlock) {
     App().Dynamics().SelectBlock(2);
     App().Speaker().Close();
     App().Speaker().Show();
-    EXPECT_TRUE(Control<RoundedButton>("Output3Button")->IsLit());
-    EXPECT_FALSE(Control<RoundedButton>("Output1Button")->IsLit());
+    EXPECT_TRUE(ControlIn<RoundedButton>("SpeakerForm", "Output3Button")->IsLit());
+    EXPECT_FALSE(ControlIn<RoundedButton>("SpeakerForm", "Output1Button")->IsLit());
 }
 
 TEST_F(SpeakerScreen, IsModalAndShowsTheStartUpData) {
     EXPECT_TRUE(WindowNamed("SpeakerForm")->isModal());
-    EXPECT_EQ(Control<QComboBox>("Zload")->currentText(), "8");
+    EXPECT_EQ(ControlIn<QComboBox>("SpeakerForm", "Zload")->currentText(), "8");
     EXPECT_EQ(Field("PowerMaxLoad")->text(), "400");
     EXPECT_EQ(Field("PowerAmpMax")->text(), "600");
     EXPECT_EQ(Field("AmpGain")->text(), "41");
-    EXPECT_EQ(Control<QLabel>("AmpGainDbLabel")->text(), "32.26 dB");
-    EXPECT_TRUE(Control<LedButton>("Balanceado")->IsLit());
+    EXPECT_EQ(ControlIn<QLabel>("SpeakerForm", "AmpGainDbLabel")->text(), "32.26 dB");
+    EXPECT_TRUE(ControlIn<LedButton>("SpeakerForm", "Balanceado")->IsLit());
 }
 
 TEST_F(SpeakerScreen, ASubButtonEditsTheSubsBlock) {
-    Click("Output5Button");
+    ClickIn("SpeakerForm", "Output5Button");
     EXPECT_EQ(App().Dynamics().Block, 3);
-    EXPECT_TRUE(Control<RoundedButton>("Output5Button")->IsLit());
-    EXPECT_FALSE(Control<RoundedButton>("Output1Button")->IsLit());
-    Control<QComboBox>("Zload")->setFocus();
-    QTest::keyClick(Control<QComboBox>("Zload"), Qt::Key_Up); // "4"
+    EXPECT_TRUE(ControlIn<RoundedButton>("SpeakerForm", "Output5Button")->IsLit());
+    EXPECT_FALSE(ControlIn<RoundedButton>("SpeakerForm", "Output1Button")->IsLit());
+    ControlIn<QComboBox>("SpeakerForm", "Zload")->setFocus();
+    QTest::keyClick(ControlIn<QComboBox>("SpeakerForm", "Zload"), Qt::Key_Up); // "4"
     EXPECT_EQ(Block(3).LoadImpedance, 4.0F);
     EXPECT_EQ(Block(1).LoadImpedance, 8.0F);
 }
@@ -80,13 +82,13 @@ TEST_F(SpeakerScreen, AGainOutsideItsRangeIsRefused) {
     EXPECT_EQ(Block(1).AmpGain, 41.0F);
     Type("AmpGain", "100");
     EXPECT_EQ(Block(1).AmpGain, 100.0F);
-    EXPECT_EQ(Control<QLabel>("AmpGainDbLabel")->text(), "40.00 dB");
+    EXPECT_EQ(ControlIn<QLabel>("SpeakerForm", "AmpGainDbLabel")->text(), "40.00 dB");
 }
 
 TEST_F(SpeakerScreen, TheBalancedLampSwitchesTheSignalAndThePowerCheckFollows) {
     const double balanced = App().Dynamics().Power.OutputPowerWatts;
-    Click("Balanceado");
-    EXPECT_FALSE(Control<LedButton>("Balanceado")->IsLit());
+    ClickIn("SpeakerForm", "Balanceado");
+    EXPECT_FALSE(ControlIn<LedButton>("SpeakerForm", "Balanceado")->IsLit());
     EXPECT_EQ(Block(1).Balanced, 0);
     EXPECT_NEAR(App().Dynamics().Power.OutputPowerWatts, balanced / 4.0, 1e-6 * balanced);
 }
