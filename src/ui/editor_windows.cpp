@@ -12,6 +12,7 @@
 #include "app/sensitivity_form.h"
 #include "app/speaker_form.h"
 #include "app/xover_form.h"
+#include "ui/dynamic_window.h"
 #include "ui/final_response_window.h"
 #include "ui/peq_window.h"
 #include "ui/placeholder_window.h"
@@ -48,8 +49,7 @@ std::unique_ptr<FormWindow> MakeEditorWindow(EditorWindow kind, Program& program
         window->setObjectName("DelayFinoForm");
         break;
     case EditorWindow::Dynamics:
-        window = Placeholder(program.Dynamics(), owner, "Dynamics");
-        window->setObjectName("Dynamicform");
+        window = std::make_unique<DynamicWindow>(program, owner);
         break;
     case EditorWindow::Loudness:
         window = Placeholder(program.Loudness(), owner, "Sub Reinforcement");
