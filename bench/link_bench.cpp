@@ -3,9 +3,9 @@
 #include "image/coefficient_image.h"
 #include "link/communication_window.h"
 #include "link/device_operations.h"
-#include "link/qt_message_loop.h"
 #include "link/serial_byte_link.h"
 #include "sim/pty_runner.h"
+#include "ui/qt_pump.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -44,7 +44,7 @@ void BM_WriteMemoryOverPty(benchmark::State& state) {
     const quorvex::CoefficientImage image = quorvex::BuildCoefficientImage(config, objects);
     quorvex::SerialByteLink link("COM1", runner->TerminalPath());
     quorvex::CommunicationWindow window;
-    quorvex::QtMessageLoop loop;
+    quorvex::QtPump loop;
     quorvex::DeviceOperations operations(link, window, loop);
     const quorvex::MemoryProtection protection;
 

@@ -5,7 +5,7 @@
 
 #include "app/dialogs.h"
 #include "app/progress.h"
-#include "app/pump.h"
+#include "link/message_loop.h"
 
 namespace quorvex::bench {
 
@@ -31,7 +31,7 @@ public:
     void SetWaitCursor(bool) override {}
 };
 
-class SilentPump : public Pump {
+class SilentPump : public MessageLoop {
 public:
     void Run(int) override {}
 };

@@ -82,7 +82,7 @@ private:
 
     Program& program_;
     ChangeSignal changed_;
-    PumpMessageLoop loop_;
+    AnnouncingLoop loop_;
     std::unique_ptr<DeviceConnection> connection_;
 };
 

@@ -1,15 +1,15 @@
 #include "app/device_connection.h"
 
 #include "app/change_signal.h"
-#include "app/pump.h"
+#include "link/message_loop.h"
 
 namespace quorvex {
 
-void PumpMessageLoop::Run(int passes) {
+void AnnouncingLoop::Run(int passes) {
     // A transfer runs inside one handler; without this its windows would only follow it
     // once it is over.
     DeliverPendingChanges();
-    pump_.Run(passes);
+    loop_.Run(passes);
 }
 
 DeviceConnection::DeviceConnection(std::unique_ptr<ByteLink> link, CommunicationWindow& window,

@@ -12,17 +12,15 @@
 
 namespace quorvex {
 
-class Pump;
-
-/// The device operations pause in message-loop passes; in the program these are the
-/// passes of its own message pump, each after the windows were told what changed so far.
-class PumpMessageLoop : public MessageLoop {
+/// The device operations pause in passes of the front end's own message loop, each after
+/// the windows were told what changed so far.
+class AnnouncingLoop : public MessageLoop {
 public:
-    explicit PumpMessageLoop(Pump& pump) : pump_(pump) {}
+    explicit AnnouncingLoop(MessageLoop& loop) : loop_(loop) {}
     void Run(int passes) override;
 
 private:
-    Pump& pump_;
+    MessageLoop& loop_;
 };
 
 /// The connection state of the connection window: 0 offline, 1..4 COM1..COM4, 5 USB.

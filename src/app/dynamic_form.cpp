@@ -6,7 +6,6 @@
 #include "app/final_response_form.h"
 #include "app/main_form.h"
 #include "app/program.h"
-#include "app/pump.h"
 #include "app/real_time_writes.h"
 #include "app/speaker_form.h"
 #include "config/dynamics_setting.h"
@@ -15,6 +14,7 @@
 #include "config/rounding.h"
 #include "engine/tdynamic.h"
 #include "image/dsp_address.h"
+#include "link/message_loop.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "app/dialogs.h"
 #include "app/main_form.h"
 #include "app/program.h"
-#include "app/pump.h"
+#include "link/message_loop.h"
 
 namespace quorvex {
 

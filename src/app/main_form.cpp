@@ -13,7 +13,6 @@
 #include "app/peq_form.h"
 #include "app/program.h"
 #include "app/progress.h"
-#include "app/pump.h"
 #include "app/real_time_writes.h"
 #include "app/show_coeff_form.h"
 #include "app/system_info_form.h"
@@ -24,6 +23,7 @@
 #include "config/route.h"
 #include "config/speaker_file_path.h"
 #include "image/dsp_address.h"
+#include "link/message_loop.h"
 
 namespace quorvex {
 

@@ -7,11 +7,11 @@
 #include "app/password_form.h"
 #include "app/program.h"
 #include "app/progress.h"
-#include "app/pump.h"
 #include "app/read_back.h"
 #include "app/transfer_mark.h"
 #include "image/coefficient_image.h"
 #include "link/memory_protection.h"
+#include "link/message_loop.h"
 #include "link/operating_system_image.h"
 #include "link/verification_texts.h"
 

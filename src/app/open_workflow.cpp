@@ -11,7 +11,6 @@
 #include "app/peq_form.h"
 #include "app/program.h"
 #include "app/progress.h"
-#include "app/pump.h"
 #include "app/system_info_form.h"
 #include "app/xover_form.h"
 #include "config/qvx_decoder.h"
@@ -21,6 +20,7 @@
 #include "config/route.h"
 #include "config/speaker_file_path.h"
 #include "engine/delay_conversions.h"
+#include "link/message_loop.h"
 
 #include <array>
 

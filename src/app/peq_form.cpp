@@ -374,7 +374,8 @@ void TPEQForm::Redesign() {
     DesignBand(SpinFiltro);
     const TSOS& section = Section();
     const PeqBand& band = Band();
-    WriteSection(state, DspOf(Output), section.DspAddress, section);
+    // The address map, as the memory image uses it, not the section's own copy.
+    WriteSection(state, DspOf(Output), BandAddress(Output, SpinFiltro), section);
     program_.ShowCoeff().Update(section);
     MarkerFrequency = band.Frequency;
     MarkerGain = band.Gain;

@@ -13,12 +13,12 @@
 #include "app/main_form.h"
 #include "app/password_form.h"
 #include "app/peq_form.h"
-#include "app/pump.h"
 #include "app/sensitivity_form.h"
 #include "app/show_coeff_form.h"
 #include "app/speaker_form.h"
 #include "app/system_info_form.h"
 #include "app/xover_form.h"
+#include "link/message_loop.h"
 
 namespace quorvex {
 
@@ -29,7 +29,7 @@ constexpr int StartUpPumps = 100;
 
 } // namespace
 
-Program::Program(Dialogs& dialogs, Progress& progress, Pump& pump)
+Program::Program(Dialogs& dialogs, Progress& progress, MessageLoop& pump)
     : session_(dialogs, progress, pump) {
     connect_ = std::make_unique<TConnectForm>(*this);
     copyOutputs_ = std::make_unique<TCopyOutputsForm>(*this);

@@ -31,7 +31,7 @@ class Program {
 public:
     /// Program start: creates every window model in order; each creation sets its part of
     /// the configuration to its defaults.
-    Program(Dialogs& dialogs, Progress& progress, Pump& pump);
+    Program(Dialogs& dialogs, Progress& progress, MessageLoop& pump);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

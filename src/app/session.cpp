@@ -2,7 +2,7 @@
 
 namespace quorvex {
 
-Session::Session(Dialogs& dialogs, Progress& progress, Pump& pump)
+Session::Session(Dialogs& dialogs, Progress& progress, MessageLoop& pump)
     : Ui(dialogs), ProgressWindow(progress), Messages(pump) {}
 
 } // namespace quorvex

@@ -12,7 +12,7 @@ namespace quorvex {
 
 class Dialogs;
 class Progress;
-class Pump;
+class MessageLoop;
 class RealTimeSink;
 
 /// How the program reaches the processor.
@@ -21,7 +21,7 @@ enum class LinkKind { Offline, Usb, ComPort };
 /// The one document of a run and the program state around it. The editors' models change
 /// it; the file, image and device operations read it.
 struct Session {
-    Session(Dialogs& dialogs, Progress& progress, Pump& pump);
+    Session(Dialogs& dialogs, Progress& progress, MessageLoop& pump);
 
     Configuration Config;
     EngineObjects Engine; ///< band sections, crossovers, dynamics blocks, sub reinforcement
@@ -52,7 +52,7 @@ struct Session {
 
     Dialogs& Ui;
     Progress& ProgressWindow;
-    Pump& Messages;
+    MessageLoop& Messages;
     RealTimeSink* Sink = nullptr; ///< the device link while connected, else null
     /// Takes the connection offline after a real-time send found the link gone; the
     /// connection window sets it.

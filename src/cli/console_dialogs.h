@@ -2,7 +2,7 @@
 
 #include "app/dialogs.h"
 #include "app/progress.h"
-#include "app/pump.h"
+#include "link/message_loop.h"
 
 #include <deque>
 #include <optional>
@@ -58,7 +58,7 @@ private:
 };
 
 /// Nothing to draw on a console: letting messages run is a no-op.
-class ConsolePump : public Pump {
+class ConsolePump : public MessageLoop {
 public:
     void Run(int) override {}
 };

@@ -32,19 +32,7 @@ std::vector<ResponseColumn> FinalColumns(Program& program, const std::optional<s
     TFinalResponseForm& window = program.FinalResponse();
     // Opening the window is what reads the dynamics look-ahead into its delay term.
     window.Show();
-    if (views) {
-        const auto shown = [&](char letter) { return views->find(letter) != std::string::npos; };
-        window.SpkDataClick(shown('K'));
-        window.PEQBoxClick(shown('P'));
-        window.XOVERBoxClick(shown('X'));
-        window.GAINBoxClick(shown('G'));
-        window.DelayBoxClick(shown('D'));
-    }
-    if (phase) {
-        window.PhaseClick();
-    } else {
-        window.MagClick();
-    }
+    SetFinalResponseView(window, views, phase);
     std::vector<ResponseColumn> columns(TFinalResponseForm::CurveCount);
     for (std::size_t curve = 0; curve < columns.size(); ++curve) {
         columns[curve].Header = Headers[curve];

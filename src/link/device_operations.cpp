@@ -141,19 +141,24 @@ OperationResult DeviceOperations::WriteMemory(int memory, std::span<const std::u
     return result;
 }
 
-OperationResult DeviceOperations::ReadMemory(int memory, Configuration& config) {
-    OperationResult result;
+ReceiveResult DeviceOperations::ReceiveImage(int memory, OperationResult& result) {
     if (!MemoryExists(memory)) {
         RefuseMissingMemory(result);
-        return result;
+        return {};
     }
     if (!PrepareLink(result)) {
-        return result;
+        return {};
     }
-    const ReceiveResult received = protocol_.Receive(memory);
+    ReceiveResult received = protocol_.Receive(memory);
     Append(result.Messages, received.Transfer.Messages);
     result.ConnectionLost = received.Transfer.ConnectionLost;
     Link().Close();
+    return received;
+}
+
+OperationResult DeviceOperations::ReadMemory(int memory, Configuration& config) {
+    OperationResult result;
+    const ReceiveResult received = ReceiveImage(memory, result);
     if (!received.Transfer.Ok) {
         return result;
     }
@@ -168,17 +173,7 @@ OperationResult DeviceOperations::ReadMemory(int memory, Configuration& config) 
 
 OperationResult DeviceOperations::VerifyMemory(int memory, std::span<const std::uint8_t> sent) {
     OperationResult result;
-    if (!MemoryExists(memory)) {
-        RefuseMissingMemory(result);
-        return result;
-    }
-    if (!PrepareLink(result)) {
-        return result;
-    }
-    const ReceiveResult received = protocol_.Receive(memory);
-    Append(result.Messages, received.Transfer.Messages);
-    result.ConnectionLost = received.Transfer.ConnectionLost;
-    Link().Close();
+    const ReceiveResult received = ReceiveImage(memory, result);
     if (!received.Transfer.Ok) {
         return result;
     }

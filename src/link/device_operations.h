@@ -86,6 +86,9 @@ private:
     bool Transact(const SendRequest& request, OperationResult& result);
     /// What every USB failure of a write or the real-time request ends with.
     void OfferReconnection(OperationResult& result);
+    /// Command 4 for `memory`, as Read and Verify both run it: the memory checked, the link
+    /// prepared and closed again, the transfer's messages taken into `result`.
+    ReceiveResult ReceiveImage(int memory, OperationResult& result);
     /// Refuses memories that do not exist or that the program protects.
     bool CheckWritable(int memory, const MemoryProtection& protection, OperationResult& result);
 

@@ -6,6 +6,9 @@
 
 namespace quorvex {
 
+// The unit's own copy of the protocol's bytes and commands, kept apart from the link's on
+// purpose: the virtual processor is the controller's independent peer, so a wrong value on
+// either side shows up as a failed dialogue instead of agreeing with itself.
 inline constexpr std::uint8_t StartByte = 0x85;
 inline constexpr std::uint8_t EndByte = 0x55;
 inline constexpr std::uint8_t RealTimeMarker = 0x12; ///< the command byte of a real-time frame

@@ -3,7 +3,7 @@
 #include "app/connect_form.h"
 #include "app/program.h"
 #include "ui/led_button.h"
-#include "ui/rack_palette.h"
+#include "ui/rack_window_palette.h"
 #include "ui/widget_values.h"
 
 #include <QGridLayout>
@@ -37,7 +37,7 @@ ConnectWindow::ConnectWindow(Program& program, std::function<void()> endProgram)
       model_(program.Connect()), endProgram_(std::move(endProgram)) {
     setObjectName("ConnectForm");
     setWindowTitle("Quorvex");
-    setPalette(RackPalette::Window(palette()));
+    ApplyRackWindowPalette(this);
     setAutoFillBackground(true);
     auto* layout = new QGridLayout(this);
     const int room = fontMetrics().averageCharWidth() * 3;

@@ -24,11 +24,11 @@ constexpr int StartUpPumps = 100;
 
 } // namespace
 
-Desktop::Desktop(Dialogs* dialogs, Pump* pump, std::function<void()> endProgram)
+Desktop::Desktop(Dialogs* dialogs, MessageLoop* pump, std::function<void()> endProgram)
     : about_(opener_),
       endProgram_(endProgram ? std::move(endProgram) : [] { QCoreApplication::quit(); }) {
     QGuiApplication::setApplicationDisplayName("Quorvex");
-    Pump& messages = pump != nullptr ? *pump : qtPump_;
+    MessageLoop& messages = pump != nullptr ? *pump : qtPump_;
     program_ =
         std::make_unique<Program>(dialogs != nullptr ? *dialogs : qtDialogs_, progress_, messages);
     CreateWindows();

@@ -30,7 +30,7 @@ public:
     /// Qt's own message boxes and message pump unless others are given (tests script the
     /// answers); the given ones must outlive the desktop. `endProgram` runs when the closing
     /// question lets the program end (by default the Qt application quits).
-    explicit Desktop(Dialogs* dialogs = nullptr, Pump* pump = nullptr,
+    explicit Desktop(Dialogs* dialogs = nullptr, MessageLoop* pump = nullptr,
                      std::function<void()> endProgram = {});
     ~Desktop();
     Desktop(const Desktop&) = delete;

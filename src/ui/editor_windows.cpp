@@ -14,6 +14,7 @@
 #include "app/xover_form.h"
 #include "ui/copy_outputs_window.h"
 #include "ui/delay_window.h"
+#include "ui/dynamic_window.h"
 #include "ui/final_response_window.h"
 #include "ui/gains_window.h"
 #include "ui/import_window.h"
@@ -53,8 +54,7 @@ std::unique_ptr<FormWindow> MakeEditorWindow(EditorWindow kind, Program& program
         window = std::make_unique<DelayWindow>(program.Delay(), owner);
         break;
     case EditorWindow::Dynamics:
-        window = Placeholder(program.Dynamics(), owner, "Dynamics");
-        window->setObjectName("Dynamicform");
+        window = std::make_unique<DynamicWindow>(program, owner);
         break;
     case EditorWindow::Loudness:
         window = std::make_unique<LoudnessWindow>(program.Loudness(), owner);

@@ -10,6 +10,7 @@
 #include "ui/led_button.h"
 #include "ui/qt_text.h"
 #include "ui/rack_palette.h"
+#include "ui/rack_window_palette.h"
 #include "ui/widget_values.h"
 
 #include <QCheckBox>
@@ -62,7 +63,7 @@ MainWindow::MainWindow(Program& program, TAboutForm& about, QWidget* owner,
     : FormWindow(program.Main().Changed(), owner), program_(program), model_(program.Main()),
       endProgram_(std::move(endProgram)) {
     setObjectName("MainForm");
-    setPalette(RackPalette::Window(palette()));
+    ApplyRackWindowPalette(this);
     setAutoFillBackground(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -3,7 +3,7 @@
 #include "app/password_form.h"
 #include "ui/led_button.h"
 #include "ui/qt_text.h"
-#include "ui/rack_palette.h"
+#include "ui/rack_window_palette.h"
 #include "ui/widget_values.h"
 
 #include <QEvent>
@@ -42,7 +42,7 @@ PasswordWindow::PasswordWindow(TPasswordForm& model, QWidget* owner)
     setObjectName("PasswordForm");
     setWindowTitle(ToQString(TPasswordForm::Caption));
     // Drawn as the unit's own front panel, where the password is entered the same way.
-    setPalette(RackPalette::Window(palette()));
+    ApplyRackWindowPalette(this);
     setAutoFillBackground(true);
     auto* layout = new QGridLayout(this);
 

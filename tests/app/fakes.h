@@ -7,8 +7,8 @@
 #include "app/dialogs.h"
 #include "app/program.h"
 #include "app/progress.h"
-#include "app/pump.h"
 #include "app/session.h"
+#include "link/message_loop.h"
 #include "link/real_time_sink.h"
 
 #include <array>
@@ -146,7 +146,7 @@ private:
 };
 
 /// Counts how often pending messages were let run, and how many times in all.
-class CountingPump : public Pump {
+class CountingPump : public MessageLoop {
 public:
     std::vector<int> Runs; ///< the argument of every call
     EventLog* Log = nullptr;

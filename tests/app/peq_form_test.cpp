@@ -246,6 +246,18 @@ TEST_F(EqualiserEditor, RealTimeSendsTheBandToTheOutputsDsp) {
     EXPECT_GT(Section(3, 2).b0, 1.0L); // a boost
 }
 
+TEST_F(EqualiserEditor, RealTimeTakesTheBandsAddressFromTheAddressMap) {
+    peq.SelectOutput(4);
+    peq.SelectBand(7);
+    peq.TipoFiltroComboChange(1);
+    h.State().Engine.Band(4, 7).DspAddress = 0; // a section's copy cannot send it elsewhere
+    h.GoRealTime();
+    peq.FilterGainEditExit("3");
+    ASSERT_FALSE(h.Sink.Sent.empty());
+    EXPECT_EQ(h.Sink.Sent.back().Dsp, 2);
+    EXPECT_EQ(h.Sink.Sent.back().Address, 71);
+}
+
 TEST_F(EqualiserEditor, DraggingALowPassQBandKeepsItsGainAtZero) {
     peq.SelectOutput(1);
     peq.TipoFiltroComboChange(10);

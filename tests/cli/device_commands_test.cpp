@@ -78,8 +78,7 @@ TEST(DeviceCommands, VerifiedWriteReadsTheMemoryBackAndReportsTheMatch) {
     const QvxRun write = Qvx({"write", file, "--memory", "33", "--port", unit.Path(), "--verify"});
     ASSERT_EQ(write.Code, 0) << write.Err;
     EXPECT_EQ(write.Out, "Verify after Write: memory 33 holds the 2046 bytes sent.\n");
-    const std::vector<std::string> reports = unit.Reports();
-    EXPECT_NE(std::find(reports.begin(), reports.end(), "memory 33 read"), reports.end());
+    EXPECT_TRUE(unit.WaitForReport("memory 33 read"));
 }
 
 TEST(DeviceCommands, VerifiedWriteToAUnitThatStoresAByteWrongExitsOne) {

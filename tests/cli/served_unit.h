@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <memory>
@@ -42,6 +43,24 @@ public:
     std::vector<std::string> Reports() const {
         const std::lock_guard<std::mutex> lock(mutex_);
         return reports_;
+    }
+
+    /// Waits until the unit has reported `line`, at most `patience`. The client of a
+    /// transaction can finish before the unit has taken in its last answer byte, so a test
+    /// that looks at once may find the unit's report still due.
+    bool WaitForReport(const std::string& line,
+                       std::chrono::milliseconds patience = std::chrono::seconds(5)) const {
+        const auto deadline = std::chrono::steady_clock::now() + patience;
+        for (;;) {
+            const std::vector<std::string> reports = Reports();
+            if (std::find(reports.begin(), reports.end(), line) != reports.end()) {
+                return true;
+            }
+            if (std::chrono::steady_clock::now() >= deadline) {
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
     }
 
     /// Stops serving (after the unit has taken in the last bytes) and gives the unit to

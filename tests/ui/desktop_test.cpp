@@ -27,7 +27,7 @@ struct PumpMoment {
     QStringList Windows;
 };
 
-class WindowCountingPump : public Pump {
+class WindowCountingPump : public MessageLoop {
 public:
     std::vector<PumpMoment> Moments;
 

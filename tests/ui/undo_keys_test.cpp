@@ -8,11 +8,15 @@
 #include "ui/form_window.h"
 #include "ui/rack_slider.h"
 #include "ui/real_spin_edit.h"
+#include "ui/txy_graph.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace quorvex::testing {
 namespace {
@@ -174,6 +178,39 @@ TEST_F(UndoKeysTest, AClickThatChangesNothingMakesNoStep) {
     QTest::mouseClick(Control<QLineEdit>("Out3Edit"), Qt::LeftButton);
     EXPECT_EQ(History().StepCount(), steps);
     EXPECT_FALSE(History().CanUndo());
+}
+
+TEST_F(UndoKeysTest, ADragOfTheEqualisersMarkerIsOneStepThatCtrlZTakesBackInThatWindow) {
+    App().Main().PeqBtnClick(3);
+    QWidget* peq = WindowNamed("PEQForm");
+    ASSERT_NE(peq, nullptr);
+    peq->resize(1000, 600);
+    ShowActive(peq);
+    App().Peq().TipoFiltroComboChange(1); // "Parametric", so the marker can be dragged
+    const std::size_t steps = History().StepCount();
+    auto* graph = peq->findChild<TxyGraph*>("PEQGraph");
+    ASSERT_NE(graph, nullptr);
+    const auto mouseAt = [graph](double hz, double db) {
+        const PlotAxes axes = graph->Axes();
+        return QPoint(static_cast<int>(std::lround(axes.X.PixelOf(hz))),
+                      static_cast<int>(std::lround(axes.Y.PixelOf(db))));
+    };
+    QTest::mouseMove(graph, mouseAt(1000.0, 0.0));
+    QTest::mousePress(graph, Qt::LeftButton, {}, mouseAt(1000.0, 0.0));
+    for (const double db : {2.0, 4.0, 6.0}) {
+        QTest::mouseMove(graph, mouseAt(1000.0, db));
+    }
+    QTest::mouseRelease(graph, Qt::LeftButton, {}, mouseAt(1000.0, 6.0));
+    const PeqBand& band = State().Config.Output(3).Band(1);
+    ASSERT_DOUBLE_EQ(band.Gain, 6.0);
+    EXPECT_EQ(History().StepCount(), steps + 1);
+
+    QTest::keyClick(graph, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(band.Gain, 0.0);
+    EXPECT_EQ(band.FilterType, 1); // the type chosen before the drag stays
+    EXPECT_EQ(peq->findChild<QLineEdit*>("FilterGainEdit")->text(), "0.0");
+    QTest::keyClick(graph, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(band.Gain, 6.0);
 }
 
 } // namespace

@@ -1,0 +1,104 @@
+#include "desktop_fixture.h"
+
+#include "app/dynamic_form.h"
+#include "app/main_form.h"
+#include "ui/rack_slider.h"
+#include "ui/txy_graph.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace quorvex::testing {
+namespace {
+
+class DynamicsWindow : public DesktopFixture {
+protected:
+    void SetUp() override {
+        App().Main().DynamicBtnClick(1);
+        window = WindowNamed("Dynamicform");
+        ASSERT_NE(window, nullptr);
+        window->resize(1000, 600);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        graph = Here<TxyGraph>("DynamicGraph");
+        ASSERT_NE(graph, nullptr);
+    }
+
+    template <class T> T* Here(const QString& name) {
+        T* control = window->findChild<T*>(name);
+        EXPECT_NE(control, nullptr) << name.toStdString();
+        return control;
+    }
+    void ClickHere(const QString& name) {
+        if (auto* button = Here<QAbstractButton>(name)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+    /// Whether a pixel within one of where the mapping puts (input, output) dBu is aqua.
+    bool AquaAt(const QImage& image, double input, double output) const {
+        const PlotAxes axes = graph->Axes();
+        const int x = static_cast<int>(std::floor(axes.X.PixelOf(input)));
+        const int y = static_cast<int>(std::floor(axes.Y.PixelOf(output)));
+        for (int dy = -1; dy <= 1; ++dy) {
+            const QColor colour = image.pixelColor(x, y + dy);
+            if (colour.red() < 80 && colour.green() > 150 && colour.blue() > 150) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    QWidget* window = nullptr;
+    TxyGraph* graph = nullptr;
+};
+
+// Block 1 at start: limiter at +14.6 dBu. Below the threshold the curve keeps to the line of
+// equal levels; above it the output stays at the threshold.
+TEST_F(DynamicsWindow, TheTransferCurveBendsAtTheThreshold) {
+    ASSERT_EQ(Here<QLineEdit>("ThresholdEdit")->text(), "14.6");
+    const QImage image = graph->grab().toImage();
+    EXPECT_TRUE(AquaAt(image, 19.5, 14.6));
+    EXPECT_FALSE(AquaAt(image, 19.5, 19.5));
+    EXPECT_TRUE(AquaAt(image, 12.0, 12.0));
+}
+
+TEST_F(DynamicsWindow, TheThresholdFaderShowsItsLevelInTheField) {
+    auto* fader = Here<RackSlider>("ThresholdSlider");
+    fader->setFocus();
+    const int before = fader->value();
+    QTest::keyClick(fader, Qt::Key_Up);
+    ASSERT_NE(fader->value(), before);
+    EXPECT_EQ(App().Dynamics().ThresholdSlider.Position(), fader->value());
+    EXPECT_EQ(Here<QLineEdit>("ThresholdEdit")->text(),
+              QString::number(18.0 - fader->value() / 2.0, 'f', 1));
+}
+
+TEST_F(DynamicsWindow, TheCompressorLampEnablesTheRatioAndRenamesTheThreshold) {
+    EXPECT_FALSE(Here<RackSlider>("RatioSlider")->isEnabled());
+    EXPECT_EQ(Here<QLabel>("ThresholdCaption")->text(), "     Limit");
+    ClickHere("CompressorB");
+    EXPECT_EQ(Here<QLabel>("ThresholdCaption")->text(), "Threshold");
+    EXPECT_TRUE(Here<RackSlider>("RatioSlider")->isEnabled());
+    EXPECT_EQ(Here<QLabel>("RatioLabel")->text(), "2: 1");
+    ClickHere("DynBypassBoton");
+    EXPECT_FALSE(Here<RackSlider>("RatioSlider")->isEnabled());
+    EXPECT_FALSE(Here<QLineEdit>("ThresholdEdit")->isEnabled());
+    EXPECT_TRUE(graph->Content().Curves.back().X.empty()); // only the straight line is left
+}
+
+TEST_F(DynamicsWindow, ShowInfoClearsAndRefillsThePowerText) {
+    auto* line = Here<QLabel>("InfoLine1");
+    EXPECT_TRUE(line->text().startsWith("1 - Max RMS Out Power : "));
+    QTest::mouseClick(Here<QCheckBox>("ShowInfoCheck"), Qt::LeftButton);
+    EXPECT_TRUE(line->text().isEmpty());
+    QTest::mouseClick(Here<QCheckBox>("ShowInfoCheck"), Qt::LeftButton);
+    EXPECT_FALSE(line->text().isEmpty());
+    EXPECT_EQ(Here<QLabel>("WarningLine")->text(),
+              "The Out Power exceeds your Box Power capacity!");
+}
+
+} // namespace
+} // namespace quorvex::testing
