@@ -20,23 +20,11 @@
 #include "ui/import_window.h"
 #include "ui/loudness_window.h"
 #include "ui/peq_window.h"
-#include "ui/placeholder_window.h"
 #include "ui/sensitivity_window.h"
 #include "ui/speaker_window.h"
 #include "ui/xover_window.h"
 
 namespace quorvex {
-
-namespace {
-
-template <class Model>
-std::unique_ptr<FormWindow> Placeholder(Model& model, QWidget* owner, const char* title,
-                                        Modality modality = Modality::Modeless) {
-    auto window = std::make_unique<PlaceholderWindow<Model>>(model, owner, title, modality);
-    return window;
-}
-
-} // namespace
 
 std::unique_ptr<FormWindow> MakeEditorWindow(EditorWindow kind, Program& program, QWidget* owner) {
     std::unique_ptr<FormWindow> window;
