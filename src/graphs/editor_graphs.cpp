@@ -114,10 +114,16 @@ GraphContent DynamicsGraph(const TDynamicform& window) {
                               true,
                               {from.InputDbu, to.InputDbu},
                               {from.OutputDbu, to.OutputDbu}});
+    // The model lists the design grid upwards from the knee and then the floor point; the
+    // curve is drawn in ascending input, so the floor joins the knee along the unity line.
+    std::vector<CurvePoint> points = window.CurvePoints;
+    std::stable_sort(points.begin(), points.end(), [](const CurvePoint& a, const CurvePoint& b) {
+        return a.InputDbu < b.InputDbu;
+    });
     GraphCurve curve{QString(), OutputCurveColour(1), true, {}, {}};
-    curve.X.reserve(window.CurvePoints.size());
-    curve.Y.reserve(window.CurvePoints.size());
-    for (const CurvePoint& point : window.CurvePoints) {
+    curve.X.reserve(points.size());
+    curve.Y.reserve(points.size());
+    for (const CurvePoint& point : points) {
         curve.X.push_back(point.InputDbu);
         curve.Y.push_back(point.OutputDbu);
     }

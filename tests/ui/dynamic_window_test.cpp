@@ -63,6 +63,9 @@ TEST_F(DynamicsWindow, TheTransferCurveBendsAtTheThreshold) {
     EXPECT_TRUE(AquaAt(image, 19.5, 14.6));
     EXPECT_FALSE(AquaAt(image, 19.5, 19.5));
     EXPECT_TRUE(AquaAt(image, 12.0, 12.0));
+    // Below the knee too: the floor point joins the knee along the line of equal levels.
+    EXPECT_TRUE(AquaAt(image, 0.0, 0.0));
+    EXPECT_TRUE(AquaAt(image, -30.0, -30.0));
 }
 
 TEST_F(DynamicsWindow, TheThresholdFaderShowsItsLevelInTheField) {
