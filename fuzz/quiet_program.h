@@ -3,7 +3,7 @@
 #include "app/dialogs.h"
 #include "app/program.h"
 #include "app/progress.h"
-#include "app/pump.h"
+#include "link/message_loop.h"
 
 #include <deque>
 #include <string>
@@ -34,7 +34,7 @@ public:
     void Close() override {}
 };
 
-class QuietPump : public Pump {
+class QuietPump : public MessageLoop {
 public:
     void Run(int) override {}
 };
