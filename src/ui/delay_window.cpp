@@ -7,6 +7,7 @@
 #include "ui/rack_palette.h"
 #include "ui/rack_slider.h"
 #include "ui/real_spin_edit.h"
+#include "ui/real_time_lamp.h"
 #include "ui/widget_values.h"
 
 #include <QEvent>
@@ -124,10 +125,7 @@ DelayWindow::DelayWindow(TDelayFinoForm& model, QWidget* owner)
     auto* side = new QVBoxLayout;
     side->addWidget(BuildTemperature());
     side->addStretch(1);
-    realTime_ = new LedButton("Real Time", this);
-    realTime_->setObjectName("RealTimeB");
-    realTime_->SetLampColour(RackPalette::MeterTop());
-    connect(realTime_, &LedButton::clicked, this, [this] { model_.RealTimeBClick(); });
+    realTime_ = MakeRealTimeLamp(this, [this] { model_.RealTimeBClick(); });
     side->addWidget(realTime_);
     lower->addLayout(side);
     layout->addLayout(lower);

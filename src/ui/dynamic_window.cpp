@@ -12,6 +12,7 @@
 #include "ui/rack_slider.h"
 #include "ui/rack_window_palette.h"
 #include "ui/real_spin_edit.h"
+#include "ui/real_time_lamp.h"
 #include "ui/rounded_button.h"
 #include "ui/txy_graph.h"
 #include "ui/widget_values.h"
@@ -47,7 +48,6 @@ const QString SlopeCaption = QStringLiteral("Slope");
 const QString BoxParametersCaption = QStringLiteral("Box Parameters");
 const QString ShowInfoCaption = QStringLiteral("Show INFO");
 const QString WarningCaption = QStringLiteral("WARNING!!!");
-const QString RealTimeCaption = QStringLiteral("Real Time");
 const QString DbPerSecond = QStringLiteral("dB/s");
 const QString Milliseconds = QStringLiteral("ms");
 
@@ -104,25 +104,12 @@ DynamicWindow::~DynamicWindow() {
 }
 
 QWidget* DynamicWindow::BuildBlockRow() {
-    auto* row = new QWidget(this);
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
-    for (int block = 1; block <= 3; ++block) {
-        auto* button = new RoundedButton(
-            ToQString(TDynamicform::BlockNames[static_cast<std::size_t>(block - 1)]), row);
-        button->setObjectName(QStringLiteral("Block%1B").arg(block));
-        button->setFocusPolicy(Qt::StrongFocus);
-        connect(button, &RoundedButton::clicked, this,
-                [this, block] { model_.SelectBlock(block); });
-        line->addWidget(button);
-        blocks_[static_cast<std::size_t>(block - 1)] = button;
+    QWidget* row = MakeSelectRow(
+        this, QStringLiteral("Block%1B"), blocks_, [this](int block) { model_.SelectBlock(block); },
+        realTime_, [this] { model_.RealTimeBClick(); });
+    for (std::size_t index = 0; index < blocks_.size(); ++index) {
+        blocks_[index]->setText(ToQString(TDynamicform::BlockNames[index]));
     }
-    line->addStretch(1);
-    realTime_ = new LedButton(RealTimeCaption, row);
-    realTime_->setObjectName("RealTimeB");
-    realTime_->setFocusPolicy(Qt::StrongFocus);
-    connect(realTime_, &LedButton::clicked, this, [this] { model_.RealTimeBClick(); });
-    line->addWidget(realTime_);
     return row;
 }
 

@@ -7,6 +7,7 @@
 #include "ui/rack_palette.h"
 #include "ui/rack_slider.h"
 #include "ui/real_spin_edit.h"
+#include "ui/real_time_lamp.h"
 #include "ui/widget_values.h"
 
 #include <QEvent>
@@ -63,10 +64,7 @@ GainsWindow::GainsWindow(TGainsForm& model, QWidget* owner)
     layout->addLayout(strips, 1);
 
     auto* bottom = new QHBoxLayout;
-    realTime_ = new LedButton("Real Time", this);
-    realTime_->setObjectName("RealTimeB");
-    realTime_->SetLampColour(RackPalette::MeterTop());
-    connect(realTime_, &LedButton::clicked, this, [this] { model_.RealTimeBClick(); });
+    realTime_ = MakeRealTimeLamp(this, [this] { model_.RealTimeBClick(); });
     bottom->addWidget(realTime_);
     bottom->addStretch(1);
     layout->addLayout(bottom);

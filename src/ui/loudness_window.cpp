@@ -5,6 +5,7 @@
 #include "ui/qt_text.h"
 #include "ui/rack_palette.h"
 #include "ui/rack_slider.h"
+#include "ui/real_time_lamp.h"
 #include "ui/rounded_button.h"
 #include "ui/widget_values.h"
 
@@ -114,10 +115,7 @@ LoudnessWindow::LoudnessWindow(TLoudnessForm& model, QWidget* owner)
     columns->addWidget(BuildFader(gain_, gainField_, "dB", {"+12 dB ", "+6 dB ", "0 dB "}), 1);
 
     auto* bottom = new QHBoxLayout;
-    realTime_ = new LedButton("Real Time", this);
-    realTime_->setObjectName("RealTimeB");
-    realTime_->SetLampColour(RackPalette::MeterTop());
-    connect(realTime_, &LedButton::clicked, this, [this] { model_.RealTimeBClick(); });
+    realTime_ = MakeRealTimeLamp(this, [this] { model_.RealTimeBClick(); });
     bottom->addWidget(realTime_);
     bottom->addStretch(1);
     layout->addLayout(bottom);

@@ -11,6 +11,7 @@
 #include "ui/qt_text.h"
 #include "ui/rack_palette.h"
 #include "ui/rack_window_palette.h"
+#include "ui/real_time_lamp.h"
 #include "ui/widget_values.h"
 
 #include <QCheckBox>
@@ -143,10 +144,7 @@ QWidget* MainWindow::BuildButtons() {
     // The mode switches and the windows of the whole configuration, on a line of their own.
     row = new QHBoxLayout;
     rows->addLayout(row);
-    realTime_ = new LedButton("Real Time", this);
-    realTime_->setObjectName("RealTimeB");
-    realTime_->SetLampColour(RackPalette::MeterTop());
-    connect(realTime_, &LedButton::clicked, this, [this] { model_.RealTimeBClick(); });
+    realTime_ = MakeRealTimeLamp(this, [this] { model_.RealTimeBClick(); });
     row->addWidget(realTime_);
     verify_ = new QCheckBox("Verify after Write", this);
     verify_->setObjectName("VerifyAfterWrite");

@@ -1,4 +1,5 @@
 #include "ui/peq_window.h"
+#include "ui/real_time_lamp.h"
 
 #include "app/main_form.h"
 #include "app/peq_form.h"
@@ -44,7 +45,6 @@ const QString PhaseCaption = QStringLiteral("Phase");
 const QString XoverCaption = QStringLiteral("XOVER");
 const QString AddCaption = QStringLiteral("Add");
 const QString IndividualCaption = QStringLiteral("Individual");
-const QString RealTimeCaption = QStringLiteral("Real Time");
 
 /// A fader's three scale labels, top to bottom, and where the middle one's value lies on
 /// the travel: 1000 Hz at position 12632 of the cube law, 0 dB at 123 of 274, Q 10 at 100.
@@ -119,25 +119,10 @@ PeqWindow::~PeqWindow() {
 }
 
 QWidget* PeqWindow::BuildOutputRow() {
-    auto* row = new QWidget(this);
-    auto* buttons = new QHBoxLayout(row);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    for (int output = 1; output <= 6; ++output) {
-        auto* button = new RoundedButton(QString(), row);
-        button->setObjectName(QStringLiteral("ModPEQ%1").arg(output));
-        button->setFocusPolicy(Qt::StrongFocus);
-        connect(button, &RoundedButton::clicked, this,
-                [this, output] { model_.SelectOutput(output); });
-        buttons->addWidget(button);
-        outputButtons_[static_cast<std::size_t>(output - 1)] = button;
-    }
-    buttons->addStretch(1);
-    realTime_ = new LedButton(RealTimeCaption, row);
-    realTime_->setObjectName("RealTimeB");
-    realTime_->setFocusPolicy(Qt::StrongFocus);
-    connect(realTime_, &LedButton::clicked, this, [this] { model_.RealTimeBClick(); });
-    buttons->addWidget(realTime_);
-    return row;
+    return MakeSelectRow(
+        this, QStringLiteral("ModPEQ%1"), outputButtons_,
+        [this](int output) { model_.SelectOutput(output); }, realTime_,
+        [this] { model_.RealTimeBClick(); });
 }
 
 QWidget* PeqWindow::BuildBandPanel() {

@@ -1,4 +1,5 @@
 #include "ui/xover_window.h"
+#include "ui/real_time_lamp.h"
 
 #include "app/main_form.h"
 #include "app/program.h"
@@ -42,7 +43,6 @@ const QString MagCaption = QStringLiteral("Mag");
 const QString PhaseCaption = QStringLiteral("Phase");
 const QString YMaximumCaption = QStringLiteral("Max dB");
 const QString YMinimumCaption = QStringLiteral("Min dB");
-const QString RealTimeCaption = QStringLiteral("Real Time");
 constexpr int OrderStep = 2;
 constexpr int LowestOrder = 2;
 constexpr int HighestOrder = 4;
@@ -79,25 +79,10 @@ XoverWindow::~XoverWindow() {
 }
 
 QWidget* XoverWindow::BuildOutputRow() {
-    auto* row = new QWidget(this);
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
-    for (int output = 1; output <= 6; ++output) {
-        auto* button = new RoundedButton(QString(), row);
-        button->setObjectName(QStringLiteral("ModXover%1").arg(output));
-        button->setFocusPolicy(Qt::StrongFocus);
-        connect(button, &RoundedButton::clicked, this,
-                [this, output] { model_.SelectOutput(output); });
-        line->addWidget(button);
-        outputButtons_[static_cast<std::size_t>(output - 1)] = button;
-    }
-    line->addStretch(1);
-    realTime_ = new LedButton(RealTimeCaption, row);
-    realTime_->setObjectName("RealTimeB");
-    realTime_->setFocusPolicy(Qt::StrongFocus);
-    connect(realTime_, &LedButton::clicked, this, [this] { model_.RealTimeBClick(); });
-    line->addWidget(realTime_);
-    return row;
+    return MakeSelectRow(
+        this, QStringLiteral("ModXover%1"), outputButtons_,
+        [this](int output) { model_.SelectOutput(output); }, realTime_,
+        [this] { model_.RealTimeBClick(); });
 }
 
 QGroupBox* XoverWindow::BuildEdgePanel() {
