@@ -49,7 +49,7 @@ void BM_EqualiserGainSliderMove(benchmark::State& state) {
     for (auto _ : state) {
         position = position == 100 ? 140 : 100;
         peq.FilterGainSlider.SetPosition(position);
-        benchmark::DoNotOptimize(program.State().EqualiserResponse[2].Magnitude.data());
+        benchmark::DoNotOptimize(program.Doc().EqualiserResponse[2].Magnitude.data());
     }
     ReportFramePercent(state);
 }
@@ -65,7 +65,7 @@ void BM_EqualiserFrequencySliderMove(benchmark::State& state) {
     for (auto _ : state) {
         position = position == 12000 ? 13000 : 12000;
         peq.FrecSlider.SetPosition(position);
-        benchmark::DoNotOptimize(program.State().EqualiserResponse[2].Magnitude.data());
+        benchmark::DoNotOptimize(program.Doc().EqualiserResponse[2].Magnitude.data());
     }
     ReportFramePercent(state);
 }

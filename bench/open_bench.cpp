@@ -95,10 +95,10 @@ void BM_OpenWithSixMeasurements(benchmark::State& state) {
             state.SkipWithError("the configuration did not load");
             break;
         }
-        benchmark::DoNotOptimize(program.State().SpeakerResponse);
+        benchmark::DoNotOptimize(program.Doc().SpeakerResponse);
     }
     // Measured curves sit about 88 dB + output over the 90 dB reference, never at 0 dB.
-    if (program.State().SpeakerResponse[OutputCount - 1].Magnitude[200] == 0.0F) {
+    if (program.Doc().SpeakerResponse[OutputCount - 1].Magnitude[200] == 0.0F) {
         state.SkipWithError("the measurements were not imported");
     }
 }

@@ -64,7 +64,7 @@ std::vector<std::uint8_t> ReadFile(const std::string& path) {
 }
 
 QvxRecord Stored(Program& program) {
-    return EncodeConfigurationRecord(program.State().Config, "");
+    return EncodeConfigurationRecord(program.Doc().Config, "");
 }
 
 OpenOutcome OpenAfterNewConfiguration(Program& program, const std::string& path) {
@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(Stored(program) == afterNew, "a refused file leaves New configuration's values");
         return 0;
     }
-    RequireUsableConfiguration(program.State().Config);
+    RequireUsableConfiguration(program.Doc().Config);
     const QvxRecord afterOpen = Stored(program);
 
     std::filesystem::remove(saved);

@@ -102,8 +102,8 @@ if(DEFINED SCRATCH_DIR)
     expect_problems(${scratch} 0 "")
 
     # Upwards, sideways, to a library a standard-library layer may not use, and a new folder.
-    file(WRITE ${scratch}/engine/grid.cpp "#include \"engine/grid.h\"\n  #  include \"app/session.h\"\n")
-    expect_problems(${scratch} 1 "engine/grid.cpp: engine may not include app/session.h")
+    file(WRITE ${scratch}/engine/grid.cpp "#include \"engine/grid.h\"\n  #  include \"app/document.h\"\n")
+    expect_problems(${scratch} 1 "engine/grid.cpp: engine may not include app/document.h")
     file(WRITE ${scratch}/app/program.cpp "#include \"sim/virtual_processor.h\"\n")
     expect_problems(${scratch} 2 "app/program.cpp: app may not include sim/virtual_processor.h")
     file(WRITE ${scratch}/plot/graph.cpp "#include <QPainter>\n#include \"config/dimensions.h\"\n")

@@ -33,30 +33,29 @@ LinkKind KindOf(int state) {
 
 TConnectForm::TConnectForm(Program& program)
     : OperatingSystemText(DefaultOperatingSystemText()), Links(SystemLinks(PortMap{})),
-      program_(program), loop_(program.State().Messages) {
+      program_(program), loop_(program.Services().MessagePump) {
     // The communication window belongs to the link layer, which knows nothing of the
     // windows' announcements: its changes are this window's changes.
     Communication.Changed = [this] { changed_.Mark(); };
     Communication.SetPort("COM1");
-    program.State().TakeOffline = [this] { GoOffline(); };
+    program.Processor().TakeOffline = [this] { GoOffline(); };
 }
 
 TConnectForm::~TConnectForm() {
-    program_.State().TakeOffline = nullptr;
+    program_.Processor().TakeOffline = nullptr;
     Disconnect();
 }
 
 void TConnectForm::Disconnect() {
-    Session& session = program_.State();
-    session.Sink = nullptr;
-    session.Connected = false;
-    session.Link = LinkKind::Offline;
+    program_.Processor().Sink = nullptr;
+    program_.Processor().Connected = false;
+    program_.Processor().Link = LinkKind::Offline;
     connection_.reset();
 }
 
 bool TConnectForm::LoadOperatingSystemText() {
     HandlerScope scope(changed_);
-    Dialogs& ui = program_.State().Ui;
+    Dialogs& ui = program_.Services().DialogBoxes;
     const std::optional<std::string> path = ui.ChooseOpenFile(OperatingSystemRequest);
     if (!path) {
         return false;
@@ -83,7 +82,7 @@ void TConnectForm::OffLineBClick(int tag) {
     if (state == OfflineState) {
         UsbFlag = false;
         Lamps[OffLineTag] = true;
-        program_.State().ConnectionText = device_message::StatusOffline;
+        program_.Processor().ConnectionText = device_message::StatusOffline;
         program_.Main().Show();
         program_.Main().Idle();
         Hide();
@@ -93,20 +92,19 @@ void TConnectForm::OffLineBClick(int tag) {
 }
 
 void TConnectForm::Connect(int tag, int state) {
-    Session& session = program_.State();
     std::unique_ptr<ByteLink> link = Links ? Links(state) : nullptr;
     if (!link) {
-        session.Ui.Beep();
-        session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok,
-                               device_message::ComPortInUse);
+        program_.Services().DialogBoxes.Beep();
+        program_.Services().DialogBoxes.ShowMessage(MessageKind::Error, MessageButtons::Ok,
+                                                    device_message::ComPortInUse);
         Lamps[OffLineTag] = true;
         return;
     }
-    connection_ =
-        std::make_unique<DeviceConnection>(std::move(link), Communication, loop_, session);
+    connection_ = std::make_unique<DeviceConnection>(std::move(link), Communication, loop_,
+                                                     program_.Processor());
     const ConnectionResult result = connection_->Operations().Connect();
-    ShowNotices(session, result.Operation.Messages);
-    session.ConnectionText = result.StatusText;
+    ShowNotices(program_.Services().DialogBoxes, result.Operation.Messages);
+    program_.Processor().ConnectionText = result.StatusText;
     if (!result.Operation.Ok) {
         // The window stays for another choice; the main window keeps its buttons off.
         Disconnect();
@@ -119,14 +117,13 @@ void TConnectForm::Connect(int tag, int state) {
 }
 
 void TConnectForm::ShowConnected(int tag, int state, const std::string& statusText) {
-    Session& session = program_.State();
     ConnectionState = state;
     UsbFlag = state == UsbState;
     Lamps[static_cast<std::size_t>(tag)] = true;
-    session.Connected = true;
-    session.Link = KindOf(state);
-    session.ConnectionText = statusText;
-    session.Sink = &connection_->Sink();
+    program_.Processor().Connected = true;
+    program_.Processor().Link = KindOf(state);
+    program_.Processor().ConnectionText = statusText;
+    program_.Processor().Sink = &connection_->Sink();
     program_.Main().Show();
     program_.Main().Idle();
     Hide();

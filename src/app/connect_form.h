@@ -40,6 +40,7 @@ public:
         Lamps{}; ///< `OffLineB`, `Com1B`, `Com2B`, `USBButton`, `Com3B`, `Com4B`
     int ConnectionState = OfflineState; ///< 0 offline, 1..4 COM1..COM4, 5 USB
     bool UsbFlag = false;
+    bool ButtonsEnabled = true; ///< the link buttons
     /// The communication window ("Serial Interface") of every transfer; its changes are
     /// announced through `Changed()`, which holds its change hook.
     CommunicationWindow Communication;

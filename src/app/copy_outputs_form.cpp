@@ -110,10 +110,9 @@ void TCopyOutputsForm::CopyOutput(int source, int target) {
     if (source == target) {
         return;
     }
-    Session& session = program_.State();
-    session.RealTime = false;
+    program_.Processor().RealTime = false;
     program_.Main().ShowRealTimePicture();
-    const MessageAnswer answer = session.Ui.ShowMessage(
+    const MessageAnswer answer = program_.Services().DialogBoxes.ShowMessage(
         MessageKind::Confirmation, MessageButtons::YesNo, QuestionText(source, target));
     if (answer != MessageAnswer::Yes) {
         return;
@@ -142,7 +141,7 @@ void TCopyOutputsForm::CopyOutput(int source, int target) {
 }
 
 void TCopyOutputsForm::CopyRoute(int source, int target) {
-    Configuration& config = program_.State().Config;
+    Configuration& config = program_.Doc().Config;
     config.Route.at(Index(target)) = config.Route.at(Index(source)) - 1;
     CycleRoute(config, target);
     program_.Main().RoutePicture[Index(target)] = config.Route[Index(target)];
@@ -150,9 +149,9 @@ void TCopyOutputsForm::CopyRoute(int source, int target) {
 }
 
 void TCopyOutputsForm::CopyCrossover(int source, int target) {
-    Configuration& config = program_.State().Config;
+    Configuration& config = program_.Doc().Config;
     config.Output(target).Crossover = config.Output(source).Crossover;
-    EngineObjects& engine = program_.State().Engine;
+    EngineObjects& engine = program_.Doc().Engine;
     CopySection(engine.Crossover(source).HighPass, engine.Crossover(target).HighPass);
     CopySection(engine.Crossover(source).LowPass, engine.Crossover(target).LowPass);
     program_.Xover().ApplyPendingParameters();
@@ -160,8 +159,8 @@ void TCopyOutputsForm::CopyCrossover(int source, int target) {
 }
 
 void TCopyOutputsForm::CopyEqualiser(int source, int target) {
-    Configuration& config = program_.State().Config;
-    EngineObjects& engine = program_.State().Engine;
+    Configuration& config = program_.Doc().Config;
+    EngineObjects& engine = program_.Doc().Engine;
     program_.Peq().SelectOutput(source);
     program_.Peq().SelectOutput(target);
     for (int band = 1; band <= BandCountOf(target); ++band) {
@@ -176,7 +175,7 @@ void TCopyOutputsForm::CopyEqualiser(int source, int target) {
     const auto& sections = engine.Bands.at(Index(target));
     EqualiserResponse({sections.data(), static_cast<std::size_t>(BandCountOf(target))},
                       config.Output(target).BandsInUse,
-                      program_.State().EqualiserResponse.at(Index(target)));
+                      program_.Doc().EqualiserResponse.at(Index(target)));
     program_.Peq().Redraw();
     config.Output(target).SpeakerFile = config.Output(source).SpeakerFile;
     program_.Main().ReimportSpeakerData();
@@ -185,9 +184,8 @@ void TCopyOutputsForm::CopyEqualiser(int source, int target) {
 void TCopyOutputsForm::CopyDelay(int source, int target) {
     TDelayFinoForm& delay = program_.Delay();
     delay.SetPosition(target, delay.Position.at(Index(source)));
-    DelaySetting& to = program_.State().Config.Output(target).Delay;
-    to.RelativeDistanceSamples =
-        program_.State().Config.Output(source).Delay.RelativeDistanceSamples;
+    DelaySetting& to = program_.Doc().Config.Output(target).Delay;
+    to.RelativeDistanceSamples = program_.Doc().Config.Output(source).Delay.RelativeDistanceSamples;
     delay.DistanceText.at(Index(target)) = delay.DistanceText.at(Index(source));
 }
 
@@ -203,7 +201,7 @@ void TCopyOutputsForm::CopyGain(int source, int target) {
 }
 
 void TCopyOutputsForm::CopyName(int source, int target) {
-    program_.Main().OutputNameChange(target, program_.State().Config.OutputNames.at(Index(source)));
+    program_.Main().OutputNameChange(target, program_.Doc().Config.OutputNames.at(Index(source)));
 }
 
 void TCopyOutputsForm::CopyDynamics(int source, int target) {
@@ -212,8 +210,8 @@ void TCopyOutputsForm::CopyDynamics(int source, int target) {
     if (from == to) {
         return;
     }
-    Configuration& config = program_.State().Config;
-    EngineObjects& engine = program_.State().Engine;
+    Configuration& config = program_.Doc().Config;
+    EngineObjects& engine = program_.Doc().Engine;
     CopyDynamicsFields(config.Block(from), config.Block(to));
     CopyDynamicsFields(engine.Block(from).Settings(), engine.Block(to).Settings());
     for (const int block : {2, 3, 1}) {

@@ -30,12 +30,12 @@ std::size_t Index(int output) {
 } // namespace
 
 TDelayFinoForm::TDelayFinoForm(Program& program) : program_(program) {
-    ResetDelays(program_.State().Config);
+    ResetDelays(program_.Doc().Config);
     Reset();
 }
 
 int TDelayFinoForm::TemperatureC() const {
-    return program_.State().Config.TemperatureC;
+    return program_.Doc().Config.TemperatureC;
 }
 
 void TDelayFinoForm::Show() {
@@ -46,8 +46,8 @@ void TDelayFinoForm::Show() {
 
 void TDelayFinoForm::Activate() {
     HandlerScope scope(changed_);
-    ChannelLabel = program_.State().Config.OutputNames;
-    RealTimeLamp = program_.State().RealTime;
+    ChannelLabel = program_.Doc().Config.OutputNames;
+    RealTimeLamp = program_.Processor().RealTime;
 }
 
 void TDelayFinoForm::SetPosition(int output, int position) {
@@ -60,7 +60,7 @@ void TDelayFinoForm::DelTrackChange(int output) {
     HandlerScope scope(changed_);
     // The slider has one position more than there are delays; its last one stays at 0.
     const int samples = LimitDelaySamples(MaxDelaySamples - Position.at(Index(output)));
-    program_.State().Config.Output(output).Delay.DelaySamples = samples;
+    program_.Doc().Config.Output(output).Delay.DelaySamples = samples;
     ShowDelayOf(output);
     program_.Main().ShowDelay(output, DelayMsFromSamples(samples));
     DrawLines();
@@ -87,12 +87,12 @@ void TDelayFinoForm::CmEditEnter(int output, std::string_view text) {
     if (!cm || *cm < 0.0 || *cm > MaximumCm) {
         return;
     }
-    ApplySamples(output, SamplesFromDistanceCm(*cm, program_.State().Config.TemperatureC));
+    ApplySamples(output, SamplesFromDistanceCm(*cm, program_.Doc().Config.TemperatureC));
 }
 
 void TDelayFinoForm::StepUp(int output) {
     HandlerScope scope(changed_);
-    const int samples = program_.State().Config.Output(output).Delay.DelaySamples;
+    const int samples = program_.Doc().Config.Output(output).Delay.DelaySamples;
     if (StepDelayUp(samples) != samples) {
         ApplySamples(output, StepDelayUp(samples));
     }
@@ -100,7 +100,7 @@ void TDelayFinoForm::StepUp(int output) {
 
 void TDelayFinoForm::StepDown(int output) {
     HandlerScope scope(changed_);
-    const int samples = program_.State().Config.Output(output).Delay.DelaySamples;
+    const int samples = program_.Doc().Config.Output(output).Delay.DelaySamples;
     if (StepDelayDown(samples) != samples) {
         ApplySamples(output, StepDelayDown(samples));
     }
@@ -108,7 +108,7 @@ void TDelayFinoForm::StepDown(int output) {
 
 void TDelayFinoForm::TemperatureCChange(int celsius) {
     HandlerScope scope(changed_);
-    Configuration& config = program_.State().Config;
+    Configuration& config = program_.Doc().Config;
     config.TemperatureC = std::clamp(celsius, MinimumCelsius, MaximumCelsius);
     TemperatureF = FahrenheitFromCelsius(config.TemperatureC);
     RefreshDisplays();
@@ -117,7 +117,7 @@ void TDelayFinoForm::TemperatureCChange(int celsius) {
 void TDelayFinoForm::TemperatureFChange(int fahrenheit) {
     HandlerScope scope(changed_);
     TemperatureF = std::clamp(fahrenheit, MinimumFahrenheit, MaximumFahrenheit);
-    program_.State().Config.TemperatureC =
+    program_.Doc().Config.TemperatureC =
         std::clamp(CelsiusFromFahrenheit(TemperatureF), MinimumCelsius, MaximumCelsius);
     RefreshDisplays();
 }
@@ -143,7 +143,7 @@ void TDelayFinoForm::DistanceStepDown(int output) {
 }
 
 void TDelayFinoForm::EditDistance(int output, DistanceEdit edit) {
-    Configuration& config = program_.State().Config;
+    Configuration& config = program_.Doc().Config;
     CmPerOutput fields{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         fields[i] = ParseFieldValue(DistanceText[i]).value_or(0.0);
@@ -159,7 +159,7 @@ void TDelayFinoForm::EditDistance(int output, DistanceEdit edit) {
 
 void TDelayFinoForm::AutoAlignClick() {
     HandlerScope scope(changed_);
-    const Configuration& config = program_.State().Config;
+    const Configuration& config = program_.Doc().Config;
     SamplesPerOutput distances{};
     for (int output = 1; output <= OutputCount; ++output) {
         distances[Index(output)] = config.Output(output).Delay.RelativeDistanceSamples;
@@ -173,7 +173,7 @@ void TDelayFinoForm::AutoAlignClick() {
 void TDelayFinoForm::RealTimeBClick() {
     HandlerScope scope(changed_);
     program_.Main().RealTimeBClick();
-    RealTimeLamp = program_.State().RealTime;
+    RealTimeLamp = program_.Processor().RealTime;
 }
 
 void TDelayFinoForm::SetLookAhead(int block, int samples) {
@@ -193,7 +193,7 @@ void TDelayFinoForm::ReapplyDelay(int output) {
 
 void TDelayFinoForm::ApplyStoredDelays() {
     HandlerScope scope(changed_);
-    const Configuration& config = program_.State().Config;
+    const Configuration& config = program_.Doc().Config;
     SetLookAhead(1, config.Block(1).LookAheadSamples);
     SetLookAhead(2, config.Block(2).LookAheadSamples);
     for (int output = 1; output <= OutputCount; ++output) {
@@ -210,7 +210,7 @@ void TDelayFinoForm::Reset() {
     ResetDistances();
     SetLookAhead(1, lookAhead_[0]);
     SetLookAhead(2, lookAhead_[1]);
-    TemperatureF = FahrenheitFromCelsius(program_.State().Config.TemperatureC);
+    TemperatureF = FahrenheitFromCelsius(program_.Doc().Config.TemperatureC);
     RefreshDisplays();
 }
 
@@ -224,7 +224,7 @@ void TDelayFinoForm::ResetDistances() {
 
 void TDelayFinoForm::ShowStoredDistances() {
     HandlerScope scope(changed_);
-    const Configuration& config = program_.State().Config;
+    const Configuration& config = program_.Doc().Config;
     for (int output = 1; output <= OutputCount; ++output) {
         const double cm = DistanceCmFromSamples(config.Output(output).Delay.RelativeDistanceSamples,
                                                 config.TemperatureC);
@@ -240,14 +240,14 @@ void TDelayFinoForm::RefreshDisplays() {
 }
 
 void TDelayFinoForm::ShowDelayOf(int output) {
-    const Configuration& config = program_.State().Config;
+    const Configuration& config = program_.Doc().Config;
     const int samples = config.Output(output).Delay.DelaySamples;
     MsText.at(Index(output)) = FormatFixed(DelayMsFromSamples(samples), 2);
     CmText.at(Index(output)) = FormatFixed(DistanceCmFromSamples(samples, config.TemperatureC), 1);
 }
 
 void TDelayFinoForm::DrawLines() {
-    const Configuration& config = program_.State().Config;
+    const Configuration& config = program_.Doc().Config;
     for (int output = 1; output <= OutputCount; ++output) {
         const DelaySetting& delay = config.Output(output).Delay;
         LineLength[Index(output)] = RoundHalfEven(
@@ -257,8 +257,8 @@ void TDelayFinoForm::DrawLines() {
 
 void TDelayFinoForm::SendDelay(int output) {
     // The processor's delay word is one more than the delay in samples.
-    const int samples = program_.State().Config.Output(output).Delay.DelaySamples;
-    WriteInteger(program_.State(), DspOf(output), DelayWord(PositionInDspOf(output)), samples + 1);
+    const int samples = program_.Doc().Config.Output(output).Delay.DelaySamples;
+    program_.Writes().WriteInteger(DspOf(output), DelayWord(PositionInDspOf(output)), samples + 1);
 }
 
 } // namespace quorvex

@@ -13,8 +13,8 @@ void AnnouncingLoop::Run(int passes) {
 }
 
 DeviceConnection::DeviceConnection(std::unique_ptr<ByteLink> link, CommunicationWindow& window,
-                                   MessageLoop& loop, Session& session)
+                                   MessageLoop& loop, ProcessorConnection& processor)
     : link_(std::move(link)), operations_(*link_, window, loop),
-      sender_(operations_.Protocol(), loop), sink_(sender_, session) {}
+      sender_(operations_.Protocol(), loop), sink_(sender_, processor) {}
 
 } // namespace quorvex

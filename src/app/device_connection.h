@@ -35,13 +35,13 @@ using LinkFactory = std::function<std::unique_ptr<ByteLink>(int state)>;
 class DeviceConnection {
 public:
     DeviceConnection(std::unique_ptr<ByteLink> link, CommunicationWindow& window, MessageLoop& loop,
-                     Session& session);
+                     ProcessorConnection& processor);
     DeviceConnection(const DeviceConnection&) = delete;
     DeviceConnection& operator=(const DeviceConnection&) = delete;
 
     ByteLink& Link() { return *link_; }
     DeviceOperations& Operations() { return operations_; }
-    /// The editors' real-time sends, under the session's transfer-running mark.
+    /// The editors' real-time sends, under the connection's transfer-running mark.
     RealTimeSink& Sink() { return sink_; }
 
 private:

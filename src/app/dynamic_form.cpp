@@ -73,7 +73,7 @@ int NoiseItemOf(float position) {
 
 TDynamicform::TDynamicform(Program& program) : program_(program) {
     ConnectSliders();
-    ResetDynamics(State().Config);
+    ResetDynamics(Doc().Config);
     Reset();
 }
 
@@ -85,9 +85,8 @@ void TDynamicform::ConnectSliders() {
 
 void TDynamicform::Reset() {
     HandlerScope scope(changed_);
-    Session& state = State();
     for (int block = 1; block <= DynamicsBlockCount; ++block) {
-        state.Engine.Block(block) = TDYNAMIC{};
+        Doc().Engine.Block(block) = TDYNAMIC{};
     }
     for (int block = 1; block <= DynamicsBlockCount; ++block) {
         Block = block;
@@ -100,9 +99,9 @@ void TDynamicform::Reset() {
 
 void TDynamicform::Activate() {
     HandlerScope scope(changed_);
-    State().Messages.Run(1);
+    Services().MessagePump.Run(1);
     CalculaPower();
-    SelectBlock(State().EditorBlock);
+    SelectBlock(program_.Main().EditorBlock);
     LookAheadVisible = false;
     GateFieldsVisible = false;
     lookAheadCount_ = 0;
@@ -356,7 +355,7 @@ void TDynamicform::LookAheadEditExit(std::string_view text) {
     Setting().LookAheadSamples = samples;
     Engine().LookAheadSamples = samples;
     LookAheadEdit = FormatFixed(MsFromSamples(samples, ProcessorSampleRate), 2);
-    const bool sent = WriteInteger(State(), Block, LookAheadAddress, samples);
+    const bool sent = program_.Writes().WriteInteger(Block, LookAheadAddress, samples);
     program_.FinalResponse().LookAheadChanged();
     TDelayFinoForm& delay = program_.Delay();
     delay.SetLookAhead(Block, samples);
@@ -518,7 +517,7 @@ void TDynamicform::SendGainTable() {
         std::array<long double, EntriesPerGroup> group{};
         std::copy_n(engine.GainTable.begin() + first, EntriesPerGroup, group.begin());
         for (const int dsp : DspsOfBlock()) {
-            if (!WriteCoefficients(State(), dsp, base + first, group)) {
+            if (!program_.Writes().WriteCoefficients(dsp, base + first, group)) {
                 return;
             }
         }
@@ -527,7 +526,7 @@ void TDynamicform::SendGainTable() {
 
 bool TDynamicform::SendValue(int address, double value) {
     for (const int dsp : DspsOfBlock()) {
-        if (!WriteCoefficient(State(), dsp, address, value)) {
+        if (!program_.Writes().WriteCoefficient(dsp, address, value)) {
             return false;
         }
     }
@@ -536,7 +535,7 @@ bool TDynamicform::SendValue(int address, double value) {
 
 bool TDynamicform::SendWord(int address, int value) {
     for (const int dsp : DspsOfBlock()) {
-        if (!WriteInteger(State(), dsp, address, value)) {
+        if (!program_.Writes().WriteInteger(dsp, address, value)) {
             return false;
         }
     }
@@ -563,15 +562,23 @@ std::string TDynamicform::Stepped(const std::string& field, double step, int dec
 }
 
 DynamicsSetting& TDynamicform::Setting() {
-    return State().Config.Block(Block);
+    return Doc().Config.Block(Block);
 }
 
 TDYNAMIC& TDynamicform::Engine() {
-    return State().Engine.Block(Block);
+    return Doc().Engine.Block(Block);
 }
 
-Session& TDynamicform::State() {
-    return program_.State();
+Document& TDynamicform::Doc() {
+    return program_.Doc();
+}
+
+ProcessorConnection& TDynamicform::Processor() {
+    return program_.Processor();
+}
+
+FrontEnd& TDynamicform::Services() {
+    return program_.Services();
 }
 
 } // namespace quorvex

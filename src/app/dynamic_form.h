@@ -15,7 +15,9 @@ namespace quorvex {
 
 class Program;
 struct DynamicsSetting;
-struct Session;
+struct Document;
+struct FrontEnd;
+struct ProcessorConnection;
 struct TDYNAMIC;
 
 /// A point of the transfer-curve graph, input and output level in dBu.
@@ -175,7 +177,9 @@ private:
     double DbuOffset() const;
     DynamicsSetting& Setting();
     TDYNAMIC& Engine();
-    Session& State();
+    Document& Doc();
+    ProcessorConnection& Processor();
+    FrontEnd& Services();
 
     Program& program_;
     ChangeSignal changed_;

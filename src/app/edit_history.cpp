@@ -101,7 +101,7 @@ void EditHistory::Record() {
         return;
     }
     const EditorSnapshot& last = steps_[cursor_].State;
-    if (openName_.empty() && IsOnlyAdjustment(*last.Config, program_.State().Config)) {
+    if (openName_.empty() && IsOnlyAdjustment(*last.Config, program_.Doc().Config)) {
         return;
     }
     Step step;
@@ -140,26 +140,24 @@ std::size_t EditHistory::StepBytes() const {
 }
 
 EditHistory::Fingerprint EditHistory::FingerprintNow() const {
-    const Session& session = program_.State();
-    return {EncodeConfigurationRecord(session.Config, ""),
-            BuildCoefficientImage(session.Config, session.Engine)};
+    return {EncodeConfigurationRecord(program_.Doc().Config, ""),
+            BuildCoefficientImage(program_.Doc().Config, program_.Doc().Engine)};
 }
 
 void EditHistory::MoveTo(std::size_t index, const EditorSelections& selections) {
-    Session& session = program_.State();
     const CoefficientImage before = current_.Image;
     EditorSnapshot target = steps_[index].State;
     target.Selections = selections;
     {
         // No intermediate value of the refresh reaches the unit, and no refresh is a step.
-        const TransferMark mark(session);
+        const TransferMark mark(program_.Processor());
         restoring_ = true;
         RestoreSnapshot(program_, target);
         restoring_ = false;
     }
     cursor_ = index;
     current_ = FingerprintNow();
-    SendImageDifferences(session, before, current_.Image);
+    SendImageDifferences(program_.Writes(), before, current_.Image);
     changed_.Mark();
 }
 

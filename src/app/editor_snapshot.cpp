@@ -70,8 +70,8 @@ std::size_t TextBytes(const Configuration& config) {
 
 EditorSelections SelectionsOf(Program& program) {
     EditorSelections selections;
-    selections.EditorOutput = program.State().EditorOutput;
-    selections.EditorBlock = program.State().EditorBlock;
+    selections.EditorOutput = program.Main().EditorOutput;
+    selections.EditorBlock = program.Main().EditorBlock;
     selections.EqualiserOutput = program.Peq().Output;
     selections.EqualiserBands = program.Peq().SelectedBand;
     selections.CrossoverOutput = program.Xover().Output;
@@ -81,18 +81,17 @@ EditorSelections SelectionsOf(Program& program) {
     return selections;
 }
 
-/// The session's values as the snapshot holds them, selections included.
+/// The document's values as the snapshot holds them, selections included.
 void PutState(Program& program, const EditorSnapshot& snapshot) {
-    Session& session = program.State();
-    session.Config = *snapshot.Config;
-    session.Engine = snapshot.Engine();
-    PutEach(session.EqualiserResponse, snapshot.EqualiserResponse);
-    PutEach(session.CrossoverResponse, snapshot.CrossoverResponse);
-    PutEach(session.SpeakerResponse, snapshot.SpeakerResponse);
-    PutEach(session.ReinforcementResponse, snapshot.ReinforcementResponse);
+    program.Doc().Config = *snapshot.Config;
+    program.Doc().Engine = snapshot.Engine();
+    PutEach(program.Doc().EqualiserResponse, snapshot.EqualiserResponse);
+    PutEach(program.Doc().CrossoverResponse, snapshot.CrossoverResponse);
+    PutEach(program.Doc().SpeakerResponse, snapshot.SpeakerResponse);
+    PutEach(program.Doc().ReinforcementResponse, snapshot.ReinforcementResponse);
     const EditorSelections& selections = snapshot.Selections;
-    session.EditorOutput = selections.EditorOutput;
-    session.EditorBlock = selections.EditorBlock;
+    program.Main().EditorOutput = selections.EditorOutput;
+    program.Main().EditorBlock = selections.EditorBlock;
     program.Peq().SelectedBand = selections.EqualiserBands;
     program.Delay().CurrentOutput = selections.DelayOutput;
 }
@@ -100,7 +99,7 @@ void PutState(Program& program, const EditorSnapshot& snapshot) {
 /// The editors' fields from the restored values, through the handlers a read-back uses;
 /// the selected output, block and sub of each editor last.
 void RefreshEditors(Program& program, const EditorSnapshot& snapshot) {
-    const Configuration& config = program.State().Config;
+    const Configuration& config = program.Doc().Config;
     const EditorSelections& selections = snapshot.Selections;
     TSystemInfoForm& info = program.SystemInfo();
     info.ProjectNameChange(config.SystemInfo.ProjectName);
@@ -140,22 +139,22 @@ EngineObjects EditorSnapshot::Engine() const {
 }
 
 EditorSnapshot CaptureSnapshot(Program& program, const EditorSnapshot* previous) {
-    const Session& session = program.State();
     EditorSnapshot snapshot;
-    snapshot.Config = std::make_shared<const Configuration>(session.Config);
-    KeepEach(snapshot.Bands, session.Engine.Bands, previous ? &previous->Bands : nullptr);
-    KeepEach(snapshot.Crossovers, session.Engine.Crossovers,
+    snapshot.Config = std::make_shared<const Configuration>(program.Doc().Config);
+    KeepEach(snapshot.Bands, program.Doc().Engine.Bands, previous ? &previous->Bands : nullptr);
+    KeepEach(snapshot.Crossovers, program.Doc().Engine.Crossovers,
              previous ? &previous->Crossovers : nullptr);
-    KeepEach(snapshot.Dynamics, session.Engine.Dynamics, previous ? &previous->Dynamics : nullptr);
+    KeepEach(snapshot.Dynamics, program.Doc().Engine.Dynamics,
+             previous ? &previous->Dynamics : nullptr);
     snapshot.Reinforcement =
-        Keep(session.Engine.Reinforcement, previous ? &previous->Reinforcement : nullptr);
-    KeepEach(snapshot.EqualiserResponse, session.EqualiserResponse,
+        Keep(program.Doc().Engine.Reinforcement, previous ? &previous->Reinforcement : nullptr);
+    KeepEach(snapshot.EqualiserResponse, program.Doc().EqualiserResponse,
              previous ? &previous->EqualiserResponse : nullptr);
-    KeepEach(snapshot.CrossoverResponse, session.CrossoverResponse,
+    KeepEach(snapshot.CrossoverResponse, program.Doc().CrossoverResponse,
              previous ? &previous->CrossoverResponse : nullptr);
-    KeepEach(snapshot.SpeakerResponse, session.SpeakerResponse,
+    KeepEach(snapshot.SpeakerResponse, program.Doc().SpeakerResponse,
              previous ? &previous->SpeakerResponse : nullptr);
-    KeepEach(snapshot.ReinforcementResponse, session.ReinforcementResponse,
+    KeepEach(snapshot.ReinforcementResponse, program.Doc().ReinforcementResponse,
              previous ? &previous->ReinforcementResponse : nullptr);
     snapshot.Selections = SelectionsOf(program);
     return snapshot;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/session.h"
+#include "app/document.h"
+#include "app/processor_connection.h"
 
 #include <array>
 #include <cstddef>

@@ -23,7 +23,7 @@ std::size_t Index(int curve) {
 TFinalResponseForm::TFinalResponseForm(Program& program) : program_(program) {
     ViaLabel.back() = SumLabel;
     for (int output = 1; output <= OutputCount; ++output) {
-        ViaLabel[Index(output)] = program_.State().Config.OutputNames[Index(output)];
+        ViaLabel[Index(output)] = program_.Doc().Config.OutputNames[Index(output)];
     }
 }
 
@@ -35,7 +35,7 @@ void TFinalResponseForm::Show() {
 
 void TFinalResponseForm::Activate() {
     HandlerScope scope(changed_);
-    const Configuration& config = program_.State().Config;
+    const Configuration& config = program_.Doc().Config;
     ReadLookAhead();
     for (int output = 1; output <= OutputCount; ++output) {
         ViaLabel[Index(output)] = config.OutputNames[Index(output)];
@@ -53,28 +53,27 @@ void TFinalResponseForm::LookAheadChanged() {
 }
 
 void TFinalResponseForm::ReadLookAhead() {
-    const Configuration& config = program_.State().Config;
+    const Configuration& config = program_.Doc().Config;
     LookAhead = {config.Block(1).LookAheadSamples, config.Block(2).LookAheadSamples};
 }
 
 void TFinalResponseForm::DibujaFinalResponse() {
     HandlerScope scope(changed_);
-    const Session& session = program_.State();
     CombinedResponseInputs inputs;
-    TakeOutputSettings(session.Config, inputs);
+    TakeOutputSettings(program_.Doc().Config, inputs);
     for (int output = 1; output <= OutputCount; ++output) {
         OutputResponseInputs& stage = inputs.Outputs[Index(output)];
-        stage.Equaliser = &session.EqualiserResponse[Index(output)];
-        stage.Crossover = &session.CrossoverResponse[Index(output)];
-        stage.Speaker = &session.SpeakerResponse[Index(output)];
+        stage.Equaliser = &program_.Doc().EqualiserResponse[Index(output)];
+        stage.Crossover = &program_.Doc().CrossoverResponse[Index(output)];
+        stage.Speaker = &program_.Doc().SpeakerResponse[Index(output)];
         // The window uses the look-ahead it read when it was last activated.
         const int block = DynamicsBlockOf(output);
         stage.LookAheadSamples = block <= 2 ? LookAhead[static_cast<std::size_t>(block - 1)] : 0;
     }
     inputs.SubLowPass = &FixedSubLowPassResponse();
-    inputs.View = session.Config.ResponseView;
+    inputs.View = program_.Doc().Config.ResponseView;
     inputs.Mode = GraphMode == Mode::Magnitude ? ResponseMode::Magnitude : ResponseMode::Phase;
-    inputs.SampleRate = session.Config.SampleRate;
+    inputs.SampleRate = program_.Doc().Config.SampleRate;
     Curves = ComputeCombinedResponse(inputs);
 }
 
@@ -105,31 +104,31 @@ void TFinalResponseForm::PhaseClick() {
 
 void TFinalResponseForm::SpkDataClick(bool checked) {
     HandlerScope scope(changed_);
-    program_.State().Config.ResponseView.SpeakerDataView = checked;
+    program_.Doc().Config.ResponseView.SpeakerDataView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::PEQBoxClick(bool checked) {
     HandlerScope scope(changed_);
-    program_.State().Config.ResponseView.PeqView = checked;
+    program_.Doc().Config.ResponseView.PeqView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::XOVERBoxClick(bool checked) {
     HandlerScope scope(changed_);
-    program_.State().Config.ResponseView.CrossoverView = checked;
+    program_.Doc().Config.ResponseView.CrossoverView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::GAINBoxClick(bool checked) {
     HandlerScope scope(changed_);
-    program_.State().Config.ResponseView.GainView = checked;
+    program_.Doc().Config.ResponseView.GainView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::DelayBoxClick(bool checked) {
     HandlerScope scope(changed_);
-    program_.State().Config.ResponseView.DelayView = checked;
+    program_.Doc().Config.ResponseView.DelayView = checked;
     DibujaFinalResponse();
 }
 

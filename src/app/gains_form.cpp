@@ -50,7 +50,7 @@ TGainsForm::TGainsForm(Program& program) : program_(program) {
 }
 
 LevelSetting& TGainsForm::Level(int output) {
-    return program_.State().Config.Output(output).Level;
+    return program_.Doc().Config.Output(output).Level;
 }
 
 void TGainsForm::Show() {
@@ -61,8 +61,8 @@ void TGainsForm::Show() {
 
 void TGainsForm::Activate() {
     HandlerScope scope(changed_);
-    ChannelLabel = program_.State().Config.OutputNames;
-    RealTimeLamp = program_.State().RealTime;
+    ChannelLabel = program_.Doc().Config.OutputNames;
+    RealTimeLamp = program_.Processor().RealTime;
 }
 
 void TGainsForm::SetPosition(int output, int position) {
@@ -139,11 +139,11 @@ void TGainsForm::MuteClick(int output) {
 void TGainsForm::RealTimeBClick() {
     HandlerScope scope(changed_);
     program_.Main().RealTimeBClick();
-    RealTimeLamp = program_.State().RealTime;
+    RealTimeLamp = program_.Processor().RealTime;
 }
 
 void TGainsForm::RecomputeSubFeeds() {
-    Configuration& config = program_.State().Config;
+    Configuration& config = program_.Doc().Config;
     for (int dsp = 1; dsp <= DspCount; ++dsp) {
         config.SubFeed.at(static_cast<std::size_t>(dsp - 1)) =
             SubFeedFor(config.Output(OutputAt(dsp, 1)).Level.Muted,
@@ -154,20 +154,18 @@ void TGainsForm::RecomputeSubFeeds() {
 bool TGainsForm::SendOutputGain(int output) {
     // The gain goes to the word the written memory keeps it in (255..257), so a real-time
     // change and a later full write agree on where the output gain lives.
-    return WriteCoefficient(program_.State(), DspOf(output),
-                            OutputGainWord(PositionInDspOf(output)),
-                            OutputGainValue(Level(output)));
+    return program_.Writes().WriteCoefficient(
+        DspOf(output), OutputGainWord(PositionInDspOf(output)), OutputGainValue(Level(output)));
 }
 
 bool TGainsForm::SendSubFeeds() {
-    Session& session = program_.State();
     for (int dsp = 1; dsp <= DspCount; ++dsp) {
         const SubFeedCoefficients& feed =
-            session.Config.SubFeed.at(static_cast<std::size_t>(dsp - 1));
+            program_.Doc().Config.SubFeed.at(static_cast<std::size_t>(dsp - 1));
         const std::array<double, 4> values{feed.P, feed.Q, feed.R, feed.S};
         for (int k = 0; k < 4; ++k) {
-            if (!WriteCoefficient(session, dsp, SubFeedWord + k,
-                                  values[static_cast<std::size_t>(k)])) {
+            if (!program_.Writes().WriteCoefficient(dsp, SubFeedWord + k,
+                                                    values[static_cast<std::size_t>(k)])) {
                 return false;
             }
         }

@@ -1,7 +1,7 @@
 #include "app/image_difference_writes.h"
 
 #include "app/real_time_writes.h"
-#include "app/session.h"
+#include "config/dimensions.h"
 #include "image/coefficient_word.h"
 #include "image/dsp_address.h"
 #include "image/integer_word.h"
@@ -42,29 +42,29 @@ bool IsIntegerWord(int address) {
     return address == FixedWord;
 }
 
-bool SendSectionAt(Session& session, const CoefficientImage& after, int dsp, int first) {
+bool SendSectionAt(RealTimeWrites& writes, const CoefficientImage& after, int dsp, int first) {
     std::array<long double, SectionWordCount> coefficients{};
     for (int k = 0; k < SectionWordCount; ++k) {
         coefficients[static_cast<std::size_t>(k)] =
             CoefficientWordValue(WordOf(after, dsp, first + k));
     }
-    return WriteCoefficients(session, dsp, first, coefficients);
+    return writes.WriteCoefficients(dsp, first, coefficients);
 }
 
-bool SendWordAt(Session& session, const CoefficientImage& after, int dsp, int address) {
+bool SendWordAt(RealTimeWrites& writes, const CoefficientImage& after, int dsp, int address) {
     const WordBytes word = WordOf(after, dsp, address);
     if (IsIntegerWord(address)) {
-        return WriteInteger(session, dsp, address, IntegerWordValue(word));
+        return writes.WriteInteger(dsp, address, IntegerWordValue(word));
     }
-    return WriteCoefficient(session, dsp, address, CoefficientWordValue(word));
+    return writes.WriteCoefficient(dsp, address, CoefficientWordValue(word));
 }
 
 } // namespace
 
-DifferenceWrites SendImageDifferences(Session& session, const CoefficientImage& before,
+DifferenceWrites SendImageDifferences(RealTimeWrites& writes, const CoefficientImage& before,
                                       const CoefficientImage& after) {
     DifferenceWrites sent;
-    if (!session.ShouldSendRealTime()) {
+    if (!writes.Allowed()) {
         return sent;
     }
     for (int dsp = 1; dsp <= DspCount && !sent.Failed; ++dsp) {
@@ -79,8 +79,8 @@ DifferenceWrites SendImageDifferences(Session& session, const CoefficientImage& 
                 differs = differs || WordDiffers(before, after, dsp, first + k);
             }
             if (differs) {
-                const bool ok = inSection ? SendSectionAt(session, after, dsp, first)
-                                          : SendWordAt(session, after, dsp, first);
+                const bool ok = inSection ? SendSectionAt(writes, after, dsp, first)
+                                          : SendWordAt(writes, after, dsp, first);
                 sent.Failed = !ok;
                 sent.Messages += ok ? 1 : 0;
                 sent.Words += ok ? count : 0;

@@ -4,7 +4,7 @@
 
 namespace quorvex {
 
-struct Session;
+class RealTimeWrites;
 
 /// What a real-time restore sent: messages and the DSP words they carried.
 struct DifferenceWrites {
@@ -18,8 +18,8 @@ struct DifferenceWrites {
 /// section (equaliser, crossover, sub reinforcement) go as the whole section, integer words
 /// (delays, hold, release, the fixed word) as integers, every other word as a coefficient,
 /// each to its own address. The header and settings block are not reached by real time:
-/// the next Write carries them. Nothing is sent while the session must not send.
-DifferenceWrites SendImageDifferences(Session& session, const CoefficientImage& before,
+/// the next Write carries them. Nothing is sent while the editors' writes may not go out.
+DifferenceWrites SendImageDifferences(RealTimeWrites& writes, const CoefficientImage& before,
                                       const CoefficientImage& after);
 
 } // namespace quorvex

@@ -33,17 +33,29 @@ FrequencyResponse ResponseOf(const SpeakerCurve& curve) {
 } // namespace
 
 TImportForm::TImportForm(Program& program) : program_(program) {
-    OutputLabel = State().Config.OutputNames;
+    OutputLabel = Doc().Config.OutputNames;
     FollowFormat();
     ShowReferenceLevel();
 }
 
-Session& TImportForm::State() {
-    return program_.State();
+Document& TImportForm::Doc() {
+    return program_.Doc();
 }
 
-const Session& TImportForm::State() const {
-    return program_.State();
+ProcessorConnection& TImportForm::Processor() {
+    return program_.Processor();
+}
+
+FrontEnd& TImportForm::Services() {
+    return program_.Services();
+}
+
+const Document& TImportForm::Doc() const {
+    return program_.Doc();
+}
+
+const ProcessorConnection& TImportForm::Processor() const {
+    return program_.Processor();
 }
 
 void TImportForm::Show() {
@@ -54,23 +66,23 @@ void TImportForm::Show() {
 
 void TImportForm::Activate() {
     HandlerScope scope(changed_);
-    OutputLabel = State().Config.OutputNames;
+    OutputLabel = Doc().Config.OutputNames;
     DialogFileName.clear();
     FollowFormat();
     ShowReferenceLevel();
 }
 
 std::int32_t TImportForm::Format() const {
-    return State().Config.ImportFormat;
+    return Doc().Config.ImportFormat;
 }
 
 const std::string& TImportForm::FileField(int output) const {
-    return State().Config.Output(output).SpeakerFile;
+    return Doc().Config.Output(output).SpeakerFile;
 }
 
 void TImportForm::FileFieldChange(int output, std::string_view text) {
     HandlerScope scope(changed_);
-    State().Config.Output(output).SpeakerFile =
+    Doc().Config.Output(output).SpeakerFile =
         std::string(text.substr(0, static_cast<std::size_t>(SpeakerFileCapacity)));
 }
 
@@ -78,7 +90,7 @@ void TImportForm::DataButtonClick(int output) {
     HandlerScope scope(changed_);
     const FileDialogRequest request{
         std::string(FileDialogTitle), DialogFilter, "", DialogFileName, false, false};
-    if (const auto path = State().Ui.ChooseOpenFile(request)) {
+    if (const auto path = Services().DialogBoxes.ChooseOpenFile(request)) {
         DialogFileName = *path;
         FileFieldChange(output, *path);
     }
@@ -93,9 +105,10 @@ void TImportForm::FormatButtonClick(std::int32_t code) {
     HandlerScope scope(changed_);
     const ImportFormatChoice choice = ChooseImportFormat(code);
     if (!choice.Warning.empty()) {
-        State().Ui.ShowMessage(MessageKind::Warning, MessageButtons::Ok, choice.Warning);
+        Services().DialogBoxes.ShowMessage(MessageKind::Warning, MessageButtons::Ok,
+                                           choice.Warning);
     }
-    State().Config.ImportFormat = choice.Format;
+    Doc().Config.ImportFormat = choice.Format;
     FollowFormat();
     if (choice.Format == MinilyzerDbuFormat) {
         program_.Sensitivity().Show();
@@ -107,7 +120,7 @@ void TImportForm::ReferenceLevelExit(std::string_view text) {
     const auto typed = ParseFieldValue(text);
     if (typed && std::isfinite(*typed)) {
         const double tenths = std::round(*typed * 10.0) / 10.0;
-        State().Config.ImportReferenceLevel =
+        Doc().Config.ImportReferenceLevel =
             static_cast<float>(std::clamp(tenths, MinimumReferenceLevel, MaximumReferenceLevel));
     }
     ShowReferenceLevel();
@@ -115,8 +128,7 @@ void TImportForm::ReferenceLevelExit(std::string_view text) {
 
 bool TImportForm::OKButtonClick() {
     HandlerScope scope(changed_);
-    Session& session = State();
-    Configuration& config = session.Config;
+    Configuration& config = Doc().Config;
     std::array<std::string, OutputCount> fields{};
     for (int output = 1; output <= OutputCount; ++output) {
         fields[Index(output)] = config.Output(output).SpeakerFile;
@@ -124,13 +136,14 @@ bool TImportForm::OKButtonClick() {
     SpeakerImportSettings settings;
     settings.Format = config.ImportFormat;
     settings.ReferenceLevelDb = config.ImportReferenceLevel;
-    settings.MicrophoneSensitivity = session.MicrophoneSensitivity;
-    settings.ConfigurationFolder = session.ConfigurationFolder;
+    settings.MicrophoneSensitivity = Doc().MicrophoneSensitivity;
+    settings.ConfigurationFolder = Doc().ConfigurationFolder;
     const SpeakerImport import = ImportSpeakerData(fields, settings, TheResponseGrid().FrequencyHz);
 
     for (const SpeakerImportResult& result : import.Outputs) {
         if (!result.Message.empty()) {
-            session.Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, result.Message);
+            Services().DialogBoxes.ShowMessage(MessageKind::Information, MessageButtons::Ok,
+                                               result.Message);
         }
     }
     if (import.OutOfMemory) {
@@ -138,9 +151,9 @@ bool TImportForm::OKButtonClick() {
     }
     for (int output = 1; output <= OutputCount; ++output) {
         const SpeakerImportResult& result = import.Outputs[Index(output)];
-        session.SpeakerResponse[Index(output)] = result.Status == SpeakerImportStatus::Imported
-                                                     ? ResponseOf(result.Curve)
-                                                     : FrequencyResponse{};
+        Doc().SpeakerResponse[Index(output)] = result.Status == SpeakerImportStatus::Imported
+                                                   ? ResponseOf(result.Curve)
+                                                   : FrequencyResponse{};
         if (result.Status == SpeakerImportStatus::NotFound) {
             config.Output(output).SpeakerFile.clear();
         }
@@ -151,11 +164,11 @@ bool TImportForm::OKButtonClick() {
 }
 
 void TImportForm::ShowReferenceLevel() {
-    ReferenceLevelText = FormatFixed(State().Config.ImportReferenceLevel, 1);
+    ReferenceLevelText = FormatFixed(Doc().Config.ImportReferenceLevel, 1);
 }
 
 void TImportForm::FollowFormat() {
-    DialogFilter = State().Config.ImportFormat == DaasFormat ? SplFilter : TextFilter;
+    DialogFilter = Doc().Config.ImportFormat == DaasFormat ? SplFilter : TextFilter;
 }
 
 } // namespace quorvex

@@ -12,7 +12,9 @@
 namespace quorvex {
 
 class Program;
-struct Session;
+struct Document;
+struct FrontEnd;
+struct ProcessorConnection;
 
 /// The "Import Speaker Data" window: a measurement file per output, the export format and
 /// the reference level. The six file fields are the outputs' `SpeakerFile`, the format is
@@ -97,8 +99,11 @@ public:
 private:
     void ShowReferenceLevel();
     void FollowFormat();
-    Session& State();
-    const Session& State() const;
+    Document& Doc();
+    ProcessorConnection& Processor();
+    FrontEnd& Services();
+    const Document& Doc() const;
+    const ProcessorConnection& Processor() const;
 
     Program& program_;
     ChangeSignal changed_;

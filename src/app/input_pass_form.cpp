@@ -33,15 +33,15 @@ void TInputPassForm::PasswordEditChange(std::string_view text) {
 
 void TInputPassForm::PasswordEditEnter() {
     HandlerScope scope(changed_);
-    Session& session = program_.State();
     const bool unlocked = protection_.EnterCode(PasswordEdit);
     Close();
-    session.MemoryMinimum = protection_.MinimumMemory();
+    program_.Processor().MemoryMinimum = protection_.MinimumMemory();
     // The selector keeps its value inside its range: protecting again lifts 1..20 to 21.
-    program_.Main().NProgramSpinChange(session.MemoryNumber);
+    program_.Main().NProgramSpinChange(program_.Processor().MemoryNumber);
     if (unlocked) {
-        session.Messages.Run(UnlockPumps);
-        session.Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, UnprotectedText);
+        program_.Services().MessagePump.Run(UnlockPumps);
+        program_.Services().DialogBoxes.ShowMessage(MessageKind::Information, MessageButtons::Ok,
+                                                    UnprotectedText);
     }
 }
 

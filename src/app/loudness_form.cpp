@@ -32,7 +32,7 @@ TLoudnessForm::TLoudnessForm(Program& program) : program_(program) {
 
 void TLoudnessForm::Reset() {
     HandlerScope scope(changed_);
-    for (TSOS& section : State().Engine.Reinforcement) {
+    for (TSOS& section : Doc().Engine.Reinforcement) {
         section = TSOS{};
         section.FilterType = ParametricCode;
         section.Q = ParametricQ;
@@ -53,7 +53,7 @@ void TLoudnessForm::Reset() {
 
 void TLoudnessForm::Activate() {
     HandlerScope scope(changed_);
-    RealTimePictureOn = State().RealTime;
+    RealTimePictureOn = Processor().RealTime;
     LoadSliders();
 }
 
@@ -84,7 +84,7 @@ void TLoudnessForm::FilterGainSliderMove(int position) {
 
 void TLoudnessForm::ParamLEDClick() {
     HandlerScope scope(changed_);
-    for (TSOS& section : State().Engine.Reinforcement) {
+    for (TSOS& section : Doc().Engine.Reinforcement) {
         section.Q = ParametricQ;
     }
     Section().FilterType = ParametricCode;
@@ -108,7 +108,7 @@ void TLoudnessForm::HighLEDClick() {
 void TLoudnessForm::RealTimeBClick() {
     HandlerScope scope(changed_);
     program_.Main().RealTimeBClick();
-    RealTimePictureOn = State().RealTime;
+    RealTimePictureOn = Processor().RealTime;
 }
 
 void TLoudnessForm::FrecSliderChange() {
@@ -147,25 +147,32 @@ void TLoudnessForm::DesignSelected() {
 
 void TLoudnessForm::SendSelected() {
     // SUB1 runs on DSP 1 and SUB2 on DSP 2.
-    WriteSection(State(), Sub, ReinforcementAddress, Section());
+    program_.Writes().WriteSection(Sub, ReinforcementAddress, Section());
 }
 
 void TLoudnessForm::DibujaLoudness() {
     HandlerScope scope(changed_);
-    Session& state = State();
-    for (std::size_t k = 0; k < state.Engine.Reinforcement.size(); ++k) {
-        AddResponse(std::span<const TSOS>(&state.Engine.Reinforcement[k], 1), 1,
-                    state.ReinforcementResponse[k]);
+    for (std::size_t k = 0; k < Doc().Engine.Reinforcement.size(); ++k) {
+        AddResponse(std::span<const TSOS>(&Doc().Engine.Reinforcement[k], 1), 1,
+                    Doc().ReinforcementResponse[k]);
     }
     program_.Xover().UpdateEdge(CrossoverEdge::Upper);
 }
 
 TSOS& TLoudnessForm::Section() {
-    return State().Engine.Reinforcement.at(static_cast<std::size_t>(Sub - 1));
+    return Doc().Engine.Reinforcement.at(static_cast<std::size_t>(Sub - 1));
 }
 
-Session& TLoudnessForm::State() {
-    return program_.State();
+Document& TLoudnessForm::Doc() {
+    return program_.Doc();
+}
+
+ProcessorConnection& TLoudnessForm::Processor() {
+    return program_.Processor();
+}
+
+FrontEnd& TLoudnessForm::Services() {
+    return program_.Services();
 }
 
 } // namespace quorvex

@@ -10,7 +10,9 @@
 namespace quorvex {
 
 class Program;
-struct Session;
+struct Document;
+struct FrontEnd;
+struct ProcessorConnection;
 struct TSOS;
 
 /// The "Sub Reforcement" window: one low-frequency filter per sub output, a parametric
@@ -79,7 +81,9 @@ private:
     void SendSelected();
     void LoadSliders();
     TSOS& Section();
-    Session& State();
+    Document& Doc();
+    ProcessorConnection& Processor();
+    FrontEnd& Services();
 
     Program& program_;
     ChangeSignal changed_;

@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "app/connect_form.h"
 #include "app/copy_outputs_form.h"
 #include "app/delay_fino_form.h"
 #include "app/dialogs.h"
@@ -47,7 +48,7 @@ std::size_t Index(int output) {
 } // namespace
 
 TMainForm::TMainForm(Program& program) : program_(program) {
-    const Configuration& config = State().Config;
+    const Configuration& config = Doc().Config;
     SystemName = config.SystemInfo.SystemName;
     OutputNameEnabled.fill(true);
     RefreshNamesAndRoutes();
@@ -56,8 +57,16 @@ TMainForm::TMainForm(Program& program) : program_(program) {
     }
 }
 
-Session& TMainForm::State() {
-    return program_.State();
+Document& TMainForm::Doc() {
+    return program_.Doc();
+}
+
+ProcessorConnection& TMainForm::Processor() {
+    return program_.Processor();
+}
+
+FrontEnd& TMainForm::Services() {
+    return program_.Services();
 }
 
 void TMainForm::Show() {
@@ -68,16 +77,16 @@ void TMainForm::Show() {
 
 void TMainForm::Activate() {
     HandlerScope scope(changed_);
-    State().Messages.Run(ActivationPumps);
+    Services().MessagePump.Run(ActivationPumps);
     ShowRealTimePicture();
-    State().HiddenButtonClicks = 0;
+    HiddenButtonClicks = 0;
 }
 
 void TMainForm::NewButtonClick() {
     HandlerScope scope(changed_);
-    const MessageAnswer answer =
-        State().Ui.ShowMessage(MessageKind::Warning, MessageButtons::YesNoCancel, SaveQuestion);
-    State().SaveQuestionCancelled = answer == MessageAnswer::Cancel;
+    const MessageAnswer answer = Services().DialogBoxes.ShowMessage(
+        MessageKind::Warning, MessageButtons::YesNoCancel, SaveQuestion);
+    Doc().SaveQuestionCancelled = answer == MessageAnswer::Cancel;
     if (answer == MessageAnswer::Cancel) {
         return;
     }
@@ -89,14 +98,14 @@ void TMainForm::NewButtonClick() {
 
 void TMainForm::ResetConfiguration() {
     HandlerScope scope(changed_);
-    Progress& progress = State().ProgressWindow;
+    Progress& progress = Services().ProgressWindow;
     progress.Show();
-    progress.SetFirstLine(std::string(InitializingText) + State().ChosenFileName);
+    progress.SetFirstLine(std::string(InitializingText) + Doc().ChosenFileName);
     for (int index = 0; index < static_cast<int>(NewConfigurationSteps.size()); ++index) {
         const NewConfigurationStep& step = NewConfigurationSteps[static_cast<std::size_t>(index)];
         progress.SetStepText(step.Text);
         progress.SetPercent(step.Percent);
-        State().Messages.Run(ProgressPumps);
+        Services().MessagePump.Run(ProgressPumps);
         RunNewConfigurationStep(index);
     }
     progress.Close();
@@ -104,7 +113,7 @@ void TMainForm::ResetConfiguration() {
 }
 
 void TMainForm::RunNewConfigurationStep(int index) {
-    Configuration& config = State().Config;
+    Configuration& config = Doc().Config;
     switch (index) {
     case 0:
         program_.Peq().Close();
@@ -114,7 +123,7 @@ void TMainForm::RunNewConfigurationStep(int index) {
         program_.Dynamics().Close();
         program_.Delay().Close();
         program_.Loudness().Close();
-        State().RealTime = false;
+        Processor().RealTime = false;
         ShowRealTimePicture();
         ApplyNewConfigurationStep(config, index);
         program_.Gains().Reset();
@@ -153,7 +162,8 @@ void TMainForm::RunNewConfigurationStep(int index) {
         break;
     case 8:
         ApplyNewConfigurationStep(config, index);
-        State().ConnectionButtonsEnabled = true;
+        program_.Connect().ButtonsEnabled = true;
+        program_.Connect().Changed().Mark();
         ReimportSpeakerData();
         break;
     case 9:
@@ -167,13 +177,13 @@ void TMainForm::RunNewConfigurationStep(int index) {
 
 bool TMainForm::SaveButtonClick() {
     HandlerScope scope(changed_);
-    const auto path = State().Ui.ChooseSaveFile(SaveRequest);
+    const auto path = Services().DialogBoxes.ChooseSaveFile(SaveRequest);
     if (!path || !WriteConfiguration(*path)) {
         return false;
     }
-    State().ChosenFileName = *path;
+    Doc().ChosenFileName = *path;
     // The caption names the file as Open does, without its folder.
-    State().Caption = std::string(CaptionPrefix) + std::string(FileNameOf(*path));
+    Caption = std::string(CaptionPrefix) + std::string(FileNameOf(*path));
     return true;
 }
 
@@ -184,10 +194,9 @@ void TMainForm::OpenButtonClick() {
 }
 
 bool TMainForm::WriteConfiguration(const std::string& path) {
-    const auto error =
-        WriteConfigurationFile(path, EncodeConfigurationRecord(State().Config, path));
+    const auto error = WriteConfigurationFile(path, EncodeConfigurationRecord(Doc().Config, path));
     if (error) {
-        State().Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, *error);
+        Services().DialogBoxes.ShowMessage(MessageKind::Error, MessageButtons::Ok, *error);
         return false;
     }
     return true;
@@ -195,56 +204,55 @@ bool TMainForm::WriteConfiguration(const std::string& path) {
 
 void TMainForm::RealTimeBClick() {
     HandlerScope scope(changed_);
-    Session& session = State();
-    session.RealTime = !session.RealTime;
-    if (session.Link == LinkKind::Offline || !session.Connected) {
-        session.RealTime = false;
-        session.Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, OfflineText);
-    } else if (session.RealTime) {
-        session.Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, RealTimeText);
-        session.RealTime = false;
-        session.RealTime = RequestRealTime();
+    Processor().RealTime = !Processor().RealTime;
+    if (Processor().Link == LinkKind::Offline || !Processor().Connected) {
+        Processor().RealTime = false;
+        Services().DialogBoxes.ShowMessage(MessageKind::Information, MessageButtons::Ok,
+                                           OfflineText);
+    } else if (Processor().RealTime) {
+        Services().DialogBoxes.ShowMessage(MessageKind::Information, MessageButtons::Ok,
+                                           RealTimeText);
+        Processor().RealTime = false;
+        Processor().RealTime = RequestRealTime();
     }
     ShowRealTimePicture();
 }
 
 void TMainForm::ShowRealTimePicture() {
     HandlerScope scope(changed_);
-    RealTimePictureOn = State().RealTime;
-    program_.Loudness().RealTimePictureOn = State().RealTime;
+    RealTimePictureOn = Processor().RealTime;
+    program_.Loudness().RealTimePictureOn = Processor().RealTime;
     program_.Loudness().Changed().Mark();
 }
 
 void TMainForm::RouteBClick(int output) {
     HandlerScope scope(changed_);
-    CycleRoute(State().Config, output);
-    RoutePicture.at(Index(output)) = State().Config.Route[Index(output)];
-    if (State().ShouldSendRealTime()) {
-        SendRoute(output);
-    }
+    CycleRoute(Doc().Config, output);
+    RoutePicture.at(Index(output)) = Doc().Config.Route[Index(output)];
+    SendRoute(output);
     program_.FinalResponse().DibujaFinalResponse();
 }
 
 void TMainForm::SendRoute(int output) {
-    Session& session = State();
     // Each output's pair of factors: A, then B right after it.
     const int address = RouteGainAWord(PositionInDspOf(output));
-    const std::array<double, 2> factors{session.Config.RouteGainA[Index(output)],
-                                        session.Config.RouteGainB[Index(output)]};
+    const std::array<double, 2> factors{Doc().Config.RouteGainA[Index(output)],
+                                        Doc().Config.RouteGainB[Index(output)]};
     for (std::size_t k = 0; k < factors.size(); ++k) {
         // A refused factor has been shown as "ERROR"; the other one would leave the
         // processor with a mix of old and new route.
-        if (!WriteCoefficient(session, DspOf(output), address + static_cast<int>(k), factors[k])) {
+        if (!program_.Writes().WriteCoefficient(DspOf(output), address + static_cast<int>(k),
+                                                factors[k])) {
             return;
         }
-        session.Messages.Run(RouteSendPumps);
+        Services().MessagePump.Run(RouteSendPumps);
     }
 }
 
 void TMainForm::SystemNameChange(std::string_view text) {
     HandlerScope scope(changed_);
     SystemName = LimitedText(text, SystemNameCapacity);
-    State().Config.SystemInfo.SystemName = SystemName;
+    Doc().Config.SystemInfo.SystemName = SystemName;
     if (program_.SystemInfo().SystemName != SystemName) {
         program_.SystemInfo().SystemNameChange(SystemName);
     }
@@ -252,27 +260,27 @@ void TMainForm::SystemNameChange(std::string_view text) {
 
 void TMainForm::InputNameChange(int input, std::string_view text) {
     HandlerScope scope(changed_);
-    State().Config.InputNames.at(static_cast<std::size_t>(input - 1)) =
+    Doc().Config.InputNames.at(static_cast<std::size_t>(input - 1)) =
         LimitedText(text, ChannelNameCapacity);
 }
 
 void TMainForm::OutputNameChange(int output, std::string_view text) {
     HandlerScope scope(changed_);
-    State().Config.OutputNames.at(Index(output)) = LimitedText(text, ChannelNameCapacity);
+    Doc().Config.OutputNames.at(Index(output)) = LimitedText(text, ChannelNameCapacity);
 }
 
 void TMainForm::ProgramLabelClick() {
     HandlerScope scope(changed_);
-    ++State().HiddenButtonClicks;
-    if (State().HiddenButtonClicks >= CopyAllMemClicks) {
+    ++HiddenButtonClicks;
+    if (HiddenButtonClicks >= CopyAllMemClicks) {
         CopyAllMemVisible = true;
     }
 }
 
 bool TMainForm::CloseQuery() {
     HandlerScope scope(changed_);
-    const MessageAnswer answer =
-        State().Ui.ShowMessage(MessageKind::Warning, MessageButtons::YesNoCancel, ClosingQuestion);
+    const MessageAnswer answer = Services().DialogBoxes.ShowMessage(
+        MessageKind::Warning, MessageButtons::YesNoCancel, ClosingQuestion);
     if (answer == MessageAnswer::Cancel) {
         return false;
     }
@@ -286,27 +294,27 @@ bool TMainForm::CloseQuery() {
 
 void TMainForm::PeqBtnClick(int output) {
     HandlerScope scope(changed_);
-    State().EditorOutput = output;
+    EditorOutput = output;
     program_.Peq().SelectOutput(output);
     program_.Peq().Show();
 }
 
 void TMainForm::XoverBtnClick(int output) {
     HandlerScope scope(changed_);
-    State().EditorOutput = output;
+    EditorOutput = output;
     program_.Xover().SelectOutput(output);
     program_.Xover().Show();
 }
 
 void TMainForm::GainBtnClick(int output) {
     HandlerScope scope(changed_);
-    State().EditorOutput = output;
+    EditorOutput = output;
     program_.Gains().Show();
 }
 
 void TMainForm::DelayBtnClick(int output) {
     HandlerScope scope(changed_);
-    State().EditorOutput = output;
+    EditorOutput = output;
     program_.Delay().CurrentOutput = output;
     program_.Delay().Changed().Mark();
     program_.Delay().Show();
@@ -315,7 +323,7 @@ void TMainForm::DelayBtnClick(int output) {
 void TMainForm::DynamicBtnClick(int output) {
     HandlerScope scope(changed_);
     const int block = DynamicsBlockOf(output);
-    State().EditorBlock = block;
+    EditorBlock = block;
     program_.Dynamics().SelectBlock(block);
     program_.Dynamics().Show();
 }
@@ -364,7 +372,7 @@ void TMainForm::ReimportSpeakerData() {
 
 void TMainForm::RefreshNamesAndRoutes() {
     HandlerScope scope(changed_);
-    const Configuration& config = State().Config;
+    const Configuration& config = Doc().Config;
     for (int output = 1; output <= OutputCount; ++output) {
         RoutePicture[Index(output)] = config.Route[Index(output)];
     }

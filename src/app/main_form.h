@@ -11,7 +11,9 @@
 namespace quorvex {
 
 class Program;
-struct Session;
+struct Document;
+struct FrontEnd;
+struct ProcessorConnection;
 
 /// The main window: names, routes, memory and mode, the chain buttons that open the
 /// editors, New configuration, Save, the real-time switch and closing.
@@ -36,16 +38,20 @@ public:
     ChangeSignal& Changed() { return changed_; }
 
     bool Visible = false;
-    bool Running = true;                               ///< false once the program has been closed
-    bool RealTimePictureOn = false;                    ///< `RealTimeB`'s picture
-    bool CopyAllMemVisible = false;                    ///< "Copiar todas las memorias igual"
-    std::string SystemName;                            ///< the `SystemName` field
-    std::string BandAddressText;                       ///< the band address field
-    std::array<int, OutputCount> RoutePicture{};       ///< picture index of `Route1B`..`Route6B`
-    std::array<bool, OutputCount> MuteLabelVisible{};  ///< "MUTE"
-    std::array<bool, OutputCount> MuteMarkVisible{};   ///< "x"
+    std::string Caption{CaptionPrefix};               ///< the title: the prefix and the file's name
+    bool Running = true;                              ///< false once the program has been closed
+    bool RealTimePictureOn = false;                   ///< `RealTimeB`'s picture
+    bool CopyAllMemVisible = false;                   ///< "Copiar todas las memorias igual"
+    std::string SystemName;                           ///< the `SystemName` field
+    std::string BandAddressText;                      ///< the band address field
+    std::array<int, OutputCount> RoutePicture{};      ///< picture index of `Route1B`..`Route6B`
+    std::array<bool, OutputCount> MuteLabelVisible{}; ///< "MUTE"
+    std::array<bool, OutputCount> MuteMarkVisible{};  ///< "x"
     std::array<bool, OutputCount> OutputNameEnabled{}; ///< `Out1Edit`..`OutSub2Edit`
     std::array<std::string, OutputCount> DelayText{};  ///< each output's delay, "0.00 ms"
+    int EditorOutput = 1;       ///< output (1..6) whose chain button was pressed last
+    int EditorBlock = 1;        ///< dynamics processor (1..3) asked for last
+    int HiddenButtonClicks = 0; ///< clicks on "PROGRAM" since the window was activated
 
     void Show();
     void Close() {
@@ -142,7 +148,9 @@ private:
     bool WriteConfiguration(const std::string& path);
     /// Asks the processor for real-time mode; true when it agreed.
     bool RequestRealTime();
-    Session& State();
+    Document& Doc();
+    ProcessorConnection& Processor();
+    FrontEnd& Services();
 
     Program& program_;
     ChangeSignal changed_;

@@ -37,7 +37,7 @@ DeviceOperations* OperationsOf(Program& program) {
 
 /// The boxes of an operation, then the connection it lost or the reconnection it offers.
 void Finish(Program& program, const OperationResult& result) {
-    ShowNotices(program.State(), result.Messages);
+    ShowNotices(program.Services().DialogBoxes, result.Messages);
     if (result.ConnectionLost) {
         program.Connect().GoOffline();
     }
@@ -53,26 +53,25 @@ std::span<const std::uint8_t> TransferBytes(const CoefficientImage& image) {
     return std::span<const std::uint8_t>(image.data(), length);
 }
 
-bool Ask(Session& session, MessageButtons buttons, std::string_view text, MessageAnswer yes) {
-    return session.Ui.ShowMessage(MessageKind::Warning, buttons, text) == yes;
+bool Ask(Dialogs& dialogs, MessageButtons buttons, std::string_view text, MessageAnswer yes) {
+    return dialogs.ShowMessage(MessageKind::Warning, buttons, text) == yes;
 }
 
 /// Read: New configuration with its question, then unless it was cancelled the memory's
 /// image into the configuration and the editors. True when the configuration now holds
 /// the memory.
 bool ReadFromProcessor(Program& program, int memory) {
-    Session& session = program.State();
     TMainForm& main = program.Main();
     main.Busy();
-    const TransferMark mark(program.State());
+    const TransferMark mark(program.Processor());
     main.NewButtonClick();
-    session.Messages.Run(PassesBeforeRead);
+    program.Services().MessagePump.Run(PassesBeforeRead);
     bool read = false;
     DeviceOperations* operations = OperationsOf(program);
-    if (!session.SaveQuestionCancelled && operations != nullptr) {
-        session.ProgressWindow.Show();
-        session.ProgressWindow.SetFirstLine(device_text::Loading);
-        const OperationResult result = operations->ReadMemory(memory, session.Config);
+    if (!program.Doc().SaveQuestionCancelled && operations != nullptr) {
+        program.Services().ProgressWindow.Show();
+        program.Services().ProgressWindow.SetFirstLine(device_text::Loading);
+        const OperationResult result = operations->ReadMemory(memory, program.Doc().Config);
         if (result.Ok) {
             ShowReadConfiguration(program);
         }
@@ -81,8 +80,8 @@ bool ReadFromProcessor(Program& program, int memory) {
         program.StartNewHistory();
     }
     main.Idle();
-    session.ProgressWindow.SetFirstLine("");
-    session.ProgressWindow.Close();
+    program.Services().ProgressWindow.SetFirstLine("");
+    program.Services().ProgressWindow.Close();
     return read;
 }
 
@@ -104,8 +103,8 @@ TransferResult WriteOneMemory(DeviceOperations& operations, int memory,
 /// failed operation leaves them off until the next connection.
 bool RunConfirmedOperation(Program& program, const std::string& question,
                            const std::function<OperationResult(DeviceOperations&)>& operation) {
-    Session& session = program.State();
-    if (!Ask(session, MessageButtons::YesNoCancel, question, MessageAnswer::Yes)) {
+    if (!Ask(program.Services().DialogBoxes, MessageButtons::YesNoCancel, question,
+             MessageAnswer::Yes)) {
         return false;
     }
     DeviceOperations* operations = OperationsOf(program);
@@ -114,7 +113,7 @@ bool RunConfirmedOperation(Program& program, const std::string& question,
     }
     TMainForm& main = program.Main();
     main.Busy();
-    const TransferMark mark(session);
+    const TransferMark mark(program.Processor());
     const OperationResult result = operation(*operations);
     Finish(program, result);
     if (result.Ok) {
@@ -132,7 +131,7 @@ bool VerifyWrittenMemory(Program& program, int memory, std::span<const std::uint
         return false;
     }
     main.Busy();
-    const TransferMark mark(program.State());
+    const TransferMark mark(program.Processor());
     const OperationResult result = operations->VerifyMemory(memory, sent);
     main.VerifyText = result.Ok ? VerifiedText(memory, static_cast<int>(sent.size()))
                       : result.Messages.empty() ? std::string()
@@ -145,9 +144,9 @@ bool VerifyWrittenMemory(Program& program, int memory, std::span<const std::uint
 bool SetKeyboardLock(Program& program, bool lock) {
     TMainForm& main = program.Main();
     main.Busy();
-    const TransferMark mark(program.State());
+    const TransferMark mark(program.Processor());
     bool done = false;
-    if (Ask(program.State(), MessageButtons::OkCancel,
+    if (Ask(program.Services().DialogBoxes, MessageButtons::OkCancel,
             lock ? device_text::LockQuestion : device_text::UnlockQuestion, MessageAnswer::Ok)) {
         if (DeviceOperations* operations = OperationsOf(program)) {
             const OperationResult result = operations->SetKeyboardLock(lock);
@@ -168,12 +167,12 @@ void TMainForm::Busy() {
 
 void TMainForm::Idle() {
     HandlerScope scope(changed_);
-    DeviceButtonsEnabled = State().Connected;
+    DeviceButtonsEnabled = Processor().Connected;
 }
 
 void TMainForm::NProgramSpinChange(int value) {
     HandlerScope scope(changed_);
-    State().MemoryNumber = std::clamp(value, State().MemoryMinimum, LastMemory);
+    Processor().MemoryNumber = std::clamp(value, Processor().MemoryMinimum, LastMemory);
 }
 
 void TMainForm::ConnectButtonClick() {
@@ -188,17 +187,16 @@ void TMainForm::LOGOImageClick() {
 
 bool TMainForm::ReadButtonClick() {
     HandlerScope scope(changed_);
-    return ReadFromProcessor(program_, State().MemoryNumber);
+    return ReadFromProcessor(program_, Processor().MemoryNumber);
 }
 
 bool TMainForm::WriteButtonClick() {
     HandlerScope scope(changed_);
-    Session& session = State();
-    const int memory = session.MemoryNumber;
+    const int memory = Processor().MemoryNumber;
     CoefficientImage image{};
     const bool written = RunConfirmedOperation(
         program_, device_text::OverwriteQuestion(memory), [&](DeviceOperations& operations) {
-            image = BuildCoefficientImage(session.Config, session.Engine);
+            image = BuildCoefficientImage(Doc().Config, Doc().Engine);
             return operations.WriteMemory(memory, TransferBytes(image),
                                           program_.InputPass().Protection());
         });
@@ -215,7 +213,7 @@ void TMainForm::VerifyAfterWriteClick() {
 
 bool TMainForm::ChangeButtonClick() {
     HandlerScope scope(changed_);
-    const int memory = State().MemoryNumber;
+    const int memory = Processor().MemoryNumber;
     return RunConfirmedOperation(
         program_, device_text::ChangeQuestion(memory),
         [&](DeviceOperations& operations) { return operations.ChangeMemory(memory); });
@@ -223,21 +221,20 @@ bool TMainForm::ChangeButtonClick() {
 
 bool TMainForm::CopyAllMemClick() {
     HandlerScope scope(changed_);
-    Session& session = State();
     DeviceOperations* operations = OperationsOf(program_);
     if (operations == nullptr) {
         return false;
     }
     Busy();
-    const TransferMark mark(session);
-    const CoefficientImage image = BuildCoefficientImage(session.Config, session.Engine);
+    const TransferMark mark(Processor());
+    const CoefficientImage image = BuildCoefficientImage(Doc().Config, Doc().Engine);
     for (int memory = FirstMemory; memory <= LastMemory; ++memory) {
         // The selector keeps its own range: while 1..20 are protected the first twenty
         // passes write the lowest memory it offers.
         NProgramSpinChange(memory);
-        session.Messages.Run(PassesBeforeEachMemory);
+        Services().MessagePump.Run(PassesBeforeEachMemory);
         const TransferResult written =
-            WriteOneMemory(*operations, session.MemoryNumber, TransferBytes(image));
+            WriteOneMemory(*operations, Processor().MemoryNumber, TransferBytes(image));
         if (!written.Ok) {
             OperationResult failed;
             failed.Messages = written.Messages;
@@ -245,7 +242,7 @@ bool TMainForm::CopyAllMemClick() {
             Finish(program_, failed);
             return false;
         }
-        session.Messages.Run(PassesAfterEachMemory);
+        Services().MessagePump.Run(PassesAfterEachMemory);
     }
     Idle();
     return true;
@@ -272,7 +269,7 @@ bool TMainForm::PasswordWindowClosed(bool ok) {
     DeviceOperations* operations = OperationsOf(program_);
     bool done = false;
     if (ok && operations != nullptr) {
-        const TransferMark mark(State());
+        const TransferMark mark(Processor());
         const OperationResult result = operations->SetPassword(program_.Password().Block());
         Finish(program_, result);
         done = result.Ok;
@@ -286,9 +283,9 @@ bool TMainForm::PasswordWindowClosed(bool ok) {
 
 bool TMainForm::UpdateDSPClick() {
     HandlerScope scope(changed_);
-    Session& session = State();
-    session.Ui.Beep();
-    if (!Ask(session, MessageButtons::YesNo, device_text::UpdateDspWarning, MessageAnswer::Yes)) {
+    Services().DialogBoxes.Beep();
+    if (!Ask(Services().DialogBoxes, MessageButtons::YesNo, device_text::UpdateDspWarning,
+             MessageAnswer::Yes)) {
         return false;
     }
     DeviceOperations* operations = OperationsOf(program_);
@@ -296,12 +293,12 @@ bool TMainForm::UpdateDSPClick() {
         return false;
     }
     Busy();
-    const TransferMark mark(session);
+    const TransferMark mark(Processor());
     bool done = false;
     std::string error;
     const auto program = ParseOperatingSystemText(program_.Connect().OperatingSystemText, error);
     if (!program) {
-        session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, error);
+        Services().DialogBoxes.ShowMessage(MessageKind::Error, MessageButtons::Ok, error);
     } else {
         const OperationResult result = operations->UpdateDspProgram(*program);
         Finish(program_, result);
@@ -316,7 +313,7 @@ bool TMainForm::RequestRealTime() {
     if (operations == nullptr) {
         return false;
     }
-    const TransferMark mark(State());
+    const TransferMark mark(Processor());
     const OperationResult result = operations->RequestRealTime();
     Finish(program_, result);
     if (!result.Ok) {

@@ -4,14 +4,15 @@
 
 namespace quorvex {
 
-struct Session;
+struct ProcessorConnection;
 
-/// The editors' real-time sends to the connected processor, each under the session's
+/// The editors' real-time sends to the connected processor, each under the connection's
 /// transfer-running mark: a send first lets messages run for a while, and a change handled
 /// then must not start a second message inside the first.
 class MarkedSink : public RealTimeSink {
 public:
-    MarkedSink(RealTimeSink& sender, Session& session) : sender_(sender), session_(session) {}
+    MarkedSink(RealTimeSink& sender, ProcessorConnection& processor)
+        : sender_(sender), processor_(processor) {}
 
     bool SendCoefficient(int dsp, int address, double value) override;
     bool SendInteger(int dsp, int address, int value) override;
@@ -20,7 +21,7 @@ public:
 
 private:
     RealTimeSink& sender_;
-    Session& session_;
+    ProcessorConnection& processor_;
 };
 
 } // namespace quorvex

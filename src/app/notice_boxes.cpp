@@ -1,7 +1,6 @@
 #include "app/notice_boxes.h"
 
 #include "app/dialogs.h"
-#include "app/session.h"
 
 namespace quorvex {
 
@@ -21,14 +20,14 @@ MessageKind KindOf(NoticeKind kind) {
 
 } // namespace
 
-void ShowNotices(Session& session, const Notices& notices) {
+void ShowNotices(Dialogs& dialogs, const Notices& notices) {
     for (const Notice& notice : notices) {
         if (notice.Beep) {
-            session.Ui.Beep();
+            dialogs.Beep();
         }
         // The one-button boxes ("OK", or "Yes" alone for the protected memory) only
         // acknowledge the text.
-        session.Ui.ShowMessage(KindOf(notice.Kind), MessageButtons::Ok, notice.Text);
+        dialogs.ShowMessage(KindOf(notice.Kind), MessageButtons::Ok, notice.Text);
     }
 }
 

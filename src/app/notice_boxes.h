@@ -4,9 +4,9 @@
 
 namespace quorvex {
 
-struct Session;
+class Dialogs;
 
 /// Shows a device operation's message boxes in order, each after its beep.
-void ShowNotices(Session& session, const Notices& notices);
+void ShowNotices(Dialogs& dialogs, const Notices& notices);
 
 } // namespace quorvex

@@ -34,16 +34,16 @@ constexpr std::string_view OpeningText = "Opening ";
 const FileDialogRequest OpenRequest{
     "Open Varnel File", "Quorvex Files *.QVX|*.QVX|All Files *.*|*.*", "QVX", "", true, false};
 
-void Announce(Session& session, int percent, std::string_view text) {
-    session.ProgressWindow.SetStepText(text);
-    session.ProgressWindow.SetPercent(percent);
-    session.Messages.Run(StepPumps);
+void Announce(FrontEnd& services, int percent, std::string_view text) {
+    services.ProgressWindow.SetStepText(text);
+    services.ProgressWindow.SetPercent(percent);
+    services.MessagePump.Run(StepPumps);
 }
 
-OpenOutcome Refuse(Session& session, const std::string& text) {
-    session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, text);
-    session.ProgressWindow.Close();
-    session.ChosenFileName.clear();
+OpenOutcome Refuse(Program& program, const std::string& text) {
+    program.Services().DialogBoxes.ShowMessage(MessageKind::Error, MessageButtons::Ok, text);
+    program.Services().ProgressWindow.Close();
+    program.Doc().ChosenFileName.clear();
     return OpenOutcome::Refused;
 }
 
@@ -66,14 +66,14 @@ void CloseEditors(Program& program) {
 /// The header's texts and temperature go through the windows that show them, so each keeps
 /// its own copy.
 void ShowHeader(Program& program) {
-    const SystemInfo read = program.State().Config.SystemInfo;
+    const SystemInfo read = program.Doc().Config.SystemInfo;
     TSystemInfoForm& info = program.SystemInfo();
     info.ProjectNameChange(read.ProjectName);
     info.EngineerChange(read.Engineer);
     info.CommentsChange(read.Comments);
     info.SystemNameChange(read.SystemName);
     program.Main().SystemNameChange(read.SystemName);
-    program.Delay().TemperatureCChange(program.State().Config.TemperatureC);
+    program.Delay().TemperatureCChange(program.Doc().Config.TemperatureC);
 }
 
 void UpdateDelays(Program& program) {
@@ -99,7 +99,7 @@ void UpdateDynamicsRoutesAndImport(Program& program) {
         program.Dynamics().SelectBlock(block);
     }
     for (int output = 1; output <= OutputCount; ++output) {
-        CycleRoute(program.State().Config, output);
+        CycleRoute(program.Doc().Config, output);
     }
     program.Main().RefreshNamesAndRoutes();
     program.Main().ReimportSpeakerData();
@@ -148,42 +148,42 @@ constexpr std::array<UpdateStep, 7> UpdateSteps{{
 } // namespace
 
 OpenOutcome ReadConfiguration(Program& program, const std::string& path) {
-    Session& session = program.State();
-    session.ChosenFileName = path;
+    program.Doc().ChosenFileName = path;
     // Kept apart from the chosen name, which an older file makes the reader forget: the
     // measurement files beside the configuration must still be found.
-    session.ConfigurationFolder = ConfigurationFolderOf(path);
-    session.ProgressWindow.Show();
-    session.ProgressWindow.SetBarVisible(true);
+    program.Doc().ConfigurationFolder = ConfigurationFolderOf(path);
+    program.Services().ProgressWindow.Show();
+    program.Services().ProgressWindow.SetBarVisible(true);
 
     const QvxFileContents contents = ReadConfigurationFile(path);
     if (!contents.Ok()) {
-        return Refuse(session, path + ": " + contents.Error);
+        return Refuse(program, path + ": " + contents.Error);
     }
     if (!contents.Layout) {
-        return Refuse(session, NotQuorvexFileMessage(path));
+        return Refuse(program, NotQuorvexFileMessage(path));
     }
     if (*contents.Layout != QvxLayout::Current) {
-        session.Ui.ShowMessage(MessageKind::Warning, MessageButtons::Ok,
-                               OlderQvxVersionMessage(path));
-        session.ProgressWindow.Close();
-        session.ChosenFileName.clear();
+        program.Services().DialogBoxes.ShowMessage(MessageKind::Warning, MessageButtons::Ok,
+                                                   OlderQvxVersionMessage(path));
+        program.Services().ProgressWindow.Close();
+        program.Doc().ChosenFileName.clear();
     }
     if (!HasQvxSignature(contents.Bytes)) {
-        return Refuse(session, NotQuorvexFileMessage(path));
+        return Refuse(program, NotQuorvexFileMessage(path));
     }
 
-    session.ProgressWindow.SetFirstLine(std::string(OpeningText) + session.ChosenFileName);
-    session.ProgressWindow.SetPercent(0);
+    program.Services().ProgressWindow.SetFirstLine(std::string(OpeningText) +
+                                                   program.Doc().ChosenFileName);
+    program.Services().ProgressWindow.SetPercent(0);
     for (const QvxReadStep& step : QvxReadSteps) {
-        Announce(session, step.Percent, step.Text);
-        step.Read(contents.Bytes, session.Config);
+        Announce(program.Services(), step.Percent, step.Text);
+        step.Read(contents.Bytes, program.Doc().Config);
         if (step.Read == ReadVersionAndHeader) {
             ShowHeader(program);
         }
     }
     for (const UpdateStep& step : UpdateSteps) {
-        Announce(session, step.Percent, step.Text);
+        Announce(program.Services(), step.Percent, step.Text);
         step.Run(program);
     }
     return OpenOutcome::Loaded;
@@ -191,26 +191,25 @@ OpenOutcome ReadConfiguration(Program& program, const std::string& path) {
 
 OpenOutcome OpenConfiguration(Program& program) {
     program.Main().NewButtonClick();
-    if (const auto path = program.State().Ui.ChooseOpenFile(OpenRequest)) {
+    if (const auto path = program.Services().DialogBoxes.ChooseOpenFile(OpenRequest)) {
         return OpenChosenFile(program, *path);
     }
     program.FinalResponse().DibujaFinalResponse();
-    program.State().ProgressWindow.Close();
+    program.Services().ProgressWindow.Close();
     return OpenOutcome::Cancelled;
 }
 
 OpenOutcome OpenChosenFile(Program& program, const std::string& path) {
-    Session& session = program.State();
-    session.Ui.SetWaitCursor(true);
+    program.Services().DialogBoxes.SetWaitCursor(true);
     CloseEditors(program);
-    session.RealTime = false;
+    program.Processor().RealTime = false;
     program.Main().ShowRealTimePicture();
     const OpenOutcome outcome = ReadConfiguration(program, path);
-    session.Caption =
-        std::string(TMainForm::CaptionPrefix) + std::string(FileNameOf(session.ChosenFileName));
-    session.Ui.SetWaitCursor(false);
+    program.Main().Caption = std::string(TMainForm::CaptionPrefix) +
+                             std::string(FileNameOf(program.Doc().ChosenFileName));
+    program.Services().DialogBoxes.SetWaitCursor(false);
     program.FinalResponse().DibujaFinalResponse();
-    session.ProgressWindow.Close();
+    program.Services().ProgressWindow.Close();
     return outcome;
 }
 

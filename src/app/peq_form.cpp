@@ -87,7 +87,7 @@ int BandAddress(int output, int band) {
 
 TPEQForm::TPEQForm(Program& program) : program_(program) {
     ConnectSliders();
-    ResetEqualisers(State().Config);
+    ResetEqualisers(Doc().Config);
     TheResponseGrid();
     Reset();
 }
@@ -100,11 +100,10 @@ void TPEQForm::ConnectSliders() {
 
 void TPEQForm::Reset() {
     HandlerScope scope(changed_);
-    Session& state = State();
     for (int output = 1; output <= OutputCount; ++output) {
         SelectedBand[static_cast<std::size_t>(output - 1)] = 1;
         for (int band = 1; band <= MaxBandsPerOutput; ++band) {
-            TSOS& section = state.Engine.Band(output, band);
+            TSOS& section = Doc().Engine.Band(output, band);
             section = TSOS{};
             section.DspAddress = BandAddress(output, band);
         }
@@ -137,7 +136,7 @@ void TPEQForm::Activate() {
 void TPEQForm::TakeOutputNames() {
     for (int output = 1; output <= OutputCount; ++output) {
         ModPEQCaption[static_cast<std::size_t>(output - 1)] =
-            State().Config.OutputNames[static_cast<std::size_t>(output - 1)];
+            Doc().Config.OutputNames[static_cast<std::size_t>(output - 1)];
     }
 }
 
@@ -168,7 +167,7 @@ void TPEQForm::SelectBand(int band) {
     band = std::clamp(band, 1, BandCountOf(Output));
     SpinFiltro = band;
     SelectedBand[static_cast<std::size_t>(Output - 1)] = band;
-    OutputChannel& channel = State().Config.Output(Output);
+    OutputChannel& channel = Doc().Config.Output(Output);
     channel.BandsInUse = std::max(channel.BandsInUse, band);
     program_.Main().ShowBandAddress(Section().DspAddress);
     LoadControlsFromBand();
@@ -362,20 +361,19 @@ void TPEQForm::SetQFromField(double q) {
 }
 
 void TPEQForm::DesignBand(int band) {
-    PeqBand& stored = State().Config.Output(Output).Band(band);
-    TSOS& section = State().Engine.Band(Output, band);
+    PeqBand& stored = Doc().Config.Output(Output).Band(band);
+    TSOS& section = Doc().Engine.Band(Output, band);
     static_cast<PeqBand&>(section) = stored;
     section.Design();
     stored = section; // the designs of some types store their own code or a gain of 0
 }
 
 void TPEQForm::Redesign() {
-    Session& state = State();
     DesignBand(SpinFiltro);
     const TSOS& section = Section();
     const PeqBand& band = Band();
     // The address map, as the memory image uses it, not the section's own copy.
-    WriteSection(state, DspOf(Output), BandAddress(Output, SpinFiltro), section);
+    program_.Writes().WriteSection(DspOf(Output), BandAddress(Output, SpinFiltro), section);
     program_.ShowCoeff().Update(section);
     MarkerFrequency = band.Frequency;
     MarkerGain = band.Gain;
@@ -390,17 +388,17 @@ void TPEQForm::Redesign() {
         }
     }
     const auto index = static_cast<std::size_t>(Output - 1);
-    const std::span<const TSOS> sections(state.Engine.Bands[index].data(),
+    const std::span<const TSOS> sections(Doc().Engine.Bands[index].data(),
                                          static_cast<std::size_t>(BandCountOf(Output)));
-    EqualiserResponse(sections, state.Config.Output(Output).BandsInUse,
-                      state.EqualiserResponse[index]);
+    EqualiserResponse(sections, Doc().Config.Output(Output).BandsInUse,
+                      Doc().EqualiserResponse[index]);
     RedrawCurve(Output);
     program_.FinalResponse().DibujaFinalResponse();
 }
 
 void TPEQForm::RedrawCurve(int output) {
     const auto index = static_cast<std::size_t>(output - 1);
-    const FrequencyResponse& response = State().EqualiserResponse[index];
+    const FrequencyResponse& response = Doc().EqualiserResponse[index];
     auto& curve = Curves[index];
     for (std::size_t i = 0; i < curve.size(); ++i) {
         curve[i] = GraphMode == Mode::Magnitude
@@ -508,7 +506,7 @@ void TPEQForm::MouseWheel(double frequencyHz, double value, double notches) {
 }
 
 bool TPEQForm::OnBand(double frequencyHz, double value) const {
-    const PeqBand& band = State().Config.Output(Output).Band(SpinFiltro);
+    const PeqBand& band = Doc().Config.Output(Output).Band(SpinFiltro);
     if (frequencyHz <= 0.0 || band.Frequency <= 0.0) {
         return false;
     }
@@ -559,19 +557,31 @@ double TPEQForm::FieldQ() const {
 }
 
 PeqBand& TPEQForm::Band() {
-    return State().Config.Output(Output).Band(SpinFiltro);
+    return Doc().Config.Output(Output).Band(SpinFiltro);
 }
 
 TSOS& TPEQForm::Section() {
-    return State().Engine.Band(Output, SpinFiltro);
+    return Doc().Engine.Band(Output, SpinFiltro);
 }
 
-Session& TPEQForm::State() {
-    return program_.State();
+Document& TPEQForm::Doc() {
+    return program_.Doc();
 }
 
-const Session& TPEQForm::State() const {
-    return program_.State();
+ProcessorConnection& TPEQForm::Processor() {
+    return program_.Processor();
+}
+
+FrontEnd& TPEQForm::Services() {
+    return program_.Services();
+}
+
+const Document& TPEQForm::Doc() const {
+    return program_.Doc();
+}
+
+const ProcessorConnection& TPEQForm::Processor() const {
+    return program_.Processor();
 }
 
 } // namespace quorvex

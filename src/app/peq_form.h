@@ -14,7 +14,9 @@ namespace quorvex {
 
 class Program;
 struct PeqBand;
-struct Session;
+struct Document;
+struct FrontEnd;
+struct ProcessorConnection;
 struct TSOS;
 
 /// The "Parametric Equalization" window: the equaliser bands of the six outputs. Every
@@ -196,8 +198,11 @@ private:
 
     PeqBand& Band();
     TSOS& Section();
-    Session& State();
-    const Session& State() const;
+    Document& Doc();
+    ProcessorConnection& Processor();
+    FrontEnd& Services();
+    const Document& Doc() const;
+    const ProcessorConnection& Processor() const;
 
     Program& program_;
     ChangeSignal changed_;

@@ -30,7 +30,7 @@ constexpr int StartUpPumps = 100;
 } // namespace
 
 Program::Program(Dialogs& dialogs, Progress& progress, MessageLoop& pump)
-    : session_(dialogs, progress, pump) {
+    : services_{dialogs, progress, pump}, writes_(processor_, dialogs) {
     connect_ = std::make_unique<TConnectForm>(*this);
     copyOutputs_ = std::make_unique<TCopyOutputsForm>(*this);
     sensitivity_ = std::make_unique<TSensitivityForm>(*this);

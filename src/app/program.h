@@ -1,6 +1,9 @@
 #pragma once
 
-#include "app/session.h"
+#include "app/document.h"
+#include "app/front_end.h"
+#include "app/processor_connection.h"
+#include "app/real_time_writes.h"
 
 #include <memory>
 
@@ -25,8 +28,9 @@ class TSensitivityForm;
 class TImportForm;
 class EditHistory;
 
-/// The whole program without widgets: the session and one model per window, created in
-/// the order the program starts them. Models reach each other through it.
+/// The whole program without widgets: the document, the connection to the processor, the
+/// front end's services and one model per window, created in the order the program starts
+/// them.
 class Program {
 public:
     /// Program start: creates every window model in order; each creation sets its part of
@@ -36,8 +40,13 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    Session& State() { return session_; }
-    const Session& State() const { return session_; }
+    Document& Doc() { return document_; }
+    const Document& Doc() const { return document_; }
+    ProcessorConnection& Processor() { return processor_; }
+    const ProcessorConnection& Processor() const { return processor_; }
+    FrontEnd& Services() { return services_; }
+    /// The editors' one way to the processor in real-time mode.
+    RealTimeWrites& Writes() { return writes_; }
 
     TMainForm& Main() { return *main_; }
     TSystemInfoForm& SystemInfo() { return *systemInfo_; }
@@ -67,7 +76,10 @@ private:
     /// the configuration.
     void FollowEdits();
 
-    Session session_;
+    Document document_;
+    ProcessorConnection processor_;
+    FrontEnd services_;
+    RealTimeWrites writes_;
     std::unique_ptr<TConnectForm> connect_;
     std::unique_ptr<TCopyOutputsForm> copyOutputs_;
     std::unique_ptr<TSensitivityForm> sensitivity_;

@@ -15,7 +15,7 @@ namespace quorvex {
 namespace {
 
 void ShowNames(Program& program) {
-    const Configuration& config = program.State().Config;
+    const Configuration& config = program.Doc().Config;
     program.SystemInfo().SystemNameChange(config.SystemInfo.SystemName);
     program.Main().SystemNameChange(config.SystemInfo.SystemName);
     // The image carries the routes as they are, so they are shown without a further cycle.

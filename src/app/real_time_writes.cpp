@@ -2,58 +2,58 @@
 
 #include "app/dialogs.h"
 #include "app/notice_boxes.h"
-#include "app/session.h"
+#include "app/processor_connection.h"
 #include "engine/tsos.h"
 #include "link/device_messages.h"
 #include "link/real_time_sink.h"
 
 namespace quorvex {
 
-namespace {
+bool RealTimeWrites::Allowed() const {
+    return processor_.ShouldSendRealTime();
+}
 
-bool Reported(Session& session, bool sent) {
+bool RealTimeWrites::Reported(bool sent) {
     if (sent) {
         return true;
     }
     // Copied: going offline ends the sink that holds it.
-    const TransferResult failure = session.Sink->LastResult();
-    session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok, device_message::Error);
+    const TransferResult failure = processor_.Sink->LastResult();
+    dialogs_.ShowMessage(MessageKind::Error, MessageButtons::Ok, device_message::Error);
     if (failure.ConnectionLost) {
-        ShowNotices(session, failure.Messages);
-        if (session.TakeOffline) {
-            session.TakeOffline();
+        ShowNotices(dialogs_, failure.Messages);
+        if (processor_.TakeOffline) {
+            processor_.TakeOffline();
         }
     }
     return false;
 }
 
-} // namespace
-
-bool WriteSection(Session& session, int dsp, int address, const TSOS& section) {
-    return WriteCoefficients(session, dsp, address,
+bool RealTimeWrites::WriteSection(int dsp, int address, const TSOS& section) {
+    return WriteCoefficients(dsp, address,
                              {section.b0, section.b1, section.b2, section.a1, section.a2});
 }
 
-bool WriteCoefficients(Session& session, int dsp, int address,
-                       const std::array<long double, 5>& coefficients) {
-    if (!session.ShouldSendRealTime()) {
+bool RealTimeWrites::WriteCoefficients(int dsp, int address,
+                                       const std::array<long double, 5>& coefficients) {
+    if (!Allowed()) {
         return true;
     }
-    return Reported(session, session.Sink->SendSection(dsp, address, coefficients));
+    return Reported(processor_.Sink->SendSection(dsp, address, coefficients));
 }
 
-bool WriteCoefficient(Session& session, int dsp, int address, double value) {
-    if (!session.ShouldSendRealTime()) {
+bool RealTimeWrites::WriteCoefficient(int dsp, int address, double value) {
+    if (!Allowed()) {
         return true;
     }
-    return Reported(session, session.Sink->SendCoefficient(dsp, address, value));
+    return Reported(processor_.Sink->SendCoefficient(dsp, address, value));
 }
 
-bool WriteInteger(Session& session, int dsp, int address, int value) {
-    if (!session.ShouldSendRealTime()) {
+bool RealTimeWrites::WriteInteger(int dsp, int address, int value) {
+    if (!Allowed()) {
         return true;
     }
-    return Reported(session, session.Sink->SendInteger(dsp, address, value));
+    return Reported(processor_.Sink->SendInteger(dsp, address, value));
 }
 
 } // namespace quorvex

@@ -2,20 +2,37 @@
 
 #include <array>
 
-// The editors' real-time writes: sent only while the session says so, and a failed write is
-// shown with the system's "ERROR" box; when the link is gone its own boxes follow and the
-// connection goes offline, as after a failed transfer. Each returns false only when a write failed,
-// so that a change made of several writes can stop at the first one the link refused.
-
 namespace quorvex {
 
-struct Session;
+class Dialogs;
+struct ProcessorConnection;
 struct TSOS;
 
-bool WriteSection(Session& session, int dsp, int address, const TSOS& section);
-bool WriteCoefficients(Session& session, int dsp, int address,
-                       const std::array<long double, 5>& coefficients);
-bool WriteCoefficient(Session& session, int dsp, int address, double value);
-bool WriteInteger(Session& session, int dsp, int address, int value);
+/// The editors' real-time writes, the one way an editor change reaches the processor at
+/// once. Each is sent only while the connection's rule allows it; a failed write is shown
+/// with the system's "ERROR" box, and when the link is gone its own boxes follow and the
+/// connection goes offline, as after a failed transfer. Each returns false only when a write
+/// failed, so that a change made of several writes can stop at the first one refused.
+class RealTimeWrites {
+public:
+    RealTimeWrites(ProcessorConnection& processor, Dialogs& dialogs)
+        : processor_(processor), dialogs_(dialogs) {}
+    RealTimeWrites(const RealTimeWrites&) = delete;
+    RealTimeWrites& operator=(const RealTimeWrites&) = delete;
+
+    /// True when a write would go out now.
+    bool Allowed() const;
+
+    bool WriteSection(int dsp, int address, const TSOS& section);
+    bool WriteCoefficients(int dsp, int address, const std::array<long double, 5>& coefficients);
+    bool WriteCoefficient(int dsp, int address, double value);
+    bool WriteInteger(int dsp, int address, int value);
+
+private:
+    bool Reported(bool sent);
+
+    ProcessorConnection& processor_;
+    Dialogs& dialogs_;
+};
 
 } // namespace quorvex

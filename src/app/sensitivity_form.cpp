@@ -16,7 +16,7 @@ constexpr double MillivoltsPerVolt = 1000.0;
 } // namespace
 
 TSensitivityForm::TSensitivityForm(Program& program) : program_(program) {
-    program_.State().MicrophoneSensitivity = DefaultMillivolts / MillivoltsPerVolt;
+    program_.Doc().MicrophoneSensitivity = DefaultMillivolts / MillivoltsPerVolt;
     ShowSensitivity();
 }
 
@@ -26,7 +26,7 @@ void TSensitivityForm::SensitivityExit() {
     if (typed && std::isfinite(*typed)) {
         const int millivolts =
             std::clamp<int>(RoundHalfEven(*typed), MinimumMillivolts, MaximumMillivolts);
-        program_.State().MicrophoneSensitivity = millivolts / MillivoltsPerVolt;
+        program_.Doc().MicrophoneSensitivity = millivolts / MillivoltsPerVolt;
     }
     ShowSensitivity();
 }
@@ -38,7 +38,7 @@ void TSensitivityForm::OKButtonClick() {
 }
 
 void TSensitivityForm::ShowSensitivity() {
-    const double millivolts = program_.State().MicrophoneSensitivity * MillivoltsPerVolt;
+    const double millivolts = program_.Doc().MicrophoneSensitivity * MillivoltsPerVolt;
     SensitivityText = std::to_string(static_cast<long>(std::lround(millivolts)));
 }
 

@@ -10,7 +10,7 @@ namespace quorvex {
 class Program;
 
 /// The "Input Sensitivity" window: the sensitivity of the measuring microphone that the
-/// dBu export needs, shown in mV/Pa and kept in the session in V/Pa.
+/// dBu export needs, shown in mV/Pa and kept in the document in V/Pa.
 class TSensitivityForm {
 public:
     static constexpr std::string_view Caption = "Input Sensitivity";

@@ -84,7 +84,7 @@ void TSpeakerForm::LoadControls() {
     ShowGainDb();
     BalanceadoLit = setting.Balanced == 1;
     NumberSpeakersItem = setting.SpeakerCountIndex;
-    OutputName = program_.State().Config.OutputNames.at(static_cast<std::size_t>(Button - 1));
+    OutputName = program_.Doc().Config.OutputNames.at(static_cast<std::size_t>(Button - 1));
 }
 
 void TSpeakerForm::ShowGainDb() {
@@ -173,7 +173,7 @@ void TSpeakerForm::SpeakerDataEdited() {
 }
 
 DynamicsSetting& TSpeakerForm::Setting() {
-    return program_.State().Config.Block(program_.Dynamics().Block);
+    return program_.Doc().Config.Block(program_.Dynamics().Block);
 }
 
 } // namespace quorvex

@@ -8,7 +8,7 @@
 namespace quorvex {
 
 TSystemInfoForm::TSystemInfoForm(Program& program) : program_(program) {
-    ResetSystemInfo(program_.State().Config);
+    ResetSystemInfo(program_.Doc().Config);
     Reset();
 }
 
@@ -23,7 +23,7 @@ void TSystemInfoForm::Reset() {
 void TSystemInfoForm::SystemNameChange(std::string_view text) {
     HandlerScope scope(changed_);
     SystemName = LimitedText(text, SystemNameCapacity);
-    program_.State().Config.SystemInfo.SystemName = SystemName;
+    program_.Doc().Config.SystemInfo.SystemName = SystemName;
     if (program_.Main().SystemName != SystemName) {
         program_.Main().SystemNameChange(SystemName);
     }
@@ -32,19 +32,19 @@ void TSystemInfoForm::SystemNameChange(std::string_view text) {
 void TSystemInfoForm::ProjectNameChange(std::string_view text) {
     HandlerScope scope(changed_);
     ProjectName = LimitedText(text, ProjectNameCapacity);
-    program_.State().Config.SystemInfo.ProjectName = ProjectName;
+    program_.Doc().Config.SystemInfo.ProjectName = ProjectName;
 }
 
 void TSystemInfoForm::EngineerChange(std::string_view text) {
     HandlerScope scope(changed_);
     Engineer = LimitedText(text, EngineerCapacity);
-    program_.State().Config.SystemInfo.Engineer = Engineer;
+    program_.Doc().Config.SystemInfo.Engineer = Engineer;
 }
 
 void TSystemInfoForm::CommentsChange(std::string_view text) {
     HandlerScope scope(changed_);
     Comments = LimitedText(text, CommentsCapacity);
-    program_.State().Config.SystemInfo.Comments = Comments;
+    program_.Doc().Config.SystemInfo.Comments = Comments;
 }
 
 } // namespace quorvex

@@ -79,15 +79,14 @@ std::string SummaryText(const CrossoverSection& section, std::uint8_t customFami
 } // namespace
 
 TXOVERForm::TXOVERForm(Program& program) : program_(program) {
-    ResetCrossovers(State().Config);
+    ResetCrossovers(Doc().Config);
     Reset();
 }
 
 void TXOVERForm::Reset() {
     HandlerScope scope(changed_);
-    Session& state = State();
     for (int output = 1; output <= OutputCount; ++output) {
-        state.Engine.Crossover(output) = TXOVER{};
+        Doc().Engine.Crossover(output) = TXOVER{};
     }
     setAside_ = {};
     AssignAddresses();
@@ -99,7 +98,7 @@ void TXOVERForm::Reset() {
 
 void TXOVERForm::AssignAddresses() {
     for (int output = 1; output <= OutputCount; ++output) {
-        TXOVER& crossover = State().Engine.Crossover(output);
+        TXOVER& crossover = Doc().Engine.Crossover(output);
         const EdgeAddresses first = AddressesOf(output);
         AssignEdgeAddresses(crossover.LowPass, first.LowPass);
         AssignEdgeAddresses(crossover.HighPass, first.HighPass);
@@ -121,7 +120,7 @@ void TXOVERForm::SelectOutput(int output) {
 }
 
 void TXOVERForm::LoadControls() {
-    const CrossoverSetting& setting = State().Config.Output(Output).Crossover;
+    const CrossoverSetting& setting = Doc().Config.Output(Output).Crossover;
     const bool sub = IsSubOutput(Output);
     auto load = [](CrossoverEdgeControls& controls, const CrossoverSection& section,
                    CrossoverEdge edge) {
@@ -149,8 +148,7 @@ void TXOVERForm::LoadControls() {
 
 void TXOVERForm::UpdateEdge(CrossoverEdge edge) {
     HandlerScope scope(changed_);
-    Session& state = State();
-    CrossoverSetting& setting = state.Config.Output(Output).Crossover;
+    CrossoverSetting& setting = Doc().Config.Output(Output).Crossover;
     CrossoverEdgeControls& controls = Controls(edge);
     CrossoverSection& section = Setting(edge);
 
@@ -180,8 +178,8 @@ void TXOVERForm::UpdateEdge(CrossoverEdge edge) {
         section.Family = FamilyCodeOf(controls.TipoXCombo, edge == CrossoverEdge::Lower);
     }
     DesignEdge(edge);
-    CrossoverResponse(state.Engine.Crossover(Output),
-                      state.CrossoverResponse[static_cast<std::size_t>(Output - 1)]);
+    CrossoverResponse(Doc().Engine.Crossover(Output),
+                      Doc().CrossoverResponse[static_cast<std::size_t>(Output - 1)]);
     Redraw();
     UpdateSummary();
     if (program_.Peq().Visible) {
@@ -205,12 +203,14 @@ void TXOVERForm::DesignEdge(CrossoverEdge edge) {
         // The design has moved the filter to its maximum; it is designed there at once
         // rather than through the edge's update again, whose edge rule could lift it back
         // above the maximum for ever.
-        State().Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, result.Message);
+        Services().DialogBoxes.ShowMessage(MessageKind::Information, MessageButtons::Ok,
+                                           result.Message);
         ShowFrequency(Controls(edge), filter.Frequency);
         result = filter.DesignCrossover();
     }
     if (result.Outcome == CrossoverDesignOutcome::OrderRefused) {
-        State().Ui.ShowMessage(MessageKind::Information, MessageButtons::Ok, result.Message);
+        Services().DialogBoxes.ShowMessage(MessageKind::Information, MessageButtons::Ok,
+                                           result.Message);
     }
     section = filter; // the design may raise an odd order or lower a Bessel frequency
 }
@@ -221,16 +221,12 @@ void TXOVERForm::ShowFrequency(CrossoverEdgeControls& controls, double hz) {
 }
 
 void TXOVERForm::SendSections() {
-    Session& state = State();
-    if (!state.ShouldSendRealTime()) {
-        return;
-    }
-    const TXOVER& crossover = state.Engine.Crossover(Output);
+    const TXOVER& crossover = Doc().Engine.Crossover(Output);
     const int dsp = DspOf(Output);
     auto send = [&](const TXOVERPB& filter) {
         for (int k = 0; k < SectionsSent; ++k) {
             const TSOS& section = filter.Sections[static_cast<std::size_t>(k)];
-            if (!WriteSection(state, dsp, section.DspAddress, section)) {
+            if (!program_.Writes().WriteSection(dsp, section.DspAddress, section)) {
                 return false;
             }
         }
@@ -245,7 +241,7 @@ void TXOVERForm::SendSections() {
 void TXOVERForm::UpdateSummary() {
     constexpr std::uint8_t CustomHighPass = 8;
     constexpr std::uint8_t CustomLowPass = 7;
-    const CrossoverSetting& setting = State().Config.Output(Output).Crossover;
+    const CrossoverSetting& setting = Doc().Config.Output(Output).Crossover;
     CrossoverSummary& summary = Summary[static_cast<std::size_t>(Output - 1)];
     summary.HighPass = SummaryText(setting.HighPass, CustomHighPass);
     summary.LowPass = SummaryText(setting.LowPass, CustomLowPass);
@@ -323,7 +319,7 @@ void TXOVERForm::OnlyHClick() {
 }
 
 void TXOVERForm::SetSolo(CrossoverEdge kept) {
-    CrossoverSetting& setting = State().Config.Output(Output).Crossover;
+    CrossoverSetting& setting = Doc().Config.Output(Output).Crossover;
     const bool lower = kept == CrossoverEdge::Lower;
     bool& flag = lower ? setting.SoloHighPass : setting.SoloLowPass;
     if (flag) {
@@ -342,7 +338,7 @@ void TXOVERForm::SetSolo(CrossoverEdge kept) {
 }
 
 void TXOVERForm::RestoreSetAside() {
-    CrossoverSetting& setting = State().Config.Output(Output).Crossover;
+    CrossoverSetting& setting = Doc().Config.Output(Output).Crossover;
     std::optional<std::uint8_t>& family = setAside_[static_cast<std::size_t>(Output - 1)];
     if (family) {
         if (setting.SoloHighPass) {
@@ -417,14 +413,13 @@ void TXOVERForm::Redraw() {
 }
 
 void TXOVERForm::DrawCurve(int output) {
-    const Session& state = State();
     const auto index = static_cast<std::size_t>(output - 1);
-    const FrequencyResponse& crossover = state.CrossoverResponse[index];
+    const FrequencyResponse& crossover = Doc().CrossoverResponse[index];
     const FrequencyResponse* subLowPass = nullptr;
     const FrequencyResponse* reinforcement = nullptr;
     if (IsSubOutput(output)) {
         subLowPass = &FixedSubLowPassResponse();
-        reinforcement = &state.ReinforcementResponse[static_cast<std::size_t>(output - 5)];
+        reinforcement = &Doc().ReinforcementResponse[static_cast<std::size_t>(output - 5)];
     }
     auto& curve = Curves[index];
     for (std::size_t i = 0; i < curve.size(); ++i) {
@@ -445,17 +440,25 @@ CrossoverEdgeControls& TXOVERForm::Controls(CrossoverEdge edge) {
 }
 
 CrossoverSection& TXOVERForm::Setting(CrossoverEdge edge) {
-    CrossoverSetting& setting = State().Config.Output(Output).Crossover;
+    CrossoverSetting& setting = Doc().Config.Output(Output).Crossover;
     return edge == CrossoverEdge::Lower ? setting.HighPass : setting.LowPass;
 }
 
 TXOVERPB& TXOVERForm::Filter(CrossoverEdge edge) {
-    TXOVER& crossover = State().Engine.Crossover(Output);
+    TXOVER& crossover = Doc().Engine.Crossover(Output);
     return edge == CrossoverEdge::Lower ? crossover.HighPass : crossover.LowPass;
 }
 
-Session& TXOVERForm::State() {
-    return program_.State();
+Document& TXOVERForm::Doc() {
+    return program_.Doc();
+}
+
+ProcessorConnection& TXOVERForm::Processor() {
+    return program_.Processor();
+}
+
+FrontEnd& TXOVERForm::Services() {
+    return program_.Services();
 }
 
 } // namespace quorvex

@@ -15,7 +15,9 @@ namespace quorvex {
 
 class Program;
 struct CrossoverSection;
-struct Session;
+struct Document;
+struct FrontEnd;
+struct ProcessorConnection;
 struct TXOVERPB;
 
 /// The two edges of an output's band: the lower edge is the high pass (controls ending in
@@ -151,7 +153,9 @@ private:
     CrossoverSection& Setting(CrossoverEdge edge);
     TXOVERPB& Filter(CrossoverEdge edge);
     void AssignAddresses();
-    Session& State();
+    Document& Doc();
+    ProcessorConnection& Processor();
+    FrontEnd& Services();
 
     Program& program_;
     ChangeSignal changed_;

@@ -54,7 +54,7 @@ int RunDumpCommand(const CommandArguments& arguments, std::ostream& out, std::os
     if (!program.Open(line->Positional[0])) {
         return ExitFailure;
     }
-    out << ConfigurationJson(program.Config(), program.App().State().Engine) << '\n';
+    out << ConfigurationJson(program.Config(), program.App().Doc().Engine) << '\n';
     return ExitSuccess;
 }
 
@@ -77,7 +77,7 @@ int RunImageCommand(const CommandArguments& arguments, std::ostream&, std::ostre
         return ExitFailure;
     }
     const CoefficientImage image =
-        BuildCoefficientImage(program.Config(), program.App().State().Engine);
+        BuildCoefficientImage(program.Config(), program.App().Doc().Engine);
     // Exactly the bytes a Write sends: the length the image's first two bytes announce.
     const auto length = static_cast<std::size_t>(TransferLength(image));
     const auto error = ReplaceFileContents(*line->Option("-o"),

@@ -74,7 +74,7 @@ bool SelectMemory(DeviceProgram& program, const CommandLine& line, int memory, s
         program.App().InputPass().PasswordEditEnter();
     }
     program.App().Main().NProgramSpinChange(memory);
-    if (program.App().State().MemoryNumber != memory) {
+    if (program.App().Processor().MemoryNumber != memory) {
         err << "qvx: " << device_message::ProtectedByProgramPrefix << memory
             << device_message::ProtectedByProgramSuffix << '\n';
         return false;
@@ -185,7 +185,7 @@ int RunTestCommand(const DeviceArguments& arguments, std::ostream& out, std::ost
         return ExitUsage;
     }
     return RunOnProcessor(*parsed, err, {}, [&out](DeviceProgram& program) {
-        out << program.App().State().ConnectionText << '\n';
+        out << program.App().Processor().ConnectionText << '\n';
         return true;
     });
 }

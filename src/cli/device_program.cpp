@@ -53,7 +53,7 @@ bool DeviceProgram::Connect(const std::string& device, const PortMap& ports) {
         window.Links = [device](int) { return MakeSerialLink(device, device); };
         window.OffLineBClick(TConnectForm::Com1Tag);
     }
-    return program_.State().Connected;
+    return program_.Processor().Connected;
 }
 
 int DeviceProgram::ReportFailure() {

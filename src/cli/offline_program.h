@@ -17,7 +17,7 @@ public:
     OfflineProgram& operator=(const OfflineProgram&) = delete;
 
     Program& App() { return program_; }
-    Configuration& Config() { return program_.State().Config; }
+    Configuration& Config() { return program_.Doc().Config; }
 
     /// New configuration, without the question.
     void New();

@@ -58,10 +58,9 @@ int RunResponseCommand(const CommandArguments& arguments, std::ostream& out, std
         return ExitFailure;
     }
     const bool phase = line->Has("--phase");
-    const Session& session = program.App().State();
     const std::vector<ResponseColumn> columns =
-        *stage == "eq"      ? StageColumns(session.EqualiserResponse, phase)
-        : *stage == "xover" ? StageColumns(session.CrossoverResponse, phase)
+        *stage == "eq"      ? StageColumns(program.App().Doc().EqualiserResponse, phase)
+        : *stage == "xover" ? StageColumns(program.App().Doc().CrossoverResponse, phase)
                             : FinalColumns(program.App(), views, phase);
     WriteResponseCsv(columns, out);
     return ExitSuccess;

@@ -8,21 +8,20 @@
 namespace quorvex {
 
 bool PrintSheetClick(Program& program) {
-    Session& session = program.State();
     FileDialogRequest request;
     request.Title = std::string(PrintSheetTitle);
     request.Filter = std::string(PrintSheetFilter);
     request.DefaultExtension = "pdf";
-    request.ProposedName = session.Config.SystemInfo.SystemName + ".pdf";
+    request.ProposedName = program.Doc().Config.SystemInfo.SystemName + ".pdf";
     request.ConfirmOverwrite = true;
-    const auto path = session.Ui.ChooseSaveFile(request);
+    const auto path = program.Services().DialogBoxes.ChooseSaveFile(request);
     if (!path) {
         return false;
     }
     const auto error = WriteSheetPdf(ComposeSettingsSheet(program), *path);
     if (error) {
-        session.Ui.ShowMessage(MessageKind::Error, MessageButtons::Ok,
-                               std::string(PrintSheetFailure) + *error);
+        program.Services().DialogBoxes.ShowMessage(MessageKind::Error, MessageButtons::Ok,
+                                                   std::string(PrintSheetFailure) + *error);
         return false;
     }
     return true;

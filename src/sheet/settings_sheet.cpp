@@ -56,8 +56,8 @@ std::vector<std::string> CommentLines(const std::string& comments) {
     return lines;
 }
 
-SheetTable SystemTable(const Session& session) {
-    const Configuration& config = session.Config;
+SheetTable SystemTable(const Program& program) {
+    const Configuration& config = program.Doc().Config;
     SheetTable table{"System", {"", ""}, {}};
     table.Rows.push_back({"System name", config.SystemInfo.SystemName});
     table.Rows.push_back({"Project", config.SystemInfo.ProjectName});
@@ -66,7 +66,7 @@ SheetTable SystemTable(const Session& session) {
     for (std::size_t line = 0; line < comments.size(); ++line) {
         table.Rows.push_back({line == 0 ? "Comments" : "", comments[line]});
     }
-    table.Rows.push_back({"Memory", std::to_string(session.MemoryNumber)});
+    table.Rows.push_back({"Memory", std::to_string(program.Processor().MemoryNumber)});
     table.Rows.push_back({"Temperature", std::to_string(config.TemperatureC) + " ºC"});
     table.Rows.push_back({"Sample rate", std::to_string(config.SampleRate) + " Hz"});
     for (int input = 1; input <= InputCount; ++input) {
@@ -77,7 +77,7 @@ SheetTable SystemTable(const Session& session) {
 }
 
 SheetTable OutputsTable(Program& program) {
-    const Configuration& config = program.State().Config;
+    const Configuration& config = program.Doc().Config;
     const TGainsForm& levels = program.Gains();
     SheetTable table{"Outputs", {"Output", "Name", "Route", "Level dB", "Polarity", "Mute"}, {}};
     for (int output = 1; output <= OutputCount; ++output) {
@@ -207,10 +207,10 @@ SheetTable DynamicsTable(const Configuration& config) {
 } // namespace
 
 SettingsSheet ComposeSettingsSheet(Program& program) {
-    const Configuration& config = program.State().Config;
+    const Configuration& config = program.Doc().Config;
     SettingsSheet sheet;
     sheet.Title = Name(SheetTitle) + ": " + config.SystemInfo.SystemName;
-    sheet.Tables.push_back(SystemTable(program.State()));
+    sheet.Tables.push_back(SystemTable(program));
     sheet.Tables.push_back(OutputsTable(program));
     sheet.Tables.push_back(CrossoversTable(config));
     sheet.Tables.push_back(DelaysTable(config));

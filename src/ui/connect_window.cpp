@@ -57,7 +57,7 @@ ConnectWindow::ConnectWindow(Program& program, std::function<void()> endProgram)
 void ConnectWindow::Refresh() {
     for (std::size_t tag = 0; tag < lamps_.size(); ++tag) {
         lamps_[tag]->SetLit(model_.Lamps[tag]);
-        ShowEnabled(lamps_[tag], program_.State().ConnectionButtonsEnabled);
+        ShowEnabled(lamps_[tag], model_.ButtonsEnabled);
     }
     ApplyVisible(model_.Visible);
 }

@@ -51,7 +51,7 @@ void Desktop::CreateWindows() {
     AddEditor(EditorWindow::Sensitivity, connection);
     windows_.push_back(progress_.CreateWindow(connection));
     Add(std::make_unique<InputPassWindow>(program_->InputPass(), connection));
-    program_->State().Messages.Run(StartUpPumps);
+    program_->Services().MessagePump.Run(StartUpPumps);
 
     QWidget* main = Add(std::make_unique<MainWindow>(*program_, about_, connection, endProgram_));
     Add(std::make_unique<ShowCoeffWindow>(program_->ShowCoeff(), main));

@@ -1,8 +1,9 @@
 #include "ui/final_response_window.h"
 
+#include "app/document.h"
 #include "app/final_response_form.h"
+#include "app/processor_connection.h"
 #include "app/program.h"
-#include "app/session.h"
 #include "graphs/editor_graphs.h"
 #include "plot/curve_colours.h"
 #include "ui/led_button.h"
@@ -133,7 +134,7 @@ void FinalResponseWindow::Refresh() {
     const bool magnitude = model_.GraphMode == TFinalResponseForm::Mode::Magnitude;
     magnitude_->SetLit(magnitude);
     phase_->SetLit(!magnitude);
-    const ResponseViewFlags& views = program_.State().Config.ResponseView;
+    const ResponseViewFlags& views = program_.Doc().Config.ResponseView;
     for (std::size_t index = 0; index < stages_.size(); ++index) {
         ShowChecked(stages_[index], views.*StageBoxes[index].Flag);
     }

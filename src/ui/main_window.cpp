@@ -314,8 +314,7 @@ void MainWindow::ApplyHints() {
 }
 
 void MainWindow::Refresh() {
-    const Session& session = program_.State();
-    setWindowTitle(ToQString(session.Caption));
+    setWindowTitle(ToQString(model_.Caption));
     realTime_->SetLit(model_.RealTimePictureOn);
     ShowChecked(verify_, model_.VerifyAfterWrite);
     ShowText(verifyText_, ToQString(model_.VerifyText));
@@ -323,20 +322,21 @@ void MainWindow::Refresh() {
         ShowEnabled(control, model_.DeviceButtonsEnabled);
     }
     for (std::size_t input = 0; input < inputNames_.size(); ++input) {
-        ShowText(inputNames_[input], ToQString(session.Config.InputNames[input]));
+        ShowText(inputNames_[input], ToQString(program_.Doc().Config.InputNames[input]));
     }
     for (std::size_t output = 0; output < outputs_.size(); ++output) {
         OutputRow& row = outputs_[output];
         ShowText(row.Route, RoutePicture(model_.RoutePicture[output]));
-        ShowText(row.Name, ToQString(session.Config.OutputNames[output]));
+        ShowText(row.Name, ToQString(program_.Doc().Config.OutputNames[output]));
         ShowEnabled(row.Name, model_.OutputNameEnabled[output]);
         ShowVisible(row.Mute, model_.MuteLabelVisible[output]);
         ShowVisible(row.MuteMark, model_.MuteMarkVisible[output]);
         ShowText(row.Delay, ToQString(model_.DelayText[output]));
     }
-    ShowValue(memory_, session.MemoryMinimum, LastMemory, session.MemoryNumber);
+    ShowValue(memory_, program_.Processor().MemoryMinimum, LastMemory,
+              program_.Processor().MemoryNumber);
     ShowText(systemName_, ToQString(model_.SystemName));
-    ShowText(info_, ToQString(session.ConnectionText));
+    ShowText(info_, ToQString(program_.Processor().ConnectionText));
     ShowVisible(copyAllMem_, model_.CopyAllMemVisible);
     ApplyVisible(model_.Visible);
 }

@@ -1,9 +1,10 @@
 #include "ui/xover_window.h"
 #include "ui/real_time_lamp.h"
 
+#include "app/document.h"
 #include "app/main_form.h"
+#include "app/processor_connection.h"
 #include "app/program.h"
-#include "app/session.h"
 #include "app/xover_form.h"
 #include "graphs/editor_graphs.h"
 #include "plot/curve_colours.h"
@@ -224,7 +225,7 @@ void XoverWindow::RefreshEdge(EdgeWidgets& widgets, const CrossoverEdgeControls&
 }
 
 void XoverWindow::Refresh() {
-    const auto& names = program_.State().Config.OutputNames;
+    const auto& names = program_.Doc().Config.OutputNames;
     for (std::size_t index = 0; index < outputButtons_.size(); ++index) {
         ShowText(outputButtons_[index], ToQString(names[index]));
         outputButtons_[index]->SetLit(model_.ModXoverLit[index]);

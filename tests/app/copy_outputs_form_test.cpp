@@ -50,7 +50,7 @@ TEST_F(CopyOutputs, SameOutputDoesNothingAndAsksNothing) {
     h.GoRealTime();
     copy.CopyOutput(1, 1);
     EXPECT_TRUE(h.Dialogs.Messages.empty());
-    EXPECT_TRUE(h.State().RealTime);
+    EXPECT_TRUE(h.Processor().RealTime);
 }
 
 TEST_F(CopyOutputs, NoStillLeavesRealTimeOff) {
@@ -63,7 +63,7 @@ TEST_F(CopyOutputs, NoStillLeavesRealTimeOff) {
     ASSERT_EQ(h.Dialogs.Messages.size(), 1U);
     EXPECT_EQ(h.Dialogs.Messages[0].Text, "Do you want to copy data from Output 1 to Output 3 ?");
     EXPECT_EQ(h.Dialogs.Messages[0].Buttons, MessageButtons::YesNo);
-    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_FALSE(h.Processor().RealTime);
     EXPECT_FALSE(h.App.Main().RealTimePictureOn);
     EXPECT_EQ(h.Config().OutputNames[2], "Out3");
 }
@@ -175,7 +175,7 @@ TEST_F(CopyOutputs, EqualiserCopyUsesEveryBandOfTheTarget) {
     EXPECT_EQ(config.Output(6).Band(3).Gain, -4.5);
     EXPECT_EQ(config.Output(6).Band(3).Frequency, 63.0);
     EXPECT_EQ(config.Output(6).BandsInUse, 3);
-    EXPECT_NE(h.State().Engine.Band(6, 3).b0, 1.0L);
+    EXPECT_NE(h.Doc().Engine.Band(6, 3).b0, 1.0L);
 }
 
 TEST_F(CopyOutputs, EqualiserCopyOfMainOutputsUsesSevenBands) {
@@ -187,12 +187,12 @@ TEST_F(CopyOutputs, EqualiserCopyOfMainOutputsUsesSevenBands) {
     copy.CopyOutput(4, 1);
     EXPECT_EQ(h.Config().Output(1).Band(7).FilterType, 4);
     EXPECT_EQ(h.Config().Output(1).BandsInUse, 7);
-    EXPECT_NEAR(h.State().Engine.Band(1, 7).Frequency, 15000.0, 1.0); // as its slider holds it
-    EXPECT_NE(h.State().Engine.Band(1, 7).b0, 1.0L);
+    EXPECT_NEAR(h.Doc().Engine.Band(1, 7).Frequency, 15000.0, 1.0); // as its slider holds it
+    EXPECT_NE(h.Doc().Engine.Band(1, 7).b0, 1.0L);
     EXPECT_EQ(h.Config().Output(1).Band(2).FilterType, 0);
-    EXPECT_EQ(h.State().Engine.Band(1, 2).b0, 1.0L);
+    EXPECT_EQ(h.Doc().Engine.Band(1, 2).b0, 1.0L);
     // The target's equaliser response now peaks with the copied band.
-    const auto& magnitude = h.State().EqualiserResponse[0].Magnitude;
+    const auto& magnitude = h.Doc().EqualiserResponse[0].Magnitude;
     EXPECT_NEAR(*std::max_element(magnitude.begin(), magnitude.begin() + 401), 6.0, 0.05);
 }
 

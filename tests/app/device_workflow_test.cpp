@@ -46,14 +46,14 @@ std::string Padded(const std::string& text, std::size_t width) {
 TEST(ConnectionWindow, ComPortThatAnswersConnectsAndEnablesTheDeviceButtons) {
     DeviceHarness h;
     h.App.Connect().OffLineBClick(TConnectForm::Com3Tag);
-    EXPECT_EQ(h.State().ConnectionText, "Status : Connected at COM3");
+    EXPECT_EQ(h.Processor().ConnectionText, "Status : Connected at COM3");
     EXPECT_EQ(h.App.Connect().ConnectionState, 3);
     EXPECT_TRUE(h.App.Connect().Lamps[TConnectForm::Com3Tag]);
     EXPECT_FALSE(h.App.Connect().Visible);
     EXPECT_TRUE(h.Main().Visible);
     EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
-    EXPECT_EQ(h.State().Link, LinkKind::ComPort);
-    EXPECT_NE(h.State().Sink, nullptr);
+    EXPECT_EQ(h.Processor().Link, LinkKind::ComPort);
+    EXPECT_NE(h.Processor().Sink, nullptr);
     // The connection test is command 0 to number 0.
     EXPECT_EQ(SendTransactions(h.Writes), (std::vector<SentTransaction>{{0, 0}}));
 }
@@ -61,24 +61,24 @@ TEST(ConnectionWindow, ComPortThatAnswersConnectsAndEnablesTheDeviceButtons) {
 TEST(ConnectionWindow, UsbThatAnswersReadsStatusUsb) {
     DeviceHarness h;
     h.App.Connect().OffLineBClick(TConnectForm::UsbTag);
-    EXPECT_EQ(h.State().ConnectionText, "Status : USB");
+    EXPECT_EQ(h.Processor().ConnectionText, "Status : USB");
     EXPECT_EQ(h.App.Connect().ConnectionState, UsbState);
     EXPECT_TRUE(h.App.Connect().UsbFlag);
-    EXPECT_EQ(h.State().Link, LinkKind::Usb);
+    EXPECT_EQ(h.Processor().Link, LinkKind::Usb);
 }
 
 TEST(ConnectionWindow, SilentUnitLeavesTheProgramOfflineWithTheButtonsOff) {
     DeviceHarness h;
     h.Unit.SetFault({Fault::Silence, 0});
     h.App.Connect().OffLineBClick(TConnectForm::UsbTag);
-    EXPECT_EQ(h.State().ConnectionText, "Status : Offline");
+    EXPECT_EQ(h.Processor().ConnectionText, "Status : Offline");
     EXPECT_TRUE(Shown(h.Dialogs, device_message::NotAQuorvex));
     EXPECT_EQ(h.App.Connect().ConnectionState, OfflineState);
     EXPECT_TRUE(h.App.Connect().Lamps[TConnectForm::OffLineTag]);
     EXPECT_TRUE(h.App.Connect().Visible);
     EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
-    EXPECT_EQ(h.State().Sink, nullptr);
-    EXPECT_FALSE(h.State().Connected);
+    EXPECT_EQ(h.Processor().Sink, nullptr);
+    EXPECT_FALSE(h.Processor().Connected);
 }
 
 /// A serial port that another program holds.
@@ -107,7 +107,7 @@ TEST(ConnectionWindow, BusyComPortBeepsAndKeepsTheWindowForAnotherChoice) {
     EXPECT_EQ(h.App.Connect().ConnectionState, OfflineState);
     EXPECT_TRUE(h.App.Connect().Visible);
     EXPECT_FALSE(h.App.Connect().Lamps[TConnectForm::Com3Tag]);
-    EXPECT_FALSE(h.State().Connected);
+    EXPECT_FALSE(h.Processor().Connected);
     EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
 }
 
@@ -115,10 +115,10 @@ TEST(ConnectionWindow, OfflineShowsTheMainWindowWithTheDeviceButtonsOff) {
     DeviceHarness h;
     h.Connect();
     h.App.Connect().OffLineBClick(TConnectForm::OffLineTag);
-    EXPECT_EQ(h.State().ConnectionText, "Status : Offline");
+    EXPECT_EQ(h.Processor().ConnectionText, "Status : Offline");
     EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
     EXPECT_TRUE(h.Main().Visible);
-    EXPECT_EQ(h.State().Sink, nullptr);
+    EXPECT_EQ(h.Processor().Sink, nullptr);
 }
 
 // --- Write and Read ---
@@ -184,7 +184,7 @@ TEST(VerifyAfterWrite, ReadsTheMemoryBackAndSucceedsWhenItHoldsTheImage) {
     EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
     // The configuration is not touched by the read-back.
     EXPECT_EQ(h.Config().SystemInfo.SystemName, "Checked");
-    const CoefficientImage image = BuildCoefficientImage(h.Config(), h.State().Engine);
+    const CoefficientImage image = BuildCoefficientImage(h.Config(), h.Doc().Engine);
     EXPECT_TRUE(std::equal(image.begin(), image.end(), h.Unit.Memory(30).begin()));
 }
 
@@ -197,7 +197,7 @@ TEST(VerifyAfterWrite, AUnitThatStoresOneByteWrongFailsNamingTheWord) {
     h.Dialogs.Answers = {MessageAnswer::Yes};
     EXPECT_FALSE(h.Main().WriteButtonClick());
 
-    const CoefficientImage image = BuildCoefficientImage(h.Config(), h.State().Engine);
+    const CoefficientImage image = BuildCoefficientImage(h.Config(), h.Doc().Engine);
     const std::string expected =
         "Verify after Write: memory 30 does not hold what was sent. It differs at DSP 2 word 42 "
         "(image byte 1000: sent " +
@@ -208,7 +208,7 @@ TEST(VerifyAfterWrite, AUnitThatStoresOneByteWrongFailsNamingTheWord) {
     EXPECT_EQ(h.Main().VerifyText, expected);
     // The link is sound: the buttons come back for another try.
     EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
-    EXPECT_TRUE(h.State().Connected);
+    EXPECT_TRUE(h.Processor().Connected);
 }
 
 TEST(VerifyAfterWrite, AReadBackThatBreaksOffIsAFailure) {
@@ -222,7 +222,7 @@ TEST(VerifyAfterWrite, AReadBackThatBreaksOffIsAFailure) {
     EXPECT_FALSE(h.Main().WriteButtonClick());
     EXPECT_EQ(h.Unit.CurrentMemory(), 30);
     EXPECT_TRUE(Shown(h.Dialogs, device_message::ComCommunicationError));
-    EXPECT_FALSE(h.State().Connected);
+    EXPECT_FALSE(h.Processor().Connected);
     EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
 }
 
@@ -296,7 +296,7 @@ TEST(WriteAndRead, UsbWriteFailureOffersReconnection) {
     EXPECT_EQ(last.Kind, MessageKind::Warning);
     EXPECT_TRUE(h.App.Connect().Visible);
     EXPECT_FALSE(h.App.Connect().Communication.Visible());
-    EXPECT_FALSE(h.State().Connected);
+    EXPECT_FALSE(h.Processor().Connected);
     EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
     // Command 3 began and failed; no command 7 followed.
     EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{WriteCommand, 21}}));
@@ -341,7 +341,7 @@ TEST(WriteAndRead, ChangeAsksAndSendsOnlyCommandSeven) {
 TEST(AccessCode, TheCodeWidensTheSelectorToAllSixtyMemories) {
     DeviceHarness h;
     h.Main().NProgramSpinChange(5);
-    EXPECT_EQ(h.State().MemoryNumber, 21);
+    EXPECT_EQ(h.Processor().MemoryNumber, 21);
 
     h.Main().LOGOImageClick();
     TInputPassForm& dialog = h.App.InputPass();
@@ -350,13 +350,13 @@ TEST(AccessCode, TheCodeWidensTheSelectorToAllSixtyMemories) {
     EXPECT_EQ(dialog.PasswordEdit, "8642");
     dialog.PasswordEditEnter();
     EXPECT_FALSE(dialog.Visible);
-    EXPECT_EQ(h.State().MemoryMinimum, 1);
+    EXPECT_EQ(h.Processor().MemoryMinimum, 1);
     EXPECT_EQ(h.Dialogs.Texts(), std::vector<std::string>{
                                      "Unprotected System. Now you can write in all the memories"});
     h.Main().NProgramSpinChange(5);
-    EXPECT_EQ(h.State().MemoryNumber, 5);
+    EXPECT_EQ(h.Processor().MemoryNumber, 5);
     h.Main().NProgramSpinChange(61);
-    EXPECT_EQ(h.State().MemoryNumber, 60);
+    EXPECT_EQ(h.Processor().MemoryNumber, 60);
 }
 
 TEST(AccessCode, AWrongCodeProtectsAgainSilentlyAndLiftsTheSelectorTo21) {
@@ -371,8 +371,8 @@ TEST(AccessCode, AWrongCodeProtectsAgainSilentlyAndLiftsTheSelectorTo21) {
     EXPECT_EQ(h.App.InputPass().PasswordEdit, "");
     h.App.InputPass().PasswordEditChange("1234");
     h.App.InputPass().PasswordEditEnter();
-    EXPECT_EQ(h.State().MemoryMinimum, 21);
-    EXPECT_EQ(h.State().MemoryNumber, 21);
+    EXPECT_EQ(h.Processor().MemoryMinimum, 21);
+    EXPECT_EQ(h.Processor().MemoryNumber, 21);
     EXPECT_TRUE(h.Dialogs.Messages.empty());
 }
 
@@ -404,7 +404,7 @@ TEST(CopyAllMemories, WhileProtectedTheFirstTwentyPassesWriteMemory21) {
     EXPECT_EQ(h.Sent(), expected);
     EXPECT_EQ(h.Pump.CallsOf(5501), 60);
     EXPECT_EQ(h.Pump.CallsOf(20000), 60);
-    EXPECT_EQ(h.State().MemoryNumber, 60);
+    EXPECT_EQ(h.Processor().MemoryNumber, 60);
     EXPECT_TRUE(h.Main().DeviceButtonsEnabled);
     EXPECT_EQ(h.Unit.TakeChangedMemories().size(), 40U);
 }
@@ -567,7 +567,7 @@ TEST(RealTime, OnlineSwitchReadsThePlayingMemoryThenTurnsOn) {
     {
         ProgramHarness other;
         other.App.Main().SystemNameChange("Stage");
-        const CoefficientImage image = BuildCoefficientImage(other.Config(), other.State().Engine);
+        const CoefficientImage image = BuildCoefficientImage(other.Config(), other.Doc().Engine);
         ASSERT_TRUE(h.Unit.LoadMemory(37, image));
     }
     h.Connect();
@@ -575,11 +575,11 @@ TEST(RealTime, OnlineSwitchReadsThePlayingMemoryThenTurnsOn) {
     h.Main().RealTimeBClick();
     EXPECT_EQ(h.Dialogs.Messages.at(0).Text, TMainForm::RealTimeText);
     EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{19, 0}, {ReadCommand, 37}}));
-    EXPECT_EQ(h.State().MemoryNumber, 37);
+    EXPECT_EQ(h.Processor().MemoryNumber, 37);
     EXPECT_EQ(h.Config().SystemInfo.SystemName, Padded("Stage", 40));
-    EXPECT_TRUE(h.State().RealTime);
+    EXPECT_TRUE(h.Processor().RealTime);
     EXPECT_TRUE(h.Main().RealTimePictureOn);
-    EXPECT_TRUE(h.State().ShouldSendRealTime());
+    EXPECT_TRUE(h.Processor().ShouldSendRealTime());
 }
 
 /// Real-time frames in `writes`: START, 0x12, the DSP and the type, each written alone.
@@ -602,7 +602,7 @@ TEST(RealTime, ChangesGoToTheUnitOnlyWhileTheSwitchIsOn) {
 
     h.Dialogs.Answers = {MessageAnswer::Ok, MessageAnswer::No};
     h.Main().RealTimeBClick();
-    ASSERT_TRUE(h.State().RealTime);
+    ASSERT_TRUE(h.Processor().RealTime);
     h.Writes.clear();
     h.Main().RouteBClick(3);
     // Out3 runs on DSP 2; its two route factors are single words (type 2).
@@ -615,11 +615,11 @@ TEST(RealTime, NothingIsSentWhileATransferIsRunning) {
     h.Connect();
     h.Dialogs.Answers = {MessageAnswer::Ok, MessageAnswer::No};
     h.Main().RealTimeBClick();
-    ASSERT_TRUE(h.State().ShouldSendRealTime());
+    ASSERT_TRUE(h.Processor().ShouldSendRealTime());
 
     std::vector<int> sendableRuns;
     h.Pump.OnRun = [&h, &sendableRuns](int times) {
-        if (h.State().ShouldSendRealTime()) {
+        if (h.Processor().ShouldSendRealTime()) {
             sendableRuns.push_back(times);
         }
     };
@@ -631,7 +631,7 @@ TEST(RealTime, NothingIsSentWhileATransferIsRunning) {
     // pauses inside the messages may not.
     h.Main().RouteBClick(1);
     EXPECT_EQ(sendableRuns, (std::vector<int>{100, 100}));
-    EXPECT_TRUE(h.State().ShouldSendRealTime());
+    EXPECT_TRUE(h.Processor().ShouldSendRealTime());
 }
 
 TEST(RealTime, CancelledSaveQuestionLeavesTheSwitchOff) {
@@ -640,7 +640,7 @@ TEST(RealTime, CancelledSaveQuestionLeavesTheSwitchOff) {
     h.Dialogs.Answers = {MessageAnswer::Ok, MessageAnswer::Cancel};
     h.Main().RealTimeBClick();
     EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{19, 0}}));
-    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_FALSE(h.Processor().RealTime);
     EXPECT_FALSE(h.Main().RealTimePictureOn);
 }
 
@@ -650,7 +650,7 @@ TEST(RealTime, UsbRequestFailureOffersReconnectionAndStaysOff) {
     h.Unit.SetFault({Fault::Silence, 0});
     h.Main().RealTimeBClick();
     EXPECT_EQ(h.Dialogs.Messages.back().Text, device_message::QuorvexClosed);
-    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_FALSE(h.Processor().RealTime);
     EXPECT_TRUE(h.App.Connect().Visible);
 }
 
@@ -660,7 +660,7 @@ TEST(RealTime, ComRequestFailureLeavesTheSwitchOffWithoutReconnecting) {
     h.Unit.SetFault({Fault::Silence, 0});
     h.Main().RealTimeBClick();
 
-    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_FALSE(h.Processor().RealTime);
     EXPECT_FALSE(h.Main().RealTimePictureOn);
     EXPECT_FALSE(Shown(h.Dialogs, device_message::QuorvexClosed));
     EXPECT_TRUE(Shown(h.Dialogs, device_message::ComCommunicationError));

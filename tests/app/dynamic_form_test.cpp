@@ -18,7 +18,7 @@ protected:
     TDynamicform& dyn = h.App.Dynamics();
 
     DynamicsSetting& Setting(int block) { return h.Config().Block(block); }
-    const TDYNAMIC& Engine(int block) { return h.State().Engine.Block(block); }
+    const TDYNAMIC& Engine(int block) { return h.Doc().Engine.Block(block); }
     double Table(int block, int entry) {
         return static_cast<double>(Engine(block).GainTable.at(static_cast<std::size_t>(entry)));
     }

@@ -32,7 +32,7 @@ struct Bytes {
 
 Bytes BytesOf(ProgramHarness& h) {
     return {EncodeConfigurationRecord(h.Config(), ""),
-            BuildCoefficientImage(h.Config(), h.State().Engine)};
+            BuildCoefficientImage(h.Config(), h.Doc().Engine)};
 }
 
 /// Random edits through the public handlers of every editor, as a person makes them.

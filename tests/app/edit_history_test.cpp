@@ -35,7 +35,7 @@ protected:
         peq.FilterGainEditExit(gain);
         history.Record();
     }
-    CoefficientImage Image() { return BuildCoefficientImage(h.Config(), h.State().Engine); }
+    CoefficientImage Image() { return BuildCoefficientImage(h.Config(), h.Doc().Engine); }
     QvxRecord Record() { return EncodeConfigurationRecord(h.Config(), ""); }
 };
 
@@ -112,8 +112,8 @@ TEST_F(History, UndoBringsBackTheValuesTheDesignsAndWhatTheEditorShows) {
     history.Record();
     const CoefficientImage image = Image();
     const QvxRecord record = Record();
-    const TSOS section = h.State().Engine.Band(3, 2);
-    const FrequencyResponse response = h.State().EqualiserResponse[2];
+    const TSOS section = h.Doc().Engine.Band(3, 2);
+    const FrequencyResponse response = h.Doc().EqualiserResponse[2];
     const std::string field = peq.FilterGainEdit;
     const auto curve = peq.Curves[2];
 
@@ -121,14 +121,14 @@ TEST_F(History, UndoBringsBackTheValuesTheDesignsAndWhatTheEditorShows) {
     history.Record();
     // The editor moves on elsewhere before the person undoes.
     peq.SelectOutput(1);
-    ASSERT_NE(h.State().Engine.Band(3, 2).b0, section.b0);
+    ASSERT_NE(h.Doc().Engine.Band(3, 2).b0, section.b0);
 
     EXPECT_TRUE(history.Undo());
     EXPECT_EQ(Record(), record);
     EXPECT_EQ(Image(), image);
-    EXPECT_EQ(h.State().Engine.Band(3, 2).b0, section.b0);
-    EXPECT_EQ(h.State().Engine.Band(3, 2).a2, section.a2);
-    EXPECT_EQ(h.State().EqualiserResponse[2].Magnitude, response.Magnitude);
+    EXPECT_EQ(h.Doc().Engine.Band(3, 2).b0, section.b0);
+    EXPECT_EQ(h.Doc().Engine.Band(3, 2).a2, section.a2);
+    EXPECT_EQ(h.Doc().EqualiserResponse[2].Magnitude, response.Magnitude);
     // Back where the edit was made, showing the old value and curve.
     EXPECT_EQ(peq.Output, 3);
     EXPECT_EQ(peq.SpinFiltro, 2);
@@ -254,7 +254,7 @@ TEST_F(History, RealTimeUndoSendsOnlyTheSectionThatDiffers) {
     EXPECT_EQ(sent.What, SentMessage::Kind::Section);
     EXPECT_EQ(sent.Dsp, 2);
     EXPECT_EQ(sent.Address, 11);
-    const TSOS& section = h.State().Engine.Band(3, 2);
+    const TSOS& section = h.Doc().Engine.Band(3, 2);
     EXPECT_EQ(Word(sent.Coefficients[0]), Word(section.b0));
     EXPECT_EQ(Word(sent.Coefficients[4]), Word(section.a2));
 
@@ -304,7 +304,7 @@ TEST(RealTimeHistory, TheUnitFollowsUndoAndRedoWordForWord) {
     ASSERT_TRUE(h.Main().WriteButtonClick());
     h.Dialogs.Answers = {MessageAnswer::Ok, MessageAnswer::No};
     h.Main().RealTimeBClick();
-    ASSERT_TRUE(h.State().RealTime);
+    ASSERT_TRUE(h.Processor().RealTime);
     EditHistory& history = h.App.History();
     ASSERT_FALSE(history.CanUndo()) << "the read of real-time mode starts a new history";
 
@@ -319,9 +319,7 @@ TEST(RealTimeHistory, TheUnitFollowsUndoAndRedoWordForWord) {
     history.Record();
     h.App.Delay().SetPosition(1, 234 - 30);
     history.Record();
-    const auto image = [&] {
-        return DspWords(BuildCoefficientImage(h.Config(), h.State().Engine));
-    };
+    const auto image = [&] { return DspWords(BuildCoefficientImage(h.Config(), h.Doc().Engine)); };
     const auto unit = [&] { return DspWords(h.Unit.Memory(30)); };
     // Each undo and redo must change in the unit exactly the words in which the two images
     // differ, to their new values, and leave every other word as the unit had it.

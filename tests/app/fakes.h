@@ -7,7 +7,6 @@
 #include "app/dialogs.h"
 #include "app/program.h"
 #include "app/progress.h"
-#include "app/session.h"
 #include "link/message_loop.h"
 #include "link/real_time_sink.h"
 
@@ -243,16 +242,16 @@ struct Fakes {
 struct ProgramHarness : Fakes {
     Program App{Dialogs, Progress, Pump};
 
-    Session& State() { return App.State(); }
-    Configuration& Config() { return App.State().Config; }
+    Document& Doc() { return App.Doc(); }
+    ProcessorConnection& Processor() { return App.Processor(); }
+    Configuration& Config() { return App.Doc().Config; }
 
     /// Connected over USB with real-time mode on and the sink recording.
     void GoRealTime() {
-        Session& session = App.State();
-        session.Sink = &Sink;
-        session.Link = LinkKind::Usb;
-        session.Connected = true;
-        session.RealTime = true;
+        App.Processor().Sink = &Sink;
+        App.Processor().Link = LinkKind::Usb;
+        App.Processor().Connected = true;
+        App.Processor().RealTime = true;
     }
     /// Forgets everything recorded so far.
     void ClearRecords() {

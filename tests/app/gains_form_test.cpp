@@ -171,7 +171,7 @@ TEST_F(LevelsEditor, RealTimeGainGoesToTheOutputsAddress) {
     EXPECT_EQ(std::make_pair(h.Sink.Sent[0].Dsp, h.Sink.Sent[0].Address), std::make_pair(1, 257));
     EXPECT_EQ(std::make_pair(h.Sink.Sent[1].Dsp, h.Sink.Sent[1].Address), std::make_pair(2, 257));
     EXPECT_EQ(std::make_pair(h.Sink.Sent[2].Dsp, h.Sink.Sent[2].Address), std::make_pair(1, 256));
-    h.State().TransferRunning = true;
+    h.Processor().TransferRunning = true;
     gains.SetPosition(2, 100);
     EXPECT_EQ(h.Sink.Sent.size(), 3U);
 }

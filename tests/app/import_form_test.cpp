@@ -34,7 +34,7 @@ protected:
     TImportForm& window = h.App.Import();
 
     float Magnitude(int output, std::size_t point) const {
-        return h.App.State().SpeakerResponse[static_cast<std::size_t>(output - 1)].Magnitude[point];
+        return h.App.Doc().SpeakerResponse[static_cast<std::size_t>(output - 1)].Magnitude[point];
     }
     /// The first grid point at or above `hz`.
     static std::size_t PointAt(int hz) {
@@ -167,12 +167,12 @@ TEST(InputSensitivityWindow, KeepsWholeMillivoltsInsideItsRangeAndHoldsVoltsPerP
     ProgramHarness h;
     TSensitivityForm& window = h.App.Sensitivity();
     EXPECT_EQ(window.SensitivityText, "20");
-    EXPECT_DOUBLE_EQ(h.State().MicrophoneSensitivity, 0.020);
+    EXPECT_DOUBLE_EQ(h.Doc().MicrophoneSensitivity, 0.020);
 
     window.SensitivityChange("12.6");
     window.SensitivityExit();
     EXPECT_EQ(window.SensitivityText, "13");
-    EXPECT_DOUBLE_EQ(h.State().MicrophoneSensitivity, 0.013);
+    EXPECT_DOUBLE_EQ(h.Doc().MicrophoneSensitivity, 0.013);
 
     window.SensitivityChange("1500");
     window.SensitivityExit();
@@ -183,11 +183,11 @@ TEST(InputSensitivityWindow, KeepsWholeMillivoltsInsideItsRangeAndHoldsVoltsPerP
     window.SensitivityChange("mic");
     window.SensitivityExit();
     EXPECT_EQ(window.SensitivityText, "1");
-    EXPECT_DOUBLE_EQ(h.State().MicrophoneSensitivity, 0.001);
+    EXPECT_DOUBLE_EQ(h.Doc().MicrophoneSensitivity, 0.001);
 
     // New configuration leaves the sensitivity alone.
     h.App.Main().ResetConfiguration();
-    EXPECT_DOUBLE_EQ(h.State().MicrophoneSensitivity, 0.001);
+    EXPECT_DOUBLE_EQ(h.Doc().MicrophoneSensitivity, 0.001);
 }
 
 } // namespace

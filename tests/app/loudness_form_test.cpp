@@ -19,7 +19,7 @@ protected:
     TLoudnessForm& loud = h.App.Loudness();
 
     const TSOS& Section(int sub) {
-        return h.State().Engine.Reinforcement.at(static_cast<std::size_t>(sub - 1));
+        return h.Doc().Engine.Reinforcement.at(static_cast<std::size_t>(sub - 1));
     }
 };
 
@@ -30,10 +30,9 @@ TEST_F(SubReinforcement, StartsFlatAtFiftyFiveHertz) {
         EXPECT_EQ(Section(sub).Frequency, 55.0);
         EXPECT_EQ(Section(sub).Gain, 0.0);
         EXPECT_EQ(Section(sub).DspAddress, 116);
-        EXPECT_EQ(h.State()
-                      .ReinforcementResponse.at(static_cast<std::size_t>(sub - 1))
-                      .Magnitude[Grid55Hz],
-                  0.0F);
+        EXPECT_EQ(
+            h.Doc().ReinforcementResponse.at(static_cast<std::size_t>(sub - 1)).Magnitude[Grid55Hz],
+            0.0F);
     }
     EXPECT_EQ(loud.Sub, 1);
     EXPECT_EQ(loud.FilterGainEdit, "0.0");
@@ -92,7 +91,7 @@ TEST_F(SubReinforcement, TheBoostShowsOnTheSubsCrossoverCurve) {
     const float otherSub = h.App.Xover().Curves[5][Grid55Hz];
     loud.FilterGainSlider.SetPosition(0);
     EXPECT_NEAR(h.App.Xover().Curves[4][Grid55Hz] - before, 12.0, 0.01);
-    EXPECT_NEAR(h.State().ReinforcementResponse[0].Magnitude[Grid55Hz], 12.0, 0.01);
+    EXPECT_NEAR(h.Doc().ReinforcementResponse[0].Magnitude[Grid55Hz], 12.0, 0.01);
     EXPECT_EQ(h.App.Xover().Curves[5][Grid55Hz], otherSub);
 }
 

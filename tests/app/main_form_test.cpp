@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "app/connect_form.h"
 #include "app/delay_fino_form.h"
 #include "app/gains_form.h"
 #include "app/loudness_form.h"
@@ -36,11 +37,11 @@ protected:
         h.Config().Block(1).ThresholdDb = -20.0F;
         h.Config().ResponseView.PeqView = false;
         h.Config().ResponseView.DelayView = false;
-        h.State().MemoryNumber = 33;
-        h.State().MicrophoneSensitivity = 0.05;
+        h.Processor().MemoryNumber = 33;
+        h.Doc().MicrophoneSensitivity = 0.05;
         h.Config().ImportFormat = 3;
         h.Config().Output(2).SpeakerFile = "C:\\gone\\mid.txt";
-        h.State().SpeakerResponse[1].Magnitude[7] = -3.0F;
+        h.Doc().SpeakerResponse[1].Magnitude[7] = -3.0F;
     }
 };
 
@@ -51,7 +52,7 @@ TEST_F(MainWindow, StartsWithTheNamesAndRoutesOfTheMainWindow) {
     EXPECT_EQ(main.SystemName, "NoName");
     EXPECT_EQ(h.App.SystemInfo().SystemName, "NoName");
     EXPECT_EQ(h.App.SystemInfo().Comments, "");
-    EXPECT_EQ(h.State().Caption, "Quorvex Loudspeaker Management System ");
+    EXPECT_EQ(h.App.Main().Caption, "Quorvex Loudspeaker Management System ");
     EXPECT_EQ(main.DelayText[5], "0.00 ms");
     EXPECT_FALSE(main.CopyAllMemVisible);
     const ResponseViewFlags& view = h.Config().ResponseView;
@@ -69,7 +70,7 @@ TEST_F(MainWindow, CancelAtTheSaveQuestionResetsNothing) {
     EXPECT_EQ(h.Dialogs.Messages[0].Kind, MessageKind::Warning);
     EXPECT_EQ(h.Dialogs.Messages[0].Buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(h.Dialogs.Messages[0].Text, "Do you want to save the present configuration?");
-    EXPECT_TRUE(h.State().SaveQuestionCancelled);
+    EXPECT_TRUE(h.Doc().SaveQuestionCancelled);
     EXPECT_TRUE(h.Progress.StepTexts.empty());
     EXPECT_EQ(h.Config().Route[0], 1);
     EXPECT_EQ(h.Config().SystemInfo.SystemName, "Arena");
@@ -81,13 +82,13 @@ TEST_F(MainWindow, NoResetsEverySectionInTenSteps) {
     h.GoRealTime();
     h.App.Gains().Show();
     h.App.Delay().Show();
-    h.State().ChosenFileName = "show.QVX";
+    h.Doc().ChosenFileName = "show.QVX";
     h.ClearRecords();
     h.Dialogs.Answers = {MessageAnswer::No};
     main.NewButtonClick();
 
     EXPECT_TRUE(h.Dialogs.SaveRequests.empty());
-    EXPECT_FALSE(h.State().SaveQuestionCancelled);
+    EXPECT_FALSE(h.Doc().SaveQuestionCancelled);
     EXPECT_EQ(h.Progress.FirstLines, (std::vector<std::string>{"Initializing show.QVX"}));
     EXPECT_EQ(h.Progress.StepTexts,
               (std::vector<std::string>{"Gains...", "Crossover...", "Equalization...",
@@ -106,7 +107,7 @@ TEST_F(MainWindow, NoResetsEverySectionInTenSteps) {
     EXPECT_TRUE(h.Sink.Sent.empty()); // real-time mode went off first
 
     const Configuration& config = h.Config();
-    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_FALSE(h.Processor().RealTime);
     EXPECT_FALSE(main.RealTimePictureOn);
     EXPECT_FALSE(h.App.Gains().Visible);
     EXPECT_FALSE(h.App.Delay().Visible);
@@ -134,15 +135,15 @@ TEST_F(MainWindow, NoResetsEverySectionInTenSteps) {
     EXPECT_EQ(main.RoutePicture, (std::array<int, 6>{0, 2, 0, 2, 1, 1}));
     EXPECT_EQ(config.RouteGainA[0], 1.0);
     EXPECT_TRUE(config.ResponseView.PeqView);
-    EXPECT_TRUE(h.State().ConnectionButtonsEnabled);
+    EXPECT_TRUE(h.App.Connect().ButtonsEnabled);
     EXPECT_EQ(config.Output(2).SpeakerFile, "");
-    EXPECT_EQ(h.State().SpeakerResponse[1].Magnitude[7], 0.0F);
+    EXPECT_EQ(h.Doc().SpeakerResponse[1].Magnitude[7], 0.0F);
     // What New configuration leaves alone.
     EXPECT_FALSE(config.ResponseView.DelayView);
-    EXPECT_EQ(h.State().MemoryNumber, 33);
-    EXPECT_EQ(h.State().MicrophoneSensitivity, 0.05);
+    EXPECT_EQ(h.Processor().MemoryNumber, 33);
+    EXPECT_EQ(h.Doc().MicrophoneSensitivity, 0.05);
     EXPECT_EQ(config.ImportFormat, 3);
-    EXPECT_TRUE(h.State().Connected);
+    EXPECT_TRUE(h.Processor().Connected);
 }
 
 TEST_F(MainWindow, YesSavesFirstThenResetsEvenWhenTheSaveIsCancelled) {
@@ -160,7 +161,7 @@ TEST_F(MainWindow, YesSavesFirstThenResetsEvenWhenTheSaveIsCancelled) {
     const auto reset = std::find(h.Log.begin(), h.Log.end(), "step:Gains...");
     EXPECT_LT(save, reset);
     EXPECT_EQ(h.Config().Route[0], 0);
-    EXPECT_EQ(h.State().Caption, "Quorvex Loudspeaker Management System ");
+    EXPECT_EQ(h.App.Main().Caption, "Quorvex Loudspeaker Management System ");
 }
 
 TEST_F(MainWindow, SaveWritesTheFileAndNamesItInTheCaption) {
@@ -171,8 +172,8 @@ TEST_F(MainWindow, SaveWritesTheFileAndNamesItInTheCaption) {
     h.Dialogs.SaveAnswers = {path.string()};
     EXPECT_TRUE(main.SaveButtonClick());
     EXPECT_EQ(std::filesystem::file_size(path), 2688U);
-    EXPECT_EQ(h.State().Caption, "Quorvex Loudspeaker Management System Arena.QVX");
-    EXPECT_EQ(h.State().ChosenFileName, path.string());
+    EXPECT_EQ(h.App.Main().Caption, "Quorvex Loudspeaker Management System Arena.QVX");
+    EXPECT_EQ(h.Doc().ChosenFileName, path.string());
     EXPECT_TRUE(h.Dialogs.Messages.empty());
     std::filesystem::remove_all(folder);
 }
@@ -184,7 +185,7 @@ TEST_F(MainWindow, FailedSaveSaysWhyAndKeepsTheCaption) {
     ASSERT_EQ(h.Dialogs.Messages.size(), 1U);
     EXPECT_EQ(h.Dialogs.Messages[0].Kind, MessageKind::Error);
     EXPECT_FALSE(h.Dialogs.Messages[0].Text.empty());
-    EXPECT_EQ(h.State().Caption, "Quorvex Loudspeaker Management System ");
+    EXPECT_EQ(h.App.Main().Caption, "Quorvex Loudspeaker Management System ");
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
@@ -233,7 +234,7 @@ TEST_F(MainWindow, RouteFactorsOfEachOutputHaveTheirPlace) {
 TEST_F(MainWindow, RouteSendsNothingOfflineOrDuringATransfer) {
     main.RouteBClick(2);
     h.GoRealTime();
-    h.State().TransferRunning = true;
+    h.Processor().TransferRunning = true;
     main.RouteBClick(2);
     EXPECT_TRUE(h.Sink.Sent.empty());
     EXPECT_EQ(main.RoutePicture[1], 1);
@@ -298,7 +299,7 @@ TEST_F(MainWindow, ClosingWithNoEndsWithoutSaving) {
 
 TEST_F(MainWindow, RealTimeIsRefusedOffline) {
     main.RealTimeBClick();
-    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_FALSE(h.Processor().RealTime);
     EXPECT_FALSE(main.RealTimePictureOn);
     ASSERT_EQ(h.Dialogs.Messages.size(), 1U);
     EXPECT_EQ(h.Dialogs.Messages[0].Kind, MessageKind::Information);
@@ -311,7 +312,7 @@ TEST_F(MainWindow, RealTimeOffWhenSwitchedAgain) {
     h.App.Loudness().RealTimePictureOn = true;
     main.RealTimeBClick();
     EXPECT_FALSE(h.App.Loudness().RealTimePictureOn);
-    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_FALSE(h.Processor().RealTime);
     EXPECT_FALSE(main.RealTimePictureOn);
     EXPECT_TRUE(h.Dialogs.Messages.empty());
 }
@@ -321,9 +322,9 @@ TEST_F(MainWindow, ChainButtonsChooseTheEditorsTarget) {
     EXPECT_EQ(h.App.Delay().CurrentOutput, 5);
     EXPECT_TRUE(h.App.Delay().Visible);
     main.DynamicBtnClick(4);
-    EXPECT_EQ(h.State().EditorBlock, 2);
+    EXPECT_EQ(h.App.Main().EditorBlock, 2);
     main.DynamicBtnClick(6);
-    EXPECT_EQ(h.State().EditorBlock, 3);
+    EXPECT_EQ(h.App.Main().EditorBlock, 3);
     main.OutputNameChange(3, "Fill");
     main.GainBtnClick(3);
     EXPECT_TRUE(h.App.Gains().Visible);

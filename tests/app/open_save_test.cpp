@@ -102,7 +102,7 @@ TEST_F(OpenAndSave, SavingThenOpeningGivesBackWhatTheEditorsSet) {
     EXPECT_EQ(h.App.Gains().GainText[1], "-3.5");
     EXPECT_TRUE(h.App.Gains().InvLamp[3]);
     EXPECT_TRUE(h.App.Main().MuteLabelVisible[5]);
-    EXPECT_EQ(h.State().Caption, std::string(Prefix) + "rig.QVX");
+    EXPECT_EQ(h.App.Main().Caption, std::string(Prefix) + "rig.QVX");
 }
 
 TEST_F(OpenAndSave, OpeningShowsEveryStepAndLetsMessagesRunBeforeEach) {
@@ -177,7 +177,7 @@ TEST_F(OpenAndSave, CancellingTheOpenDialogStillRedrawsAndClosesTheProgress) {
     EXPECT_EQ(h.Config().SystemInfo.SystemName, "Before");
     EXPECT_EQ(h.Dialogs.OpenRequests.size(), 1U);
     EXPECT_FALSE(h.Progress.Visible);
-    EXPECT_EQ(h.State().Caption, Prefix);
+    EXPECT_EQ(h.App.Main().Caption, Prefix);
 }
 
 TEST_F(OpenAndSave, OpeningClearsRealTimeAndClosesTheEditors) {
@@ -189,7 +189,7 @@ TEST_F(OpenAndSave, OpeningClearsRealTimeAndClosesTheEditors) {
     h.Dialogs.Answers.push_back(MessageAnswer::Cancel);
     h.Dialogs.OpenAnswers.push_back(path);
     OpenConfiguration(h.App);
-    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_FALSE(h.Processor().RealTime);
     EXPECT_FALSE(h.App.Main().RealTimePictureOn);
     EXPECT_FALSE(h.App.Gains().Visible);
     EXPECT_FALSE(h.App.Delay().Visible);
@@ -205,8 +205,8 @@ TEST_F(OpenAndSave, AFileNamedWithoutTheDialogIsOpenedAsTheDialogWouldOpenIt) {
     EXPECT_TRUE(h.Dialogs.OpenRequests.empty());
     EXPECT_TRUE(h.Dialogs.Messages.empty()) << "no save question";
     EXPECT_EQ(h.App.Main().SystemName, "Touring rig");
-    EXPECT_EQ(h.State().Caption, std::string(Prefix) + "named.QVX");
-    EXPECT_FALSE(h.State().RealTime);
+    EXPECT_EQ(h.App.Main().Caption, std::string(Prefix) + "named.QVX");
+    EXPECT_FALSE(h.Processor().RealTime);
     EXPECT_FALSE(h.App.Gains().Visible);
     EXPECT_FALSE(h.Progress.Visible);
     EXPECT_EQ(h.Dialogs.WaitCursor, (std::vector<bool>{true, false}));
@@ -309,8 +309,8 @@ protected:
         EXPECT_EQ(box.Text, path + " is not a QuorvexFile");
         // New configuration ran; nothing of the file was loaded.
         EXPECT_EQ(h.Config().SystemInfo.SystemName, "NoName");
-        EXPECT_TRUE(h.State().ChosenFileName.empty());
-        EXPECT_EQ(h.State().Caption, Prefix);
+        EXPECT_TRUE(h.Doc().ChosenFileName.empty());
+        EXPECT_EQ(h.App.Main().Caption, Prefix);
         EXPECT_FALSE(h.Progress.Visible);
     }
 
@@ -346,7 +346,7 @@ TEST_F(OpenRefused, AFileThatCannotBeReadShowsTheSystemsMessage) {
     const std::string path = folder / "missing.QVX";
     EXPECT_EQ(OpenWithoutSaving(h, path), OpenOutcome::Refused);
     EXPECT_EQ(h.Dialogs.Messages.back().Text, path + ": No such file or directory");
-    EXPECT_EQ(h.State().Caption, Prefix);
+    EXPECT_EQ(h.App.Main().Caption, Prefix);
 }
 
 class OlderLayout : public OpenAndSave {
@@ -377,7 +377,7 @@ TEST_F(OlderLayout, LoadsAfterTheWarningWithTheGatesOfTheCurrentVersion) {
     EXPECT_EQ(h.Config().SystemInfo.SystemName, "Touring rig");
     // The chosen name is forgotten: the progress and the caption name no file.
     EXPECT_EQ(h.Progress.FirstLines.back(), "Opening ");
-    EXPECT_EQ(h.State().Caption, Prefix);
+    EXPECT_EQ(h.App.Main().Caption, Prefix);
 }
 
 TEST_F(OlderLayout, TheOldestLayoutKeepsTheResetValuesOfWhatItLacks) {
@@ -396,7 +396,7 @@ TEST_F(OlderLayout, ResavingWritesTheCurrentLayout) {
     h.Dialogs.SaveAnswers.push_back(resaved);
     ASSERT_TRUE(h.App.Main().SaveButtonClick());
     EXPECT_EQ(ReadBytes(resaved).size(), 2688U);
-    EXPECT_EQ(h.State().Caption, std::string(Prefix) + "new.QVX");
+    EXPECT_EQ(h.App.Main().Caption, std::string(Prefix) + "new.QVX");
 }
 
 TEST_F(OlderLayout, FindsItsMeasurementBesideItAndResavesItsName) {
@@ -418,8 +418,8 @@ TEST_F(OlderLayout, FindsItsMeasurementBesideItAndResavesItsName) {
     ASSERT_EQ(OpenWithoutSaving(h, path), OpenOutcome::Loaded);
     EXPECT_EQ(h.Config().Output(1).SpeakerFile, stored);
     // 96 dB measured over a 90 dB reference.
-    EXPECT_NEAR(h.State().SpeakerResponse[0].Magnitude[0], 6.0F, 1e-4);
-    EXPECT_NEAR(h.State().SpeakerResponse[0].Magnitude[400], 6.0F, 1e-4);
+    EXPECT_NEAR(h.Doc().SpeakerResponse[0].Magnitude[0], 6.0F, 1e-4);
+    EXPECT_NEAR(h.Doc().SpeakerResponse[0].Magnitude[400], 6.0F, 1e-4);
 
     const std::string resaved = folder / "resaved.QVX";
     h.Dialogs.SaveAnswers.push_back(resaved);
@@ -450,7 +450,7 @@ TEST_F(OpenAndSave, SaveProposesNoNameAndWritesTheHeaderWithThePathCutTo100) {
     const std::string expected = ("Tessaline S.A. Quorvex2.1.0.1" + path).substr(0, 100);
     EXPECT_EQ(record[15], 100);
     EXPECT_EQ(std::string(record.begin() + 16, record.begin() + 116), expected);
-    EXPECT_EQ(h.State().Caption, std::string(Prefix) + longName);
+    EXPECT_EQ(h.App.Main().Caption, std::string(Prefix) + longName);
 }
 
 TEST_F(OpenAndSave, AWriteErrorShowsTheSystemsMessageAndKeepsTheCaption) {
@@ -460,8 +460,8 @@ TEST_F(OpenAndSave, AWriteErrorShowsTheSystemsMessageAndKeepsTheCaption) {
     ASSERT_EQ(h.Dialogs.Messages.size(), 1U);
     EXPECT_EQ(h.Dialogs.Messages[0].Kind, MessageKind::Error);
     EXPECT_EQ(h.Dialogs.Messages[0].Text, "No such file or directory");
-    EXPECT_EQ(h.State().Caption, Prefix);
-    EXPECT_TRUE(h.State().ChosenFileName.empty());
+    EXPECT_EQ(h.App.Main().Caption, Prefix);
+    EXPECT_TRUE(h.Doc().ChosenFileName.empty());
 }
 
 TEST_F(OpenAndSave, AFailedSaveLeavesNoFileBehind) {

@@ -18,7 +18,7 @@ protected:
     TPEQForm& peq = h.App.Peq();
 
     const PeqBand& Band(int output, int band) { return h.Config().Output(output).Band(band); }
-    const TSOS& Section(int output, int band) { return h.State().Engine.Band(output, band); }
+    const TSOS& Section(int output, int band) { return h.Doc().Engine.Band(output, band); }
     /// Out1, band `band`, made a parametric band so that gain and Q are live.
     void ParametricBandOfOut1(int band = 1) {
         peq.SelectOutput(1);
@@ -94,7 +94,7 @@ TEST_F(EqualiserEditor, BandSelectionRaisesBandsInUseAndShowsTheAddress) {
     peq.FilterGainEditExit("6");
     peq.SelectBand(3);
     EXPECT_EQ(h.Config().Output(1).BandsInUse, 5);
-    const FrequencyResponse& response = h.State().EqualiserResponse[0];
+    const FrequencyResponse& response = h.Doc().EqualiserResponse[0];
     float peak = -100.0F;
     for (int i = 0; i < GridPointCount; ++i) {
         peak = std::max(peak, response.Magnitude[static_cast<std::size_t>(i)]);
@@ -224,7 +224,7 @@ TEST_F(EqualiserEditor, TheResponseFollowsBandsChangedInTheConfiguration) {
     peq.FrecEditExit("500"); // band 1 moves; band 2 was changed behind the editor's back
     EXPECT_EQ(Section(2, 2).Gain, 6.0);
     float peak = -100.0F;
-    for (const float m : h.State().EqualiserResponse[1].Magnitude) {
+    for (const float m : h.Doc().EqualiserResponse[1].Magnitude) {
         peak = std::max(peak, m);
     }
     EXPECT_NEAR(peak, 6.0, 0.05);
@@ -250,7 +250,7 @@ TEST_F(EqualiserEditor, RealTimeTakesTheBandsAddressFromTheAddressMap) {
     peq.SelectOutput(4);
     peq.SelectBand(7);
     peq.TipoFiltroComboChange(1);
-    h.State().Engine.Band(4, 7).DspAddress = 0; // a section's copy cannot send it elsewhere
+    h.Doc().Engine.Band(4, 7).DspAddress = 0; // a section's copy cannot send it elsewhere
     h.GoRealTime();
     peq.FilterGainEditExit("3");
     ASSERT_FALSE(h.Sink.Sent.empty());

@@ -21,17 +21,17 @@ using testing::ProgramHarness;
 /// Connected over `tag` to the virtual processor, with real-time mode on.
 void ConnectInRealTime(DeviceHarness& h, int tag) {
     h.Connect(tag);
-    ASSERT_TRUE(h.State().Connected);
-    h.State().RealTime = true;
+    ASSERT_TRUE(h.Processor().Connected);
+    h.Processor().RealTime = true;
 }
 
 void ExpectOffline(DeviceHarness& h) {
-    EXPECT_FALSE(h.State().Connected);
-    EXPECT_EQ(h.State().Sink, nullptr);
-    EXPECT_EQ(h.State().Link, LinkKind::Offline);
+    EXPECT_FALSE(h.Processor().Connected);
+    EXPECT_EQ(h.Processor().Sink, nullptr);
+    EXPECT_EQ(h.Processor().Link, LinkKind::Offline);
     EXPECT_EQ(h.App.Connect().ConnectionState, OfflineState);
     EXPECT_TRUE(h.App.Connect().Lamps[TConnectForm::OffLineTag]);
-    EXPECT_EQ(h.State().ConnectionText, device_message::StatusOffline);
+    EXPECT_EQ(h.Processor().ConnectionText, device_message::StatusOffline);
     EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
 }
 
@@ -82,8 +82,8 @@ TEST(RealTimeLinkLoss, ARefusedSendOnALiveLinkKeepsTheConnection) {
     h.Sink.Fails = true;
     h.App.Gains().MuteClick(1);
     EXPECT_EQ(h.Dialogs.Texts(), std::vector<std::string>{"ERROR"});
-    EXPECT_TRUE(h.State().Connected);
-    EXPECT_EQ(h.State().Sink, &h.Sink);
+    EXPECT_TRUE(h.Processor().Connected);
+    EXPECT_EQ(h.Processor().Sink, &h.Sink);
 }
 
 TEST(RealTimeLinkLoss, ASendThatWentOutLeavesTheConnectionAsItWas) {
@@ -91,7 +91,7 @@ TEST(RealTimeLinkLoss, ASendThatWentOutLeavesTheConnectionAsItWas) {
     ConnectInRealTime(h, TConnectForm::UsbTag);
     h.App.Gains().MuteClick(1);
     EXPECT_TRUE(h.Dialogs.Messages.empty());
-    EXPECT_TRUE(h.State().Connected);
+    EXPECT_TRUE(h.Processor().Connected);
     EXPECT_FALSE(h.Writes.empty());
 }
 
@@ -106,7 +106,7 @@ TEST(RealTimeBandSelection, SelectingABandSendsItOncePerSliderAndOnceAtTheEnd) {
 
     // Frequency, gain and Q sliders each run their handling, then the band is drawn.
     ASSERT_EQ(h.Sink.Sent.size(), 4U);
-    const int address = h.State().Engine.Bands[2][1].DspAddress;
+    const int address = h.Doc().Engine.Bands[2][1].DspAddress;
     for (const testing::SentMessage& sent : h.Sink.Sent) {
         EXPECT_EQ(sent.What, testing::SentMessage::Kind::Section);
         EXPECT_EQ(sent.Dsp, 2);

@@ -22,7 +22,7 @@ protected:
     TXOVERForm& xover = h.App.Xover();
 
     CrossoverSetting& Setting(int output) { return h.Config().Output(output).Crossover; }
-    const TXOVER& Engine(int output) { return h.State().Engine.Crossover(output); }
+    const TXOVER& Engine(int output) { return h.Doc().Engine.Crossover(output); }
     int Messages(const std::string& text) {
         int count = 0;
         for (const auto& message : h.Dialogs.Messages) {

@@ -141,7 +141,7 @@ TEST_F(ConnectionOverPty, TheConnectionWindowClosedWithCancelKeepsTheProgramAndI
     EXPECT_EQ(Dialogs.Messages.back().Text, TMainForm::ClosingQuestion);
     EXPECT_EQ(EndRequests, 0);
     EXPECT_TRUE(Screen.ConnectionWindow()->isVisible());
-    EXPECT_TRUE(State().Connected);
+    EXPECT_TRUE(Processor().Connected);
     EXPECT_TRUE(Control<QWidget>("WriteButton")->isEnabled());
 }
 
@@ -153,7 +153,7 @@ protected:
 TEST_F(SilentUnitOverPty, GivesTheCommunicationErrorAndTheProgramStaysUsableOffline) {
     ClickLamp("Com1B");
     EXPECT_TRUE(Shown(device_message::ComCommunicationError));
-    EXPECT_FALSE(State().Connected);
+    EXPECT_FALSE(Processor().Connected);
     EXPECT_FALSE(Lamp("Com1B")->IsLit());
     EXPECT_TRUE(Lamp("OffLineB")->IsLit());
     EXPECT_TRUE(Screen.ConnectionWindow()->isVisible()) << "for another choice";

@@ -60,7 +60,7 @@ TEST_F(CopyOutputsScreen, SubSetsTheNumbersAndTheirRangeToTheSubs) {
 
 TEST_F(CopyOutputsScreen, OkAsksAndCopiesOnlyTheCheckedGroupThenCloses) {
     App().Main().OutputNameChange(1, "Main L");
-    State().Config.Output(1).Delay.DelaySamples = 0;
+    Doc().Config.Output(1).Delay.DelaySamples = 0;
     App().Delay().SetPosition(1, 134); // Out1 100 samples
     Check("NamesCheck");
     ControlIn<QSpinBox>("CopyOutputsForm", "CopiaSpin")->setValue(3);
@@ -68,8 +68,8 @@ TEST_F(CopyOutputsScreen, OkAsksAndCopiesOnlyTheCheckedGroupThenCloses) {
     ClickIn("CopyOutputsForm", "OK_BitBtn");
     ASSERT_EQ(Dialogs.Messages.size(), 1u);
     EXPECT_EQ(Dialogs.Messages[0].Text, "Do you want to copy data from Output 1 to Output 3 ?");
-    EXPECT_EQ(State().Config.OutputNames[2], "Main L");
-    EXPECT_EQ(State().Config.Output(3).Delay.DelaySamples, 0);
+    EXPECT_EQ(Doc().Config.OutputNames[2], "Main L");
+    EXPECT_EQ(Doc().Config.Output(3).Delay.DelaySamples, 0);
     EXPECT_FALSE(WindowNamed("CopyOutputsForm")->isVisible());
 }
 

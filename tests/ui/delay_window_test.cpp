@@ -28,7 +28,7 @@ protected:
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }
-    int Samples(int output) { return State().Config.Output(output).Delay.DelaySamples; }
+    int Samples(int output) { return Doc().Config.Output(output).Delay.DelaySamples; }
 };
 
 TEST_F(DelayScreen, TheFadersTopIsTheLongestDelayInEveryUnit) {

@@ -25,15 +25,15 @@ protected:
     Desktop Screen{&Dialogs, nullptr, [this] { ++EndRequests; }};
 
     Program& App() { return Screen.App(); }
-    Session& State() { return Screen.App().State(); }
+    Document& Doc() { return Screen.App().Doc(); }
+    ProcessorConnection& Processor() { return Screen.App().Processor(); }
 
     /// Connected over USB with real-time mode on and the sink recording.
     void GoRealTime() {
-        Session& session = State();
-        session.Sink = &Sink;
-        session.Link = LinkKind::Usb;
-        session.Connected = true;
-        session.RealTime = true;
+        Processor().Sink = &Sink;
+        Processor().Link = LinkKind::Usb;
+        Processor().Connected = true;
+        Processor().RealTime = true;
     }
 
     /// The window named `window`; fails the test when there is none.

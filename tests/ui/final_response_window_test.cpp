@@ -99,14 +99,14 @@ TEST_F(FinalResponseWindowTest, ThePeqBoxTakesTheEqualiserOutOfTheCurves) {
     EXPECT_GT(AtThousandHertz(1) - AtThousandHertz(2), 5.0);
     QTest::mouseClick(window->findChild<QCheckBox*>("PEQBox"), Qt::LeftButton);
     EXPECT_NEAR(AtThousandHertz(1), AtThousandHertz(2), 1e-6);
-    EXPECT_FALSE(State().Config.ResponseView.PeqView);
+    EXPECT_FALSE(Doc().Config.ResponseView.PeqView);
 }
 
 TEST_F(FinalResponseWindowTest, TheShowButtonsHideCurvesAndTheSumIsNamedAdd) {
     auto* sum = Here<QAbstractButton>("Via7");
     EXPECT_EQ(sum->text(), "ADD");
     EXPECT_EQ(Here<QAbstractButton>("Via5")->text(),
-              QString::fromStdString(State().Config.OutputNames[4]));
+              QString::fromStdString(Doc().Config.OutputNames[4]));
     ClickHere("Via7");
     EXPECT_FALSE(graph->Content().Curves[6].Visible);
     ClickHere("Phase");

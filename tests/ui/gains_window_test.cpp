@@ -48,7 +48,7 @@ TEST_F(LevelsWindow, ATypedGainMovesTheFaderAndAnOutOfRangeOneIsRefused) {
     QTest::keyClicks(field, "-6.0");
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(ControlIn<RackSlider>("GainsForm", "Output2Track")->value(), 121);
-    EXPECT_NEAR(State().Config.Output(2).Level.GainFactor, 0.50119, 1e-5);
+    EXPECT_NEAR(Doc().Config.Output(2).Level.GainFactor, 0.50119, 1e-5);
     field->selectAll();
     QTest::keyClicks(field, "7.5");
     QTest::keyClick(field, Qt::Key_Return);
@@ -83,7 +83,7 @@ TEST_F(LevelsWindow, MuteLightsItsLampAndTheMainWindowsMuteLabel) {
 TEST_F(LevelsWindow, InvLightsItsLampAndTurnsTheGainFactorNegative) {
     ClickIn("GainsForm", "PolOutput5");
     EXPECT_TRUE(ControlIn<LedButton>("GainsForm", "PolOutput5")->IsLit());
-    EXPECT_EQ(State().Config.Output(5).Level.GainFactor, -1.0);
+    EXPECT_EQ(Doc().Config.Output(5).Level.GainFactor, -1.0);
     EXPECT_EQ(GainShown(5), "0.0");
 }
 

@@ -29,7 +29,7 @@ TEST_F(ImportScreen, TheDotsButtonPutsTheChosenFileInItsOutputsField) {
     EXPECT_EQ(Dialogs.OpenRequests[0].Title, "Select File with Frequency Response");
     EXPECT_EQ(Dialogs.OpenRequests[0].Filter, "exported data *.txt|*.txt|all *.*|*.*");
     EXPECT_EQ(FileField(5)->text(), "/measurements/sub-left.txt");
-    EXPECT_EQ(State().Config.Output(5).SpeakerFile, "/measurements/sub-left.txt");
+    EXPECT_EQ(Doc().Config.Output(5).SpeakerFile, "/measurements/sub-left.txt");
     ClickIn("ImportForm", "Clear5B");
     EXPECT_TRUE(FileField(5)->text().isEmpty());
 }
@@ -46,7 +46,7 @@ TEST_F(ImportScreen, TheDaasButtonPressesItselfAndAsksForSplFiles) {
 
 TEST_F(ImportScreen, TheDbuFormatOpensTheInputSensitivityWindow) {
     ClickIn("ImportForm", "MinilyzerB");
-    EXPECT_EQ(State().Config.ImportFormat, 4);
+    EXPECT_EQ(Doc().Config.ImportFormat, 4);
     QWidget* sensitivity = WindowNamed("SensitivityForm");
     EXPECT_TRUE(sensitivity->isVisible());
     EXPECT_TRUE(sensitivity->isModal());
@@ -58,7 +58,7 @@ TEST_F(ImportScreen, TheDbuFormatOpensTheInputSensitivityWindow) {
     field->selectAll();
     QTest::keyClicks(field, "50");
     ClickIn("SensitivityForm", "OKButton");
-    EXPECT_DOUBLE_EQ(State().MicrophoneSensitivity, 0.05);
+    EXPECT_DOUBLE_EQ(Doc().MicrophoneSensitivity, 0.05);
     EXPECT_FALSE(sensitivity->isVisible());
 }
 
@@ -71,7 +71,7 @@ TEST_F(ImportScreen, TheReferenceLevelFieldKeepsItsRangeAndOneDecimal) {
     QTest::keyClicks(level, "150");
     QTest::keyClick(level, Qt::Key_Return);
     EXPECT_EQ(level->text(), "140.0");
-    EXPECT_EQ(State().Config.ImportReferenceLevel, 140.0F);
+    EXPECT_EQ(Doc().Config.ImportReferenceLevel, 140.0F);
 }
 
 TEST_F(ImportScreen, OkImportsTheFilesAndCloses) {
@@ -81,7 +81,7 @@ TEST_F(ImportScreen, OkImportsTheFilesAndCloses) {
     QTest::keyClicks(FileField(2), QString::fromStdString(folder / "main.txt"));
     ClickIn("ImportForm", "OKButton");
     EXPECT_TRUE(Dialogs.Messages.empty());
-    EXPECT_NEAR(State().SpeakerResponse[1].Magnitude[200], 6.0F, 1e-3);
+    EXPECT_NEAR(Doc().SpeakerResponse[1].Magnitude[200], 6.0F, 1e-3);
     EXPECT_FALSE(WindowNamed("ImportForm")->isVisible());
 }
 

@@ -20,7 +20,7 @@ protected:
         (void)QTest::qWaitForWindowExposed(WindowNamed("LoudnessForm"));
     }
     const TSOS& Section(int sub) {
-        return State().Engine.Reinforcement.at(static_cast<std::size_t>(sub - 1));
+        return Doc().Engine.Reinforcement.at(static_cast<std::size_t>(sub - 1));
     }
 };
 

@@ -45,7 +45,7 @@ protected:
     }
 
     const PeqBand& Band(int output = 1, int band = 1) {
-        return State().Config.Output(output).Band(band);
+        return Doc().Config.Output(output).Band(band);
     }
     /// The pixel of the graph that holds (hz, db) as the plot mapping puts it.
     QPoint At(double hz, double db) const {
@@ -182,7 +182,7 @@ TEST_F(EqualiserWindow, TheInfoLabelReadsTheMouseInsideThePlotOnly) {
 }
 
 TEST_F(EqualiserWindow, AStoredBandOfCodeFifteenShowsNoTypeSelected) {
-    State().Config.Output(1).Band(2).FilterType = 15;
+    Doc().Config.Output(1).Band(2).FilterType = 15;
     auto* band = Here<QSpinBox>("SpinFiltro");
     band->setFocus();
     QTest::keyClick(band, Qt::Key_Up);

@@ -31,7 +31,7 @@ protected:
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }
-    DynamicsSetting& Block(int block) { return State().Config.Block(block); }
+    DynamicsSetting& Block(int block) { return Doc().Config.Block(block); }
 };
 
 TEST_F(SpeakerScreen, OpensOnTheButtonOfTheDynamicsEditorsBlock) {

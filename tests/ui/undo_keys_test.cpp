@@ -85,22 +85,22 @@ TEST_F(UndoKeysTest, CtrlZInTheMainWindowTakesBackARouteClickAndCtrlYRedoesIt) {
     const QString before = route->text();
     Click("Route3B");
     ASSERT_NE(route->text(), before);
-    EXPECT_EQ(State().Config.Route[2], RouteAB);
+    EXPECT_EQ(Doc().Config.Route[2], RouteAB);
     EXPECT_EQ(UndoTip(), "Undo: Out3 route");
 
     QTest::keyClick(main, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(route->text(), before);
-    EXPECT_EQ(State().Config.Route[2], RouteA);
+    EXPECT_EQ(Doc().Config.Route[2], RouteA);
     EXPECT_EQ(UndoTip(), "");
     EXPECT_FALSE(Control<QPushButton>("UndoButton")->isEnabled());
     EXPECT_EQ(Control<QPushButton>("RedoButton")->toolTip(), "Redo: Out3 route");
 
     QTest::keyClick(main, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(State().Config.Route[2], RouteAB);
+    EXPECT_EQ(Doc().Config.Route[2], RouteAB);
     EXPECT_EQ(route->text(), "A+B");
     QTest::keyClick(main, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(main, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(State().Config.Route[2], RouteAB);
+    EXPECT_EQ(Doc().Config.Route[2], RouteAB);
 }
 
 TEST_F(UndoKeysTest, TheUndoTipNamesAnEditMadeInAnotherWindow) {
@@ -111,7 +111,7 @@ TEST_F(UndoKeysTest, TheUndoTipNamesAnEditMadeInAnotherWindow) {
     EXPECT_EQ(UndoTip(), "Undo: Out3 band 2 gain");
     EXPECT_EQ(Control<QPushButton>("UndoButton")->statusTip(), "Undo: Out3 band 2 gain");
     Click("UndoButton");
-    EXPECT_DOUBLE_EQ(State().Config.Output(3).Band(2).Gain, 0.0);
+    EXPECT_DOUBLE_EQ(Doc().Config.Output(3).Band(2).Gain, 0.0);
     EXPECT_EQ(Control<QPushButton>("RedoButton")->toolTip(), "Redo: Out3 band 2 gain");
 }
 
@@ -120,14 +120,14 @@ TEST_F(UndoKeysTest, CtrlZInANameFieldUndoesTheConfigurationNotOnlyTheField) {
     name->setFocus();
     name->selectAll();
     QTest::keyClicks(name, "KICK");
-    ASSERT_EQ(State().Config.OutputNames[2], "KICK");
+    ASSERT_EQ(Doc().Config.OutputNames[2], "KICK");
 
     QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
     // The field's own undo would take back the whole typing; the history takes one key.
-    EXPECT_EQ(State().Config.OutputNames[2], "KIC");
+    EXPECT_EQ(Doc().Config.OutputNames[2], "KIC");
     EXPECT_EQ(name->text(), "KIC");
     QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(State().Config.OutputNames[2], "KICK");
+    EXPECT_EQ(Doc().Config.OutputNames[2], "KICK");
     EXPECT_EQ(name->text(), "KICK");
 }
 
@@ -138,14 +138,14 @@ TEST_F(UndoKeysTest, TypingNotYetEnteredIsTheStepCtrlZTakesBackAndRedoBringsBack
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, "-3.0");
-    ASSERT_DOUBLE_EQ(State().Config.Output(1).Level.GainDb, 0.0); // not entered yet
+    ASSERT_DOUBLE_EQ(Doc().Config.Output(1).Level.GainDb, 0.0); // not entered yet
 
     QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(State().Config.Output(1).Level.GainDb, 0.0);
+    EXPECT_DOUBLE_EQ(Doc().Config.Output(1).Level.GainDb, 0.0);
     EXPECT_EQ(field->text(), "0.0");
     EXPECT_TRUE(field->hasFocus());
     QTest::keyClick(field, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(State().Config.Output(1).Level.GainDb, -3.0);
+    EXPECT_DOUBLE_EQ(Doc().Config.Output(1).Level.GainDb, -3.0);
     EXPECT_EQ(field->text(), "-3.0");
 }
 
@@ -170,7 +170,7 @@ TEST_F(UndoKeysTest, AWholeFaderDragIsOneStep) {
     QTest::keyClick(fader, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(App().Gains().Position[0], start);
     EXPECT_EQ(fader->value(), start);
-    EXPECT_DOUBLE_EQ(State().Config.Output(1).Level.GainDb, 0.0);
+    EXPECT_DOUBLE_EQ(Doc().Config.Output(1).Level.GainDb, 0.0);
 }
 
 TEST_F(UndoKeysTest, AClickThatChangesNothingMakesNoStep) {
@@ -201,7 +201,7 @@ TEST_F(UndoKeysTest, ADragOfTheEqualisersMarkerIsOneStepThatCtrlZTakesBackInThat
         QTest::mouseMove(graph, mouseAt(1000.0, db));
     }
     QTest::mouseRelease(graph, Qt::LeftButton, {}, mouseAt(1000.0, 6.0));
-    const PeqBand& band = State().Config.Output(3).Band(1);
+    const PeqBand& band = Doc().Config.Output(3).Band(1);
     ASSERT_DOUBLE_EQ(band.Gain, 6.0);
     EXPECT_EQ(History().StepCount(), steps + 1);
 

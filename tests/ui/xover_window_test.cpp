@@ -34,9 +34,7 @@ protected:
         }
     }
 
-    const CrossoverSetting& Crossover(int output) {
-        return State().Config.Output(output).Crossover;
-    }
+    const CrossoverSetting& Crossover(int output) { return Doc().Config.Output(output).Crossover; }
     QLineEdit* Field(const char* name) { return window->findChild<QLineEdit*>(name); }
     void Type(const char* name, const QString& text) {
         QLineEdit* field = Field(name);
