@@ -5,7 +5,7 @@
 #include "app/processor_connection.h"
 #include "app/program.h"
 #include "graphs/editor_graphs.h"
-#include "plot/curve_colours.h"
+#include "ui/graph_view_keys.h"
 #include "ui/led_button.h"
 #include "ui/qt_text.h"
 #include "ui/rack_window_palette.h"
@@ -23,8 +23,6 @@ namespace quorvex {
 namespace {
 
 // The window's own texts.
-const QString MagCaption = QStringLiteral("Mag");
-const QString PhaseCaption = QStringLiteral("Phase");
 const QString AddCaption = QStringLiteral("Add");
 const QString ImportCaption = QStringLiteral("Import");
 
@@ -71,26 +69,11 @@ QWidget* FinalResponseWindow::BuildCurveRow() {
     auto* row = new QWidget(this);
     auto* line = new QHBoxLayout(row);
     line->setContentsMargins(0, 0, 0, 0);
-    for (int curve = 1; curve <= TFinalResponseForm::CurveCount; ++curve) {
-        auto* button = new LedButton(QString(), row);
-        button->setObjectName(QStringLiteral("Via%1").arg(curve));
-        button->SetLampColour(OutputCurveColour(curve));
-        button->setFocusPolicy(Qt::StrongFocus);
-        connect(button, &LedButton::clicked, this, [this, curve] { model_.ViaClick(curve); });
-        line->addWidget(button);
-        viaButtons_[static_cast<std::size_t>(curve - 1)] = button;
-    }
+    AddCurveLamps(row, line, QStringLiteral("Via%1"), QString(), viaButtons_,
+                  [this](int curve) { model_.ViaClick(curve); });
     line->addStretch(1);
-    magnitude_ = new RoundedButton(MagCaption, row);
-    magnitude_->setObjectName("Mag");
-    phase_ = new RoundedButton(PhaseCaption, row);
-    phase_->setObjectName("Phase");
-    for (RoundedButton* button : {magnitude_, phase_}) {
-        button->setFocusPolicy(Qt::StrongFocus);
-        line->addWidget(button);
-    }
-    connect(magnitude_, &RoundedButton::clicked, this, [this] { model_.MagClick(); });
-    connect(phase_, &RoundedButton::clicked, this, [this] { model_.PhaseClick(); });
+    modeKeys_ = AddGraphModeKeys(
+        row, line, "Mag", "Phase", [this] { model_.MagClick(); }, [this] { model_.PhaseClick(); });
     return row;
 }
 
@@ -118,11 +101,7 @@ QWidget* FinalResponseWindow::BuildStageRow() {
     connect(import, &RoundedButton::clicked, this, [this] { model_.ImportBClick(); });
     line->addWidget(import);
     line->addStretch(1);
-    info_ = new QLabel(row);
-    info_->setObjectName("InfoLabel");
-    // Room for the longest readout, so the row does not jump as the mouse moves.
-    info_->setMinimumWidth(info_->fontMetrics().horizontalAdvance("20000 Hz , -180.00º  "));
-    line->addWidget(info_);
+    info_ = AddPointerReadout(row, line);
     return row;
 }
 
@@ -131,9 +110,7 @@ void FinalResponseWindow::Refresh() {
         ShowText(viaButtons_[index], ToQString(model_.ViaLabel[index]));
         viaButtons_[index]->SetLit(model_.ViaVisible[index]);
     }
-    const bool magnitude = model_.GraphMode == TFinalResponseForm::Mode::Magnitude;
-    magnitude_->SetLit(magnitude);
-    phase_->SetLit(!magnitude);
+    modeKeys_.Show(model_.GraphMode == TFinalResponseForm::Mode::Magnitude);
     const ResponseViewFlags& views = program_.Doc().Config.ResponseView;
     for (std::size_t index = 0; index < stages_.size(); ++index) {
         ShowChecked(stages_[index], views.*StageBoxes[index].Flag);

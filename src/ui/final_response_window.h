@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form_window.h"
+#include "ui/graph_view_keys.h"
 
 #include <array>
 
@@ -11,7 +12,6 @@ namespace quorvex {
 
 class LedButton;
 class Program;
-class RoundedButton;
 class TFinalResponseForm;
 class TxyGraph;
 
@@ -37,8 +37,7 @@ private:
     TFinalResponseForm& model_;
     TxyGraph* graph_ = nullptr;
     std::array<LedButton*, 7> viaButtons_{};
-    RoundedButton* magnitude_ = nullptr;
-    RoundedButton* phase_ = nullptr;
+    GraphModeKeys modeKeys_;
     std::array<QCheckBox*, 5> stages_{};
     QLabel* info_ = nullptr;
 };

@@ -1,16 +1,16 @@
 #include "ui/peq_window.h"
-#include "ui/real_time_lamp.h"
 
 #include "app/main_form.h"
 #include "app/peq_form.h"
 #include "app/program.h"
 #include "graphs/editor_graphs.h"
-#include "plot/curve_colours.h"
+#include "ui/graph_view_keys.h"
 #include "ui/led_button.h"
 #include "ui/qt_text.h"
 #include "ui/rack_slider.h"
 #include "ui/rack_window_palette.h"
 #include "ui/real_spin_edit.h"
+#include "ui/real_time_lamp.h"
 #include "ui/rounded_button.h"
 #include "ui/txy_graph.h"
 #include "ui/widget_values.h"
@@ -40,8 +40,6 @@ const QString FilterTypeCaption = QStringLiteral("Filter Type");
 const QString FrequencyCaption = QStringLiteral("Frequency");
 const QString GainCaption = QStringLiteral("Gain");
 const QString QCaption = QStringLiteral("Q");
-const QString MagCaption = QStringLiteral("Mag");
-const QString PhaseCaption = QStringLiteral("Phase");
 const QString XoverCaption = QStringLiteral("XOVER");
 const QString AddCaption = QStringLiteral("Add");
 const QString IndividualCaption = QStringLiteral("Individual");
@@ -184,25 +182,10 @@ QWidget* PeqWindow::BuildViewRow() {
     auto* row = new QWidget(this);
     auto* line = new QHBoxLayout(row);
     line->setContentsMargins(0, 0, 0, 0);
-    for (int output = 1; output <= 6; ++output) {
-        auto* button = new LedButton(QStringLiteral("PEQ%1").arg(output), row);
-        button->setObjectName(QStringLiteral("VerPEQ%1Check").arg(output));
-        button->SetLampColour(OutputCurveColour(output));
-        button->setFocusPolicy(Qt::StrongFocus);
-        connect(button, &LedButton::clicked, this, [this, output] { model_.VerPEQClick(output); });
-        line->addWidget(button);
-        showButtons_[static_cast<std::size_t>(output - 1)] = button;
-    }
-    magnitude_ = new RoundedButton(MagCaption, row);
-    magnitude_->setObjectName("Mag");
-    phase_ = new RoundedButton(PhaseCaption, row);
-    phase_->setObjectName("Phase");
-    for (RoundedButton* button : {magnitude_, phase_}) {
-        button->setFocusPolicy(Qt::StrongFocus);
-        line->addWidget(button);
-    }
-    connect(magnitude_, &RoundedButton::clicked, this, [this] { model_.MagClick(); });
-    connect(phase_, &RoundedButton::clicked, this, [this] { model_.PhaseClick(); });
+    AddCurveLamps(row, line, QStringLiteral("VerPEQ%1Check"), QStringLiteral("PEQ%1"), showButtons_,
+                  [this](int output) { model_.VerPEQClick(output); });
+    modeKeys_ = AddGraphModeKeys(
+        row, line, "Mag", "Phase", [this] { model_.MagClick(); }, [this] { model_.PhaseClick(); });
 
     auto* group = new QGroupBox(row);
     auto* inside = new QHBoxLayout(group);
@@ -224,11 +207,7 @@ QWidget* PeqWindow::BuildViewRow() {
 
     line->addStretch(1);
     line->addWidget(new QLabel(ToQString(TPEQForm::InfoPrefix), row));
-    info_ = new QLabel(row);
-    info_->setObjectName("InfoLabel");
-    // Room for the longest readout, so the row does not jump as the mouse moves.
-    info_->setMinimumWidth(info_->fontMetrics().horizontalAdvance("20000 Hz , -180.00º  "));
-    line->addWidget(info_);
+    info_ = AddPointerReadout(row, line);
     return row;
 }
 
@@ -335,9 +314,7 @@ void PeqWindow::RefreshControls() {
                              static_cast<QWidget*>(q_.Field)}) {
         ShowEnabled(control, model_.QControlsEnabled);
     }
-    const bool magnitude = model_.GraphMode == TPEQForm::Mode::Magnitude;
-    magnitude_->SetLit(magnitude);
-    phase_->SetLit(!magnitude);
+    modeKeys_.Show(model_.GraphMode == TPEQForm::Mode::Magnitude);
     ShowChecked(xover_, model_.XoverChecked);
     ShowChecked(add_, model_.AddChecked);
     ShowChecked(individual_, !model_.AddChecked);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form_window.h"
+#include "ui/graph_view_keys.h"
 
 #include <QString>
 
@@ -71,8 +72,7 @@ private:
     ValueControls frequency_;
     ValueControls gain_;
     ValueControls q_;
-    RoundedButton* magnitude_ = nullptr;
-    RoundedButton* phase_ = nullptr;
+    GraphModeKeys modeKeys_;
     QCheckBox* xover_ = nullptr;
     QRadioButton* add_ = nullptr;
     QRadioButton* individual_ = nullptr;

@@ -1,5 +1,4 @@
 #include "ui/xover_window.h"
-#include "ui/real_time_lamp.h"
 
 #include "app/document.h"
 #include "app/main_form.h"
@@ -7,11 +6,12 @@
 #include "app/program.h"
 #include "app/xover_form.h"
 #include "graphs/editor_graphs.h"
-#include "plot/curve_colours.h"
+#include "ui/graph_view_keys.h"
 #include "ui/led_button.h"
 #include "ui/qt_text.h"
 #include "ui/rack_window_palette.h"
 #include "ui/real_spin_edit.h"
+#include "ui/real_time_lamp.h"
 #include "ui/rounded_button.h"
 #include "ui/txy_graph.h"
 #include "ui/widget_values.h"
@@ -40,8 +40,6 @@ const QString OnlyLCaption = QStringLiteral("Only L");
 const QString OnlyHCaption = QStringLiteral("Only H");
 const QString OnlyLHint = QStringLiteral("Only the high pass: the low pass is bypassed");
 const QString OnlyHHint = QStringLiteral("Only the low pass: the high pass is bypassed");
-const QString MagCaption = QStringLiteral("Mag");
-const QString PhaseCaption = QStringLiteral("Phase");
 const QString YMaximumCaption = QStringLiteral("Max dB");
 const QString YMinimumCaption = QStringLiteral("Min dB");
 constexpr int OrderStep = 2;
@@ -155,26 +153,10 @@ QWidget* XoverWindow::BuildViewRow() {
     auto* row = new QWidget(this);
     auto* line = new QHBoxLayout(row);
     line->setContentsMargins(0, 0, 0, 0);
-    for (int output = 1; output <= 6; ++output) {
-        auto* button = new LedButton(QString(), row);
-        button->setObjectName(QStringLiteral("VerXover%1Check").arg(output));
-        button->SetLampColour(OutputCurveColour(output));
-        button->setFocusPolicy(Qt::StrongFocus);
-        connect(button, &LedButton::clicked, this,
-                [this, output] { model_.VerXoverClick(output); });
-        line->addWidget(button);
-        showButtons_[static_cast<std::size_t>(output - 1)] = button;
-    }
-    magnitude_ = new RoundedButton(MagCaption, row);
-    magnitude_->setObjectName("Magn");
-    phase_ = new RoundedButton(PhaseCaption, row);
-    phase_->setObjectName("Phas");
-    for (RoundedButton* button : {magnitude_, phase_}) {
-        button->setFocusPolicy(Qt::StrongFocus);
-        line->addWidget(button);
-    }
-    connect(magnitude_, &RoundedButton::clicked, this, [this] { model_.MagnClick(); });
-    connect(phase_, &RoundedButton::clicked, this, [this] { model_.PhasClick(); });
+    AddCurveLamps(row, line, QStringLiteral("VerXover%1Check"), QString(), showButtons_,
+                  [this](int output) { model_.VerXoverClick(output); });
+    modeKeys_ = AddGraphModeKeys(
+        row, line, "Magn", "Phas", [this] { model_.MagnClick(); }, [this] { model_.PhasClick(); });
 
     yMaximum_ = new RealSpinEdit(row);
     yMaximum_->setObjectName("YMaxUpDown");
@@ -192,11 +174,7 @@ QWidget* XoverWindow::BuildViewRow() {
     connect(yMinimum_, &RealSpinEdit::StepDown, this, [this] { model_.YMinUpDownClick(false); });
 
     line->addStretch(1);
-    info_ = new QLabel(row);
-    info_->setObjectName("InfoLabel");
-    // Room for the longest readout, so the row does not jump as the mouse moves.
-    info_->setMinimumWidth(info_->fontMetrics().horizontalAdvance("20000 Hz , -180.00º  "));
-    line->addWidget(info_);
+    info_ = AddPointerReadout(row, line);
     return row;
 }
 
@@ -238,9 +216,7 @@ void XoverWindow::Refresh() {
     RefreshEdge(upper_, model_.Upper, true);
     onlyL_->SetLit(model_.OnlyLLit);
     onlyH_->SetLit(model_.OnlyHLit);
-    const bool magnitude = model_.GraphMode == TXOVERForm::Mode::Magnitude;
-    magnitude_->SetLit(magnitude);
-    phase_->SetLit(!magnitude);
+    modeKeys_.Show(model_.GraphMode == TXOVERForm::Mode::Magnitude);
     for (auto [edit, value] :
          {std::pair{yMaximum_, model_.YMaxUpDown}, std::pair{yMinimum_, model_.YMinUpDown}}) {
         if (edit->Text() != QString::number(value)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form_window.h"
+#include "ui/graph_view_keys.h"
 
 #include <array>
 
@@ -61,8 +62,7 @@ private:
     EdgeWidgets upper_;
     LedButton* onlyL_ = nullptr;
     LedButton* onlyH_ = nullptr;
-    RoundedButton* magnitude_ = nullptr;
-    RoundedButton* phase_ = nullptr;
+    GraphModeKeys modeKeys_;
     RealSpinEdit* yMaximum_ = nullptr;
     RealSpinEdit* yMinimum_ = nullptr;
     LedButton* realTime_ = nullptr;
