@@ -54,19 +54,6 @@ const QString Milliseconds = QStringLiteral("ms");
 using TextHandler = void (TDynamicform::*)(std::string_view);
 using StepHandler = void (TDynamicform::*)(bool);
 
-void ShowField(RealSpinEdit* edit, const std::string& text) {
-    const QString shown = ToQString(text);
-    if (edit->Text() != shown) {
-        edit->SetText(shown);
-    }
-}
-
-void ShowSlider(RackSlider* slider, int minimum, int maximum, int position) {
-    const QSignalBlocker blocker(slider);
-    slider->setRange(minimum, maximum);
-    slider->SetPosition(position);
-}
-
 void ShowColour(QLabel* label, const QColor& colour) {
     QPalette palette = label->palette();
     if (palette.color(QPalette::WindowText) != colour) {
@@ -305,24 +292,21 @@ void DynamicWindow::RefreshControls() {
     realTime_->SetLit(program_.Main().RealTimePictureOn);
     group_->setTitle(ToQString(model_.GroupCaption));
     ShowText(thresholdCaption_, ToQString(model_.ThresholdCaptionText));
-    ShowSlider(threshold_, model_.ThresholdSlider.Minimum(), model_.ThresholdSlider.Maximum(),
-               model_.ThresholdSlider.Position());
-    ShowSlider(ratio_, model_.RatioSlider.Minimum(), model_.RatioSlider.Maximum(),
-               model_.RatioSlider.Position());
-    ShowSlider(knee_, model_.KneeSlider.Minimum(), model_.KneeSlider.Maximum(),
-               model_.KneeSlider.Position());
-    ShowField(thresholdEdit_, model_.ThresholdEdit);
+    ShowTrack(threshold_, model_.ThresholdSlider);
+    ShowTrack(ratio_, model_.RatioSlider);
+    ShowTrack(knee_, model_.KneeSlider);
+    ShowText(thresholdEdit_, ToQString(model_.ThresholdEdit));
     ShowText(ratioLabel_, ToQString(model_.RatioLabel));
-    ShowField(kneeEdit_, model_.KneeEdit);
+    ShowText(kneeEdit_, ToQString(model_.KneeEdit));
     limiter_->SetLit(model_.LimiterLit);
     compressor_->SetLit(model_.CompressorLit);
     bypass_->SetLit(model_.BypassCaptionRed);
-    ShowField(attack_, model_.AttackEdit);
-    ShowField(hold_, model_.HoldEdit);
-    ShowField(release_, model_.ReleaseEdit);
-    ShowField(lookAhead_, model_.LookAheadEdit);
-    ShowField(gate_, model_.GateEdit);
-    ShowField(pendiente_, model_.PendienteEdit);
+    ShowText(attack_, ToQString(model_.AttackEdit));
+    ShowText(hold_, ToQString(model_.HoldEdit));
+    ShowText(release_, ToQString(model_.ReleaseEdit));
+    ShowText(lookAhead_, ToQString(model_.LookAheadEdit));
+    ShowText(gate_, ToQString(model_.GateEdit));
+    ShowText(pendiente_, ToQString(model_.PendienteEdit));
     for (QWidget* control : {static_cast<QWidget*>(threshold_),
                              static_cast<QWidget*>(thresholdEdit_), static_cast<QWidget*>(knee_),
                              static_cast<QWidget*>(kneeEdit_), static_cast<QWidget*>(attack_),

@@ -54,19 +54,6 @@ constexpr FaderScale FrequencyScale{{"20", "1000 ", "20000 "}, 0.37};
 constexpr FaderScale GainScale{{"+12dB ", "0 dB ", "-15dB "}, 0.45};
 constexpr FaderScale QScaleLabels{{"20", "10", "0,7"}, 0.50};
 
-void ShowField(RealSpinEdit* edit, const std::string& text) {
-    const QString shown = ToQString(text);
-    if (edit->Text() != shown) {
-        edit->SetText(shown);
-    }
-}
-
-void ShowSlider(RackSlider* slider, int minimum, int maximum, int position) {
-    const QSignalBlocker blocker(slider);
-    slider->setRange(minimum, maximum);
-    slider->SetPosition(position);
-}
-
 /// The scale beside a fader: labels at its top and bottom, and one between them at
 /// `middleFromTop` of the travel (the position of its value on the fader).
 QWidget* ScaleLabels(const FaderScale& scale, QWidget* parent) {
@@ -296,15 +283,12 @@ void PeqWindow::RefreshControls() {
         const QSignalBlocker blocker(type_);
         type_->setCurrentIndex(model_.TipoFiltroIndex);
     }
-    ShowSlider(frequency_.Slider, model_.FrecSlider.Minimum(), model_.FrecSlider.Maximum(),
-               model_.FrecSlider.Position());
-    ShowSlider(gain_.Slider, model_.FilterGainSlider.Minimum(), model_.FilterGainSlider.Maximum(),
-               model_.FilterGainSlider.Position());
-    ShowSlider(q_.Slider, model_.QSlider.Minimum(), model_.QSlider.Maximum(),
-               model_.QSlider.Position());
-    ShowField(frequency_.Field, model_.FrecEdit);
-    ShowField(gain_.Field, model_.FilterGainEdit);
-    ShowField(q_.Field, model_.QEdit);
+    ShowTrack(frequency_.Slider, model_.FrecSlider);
+    ShowTrack(gain_.Slider, model_.FilterGainSlider);
+    ShowTrack(q_.Slider, model_.QSlider);
+    ShowText(frequency_.Field, ToQString(model_.FrecEdit));
+    ShowText(gain_.Field, ToQString(model_.FilterGainEdit));
+    ShowText(q_.Field, ToQString(model_.QEdit));
     for (QWidget* control :
          {static_cast<QWidget*>(gain_.Caption), static_cast<QWidget*>(gain_.Slider),
           static_cast<QWidget*>(gain_.Field)}) {

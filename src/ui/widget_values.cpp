@@ -1,5 +1,9 @@
 #include "ui/widget_values.h"
 
+#include "app/track_bar.h"
+#include "ui/rack_slider.h"
+#include "ui/real_spin_edit.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +25,18 @@ void ShowText(QPlainTextEdit* field, const QString& text) {
         const QSignalBlocker blocker(field);
         field->setPlainText(text);
     }
+}
+
+void ShowText(RealSpinEdit* edit, const QString& text) {
+    if (edit->Text() != text) {
+        edit->SetText(text);
+    }
+}
+
+void ShowTrack(RackSlider* slider, const TrackBar& track) {
+    const QSignalBlocker blocker(slider);
+    slider->setRange(track.Minimum(), track.Maximum());
+    slider->SetPosition(track.Position());
 }
 
 void ShowText(QLabel* label, const QString& text) {

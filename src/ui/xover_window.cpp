@@ -191,10 +191,7 @@ void XoverWindow::RefreshEdge(EdgeWidgets& widgets, const CrossoverEdgeControls&
         widgets.Family->setCurrentIndex(controls.TipoXCombo);
     }
     ShowValue(widgets.Order, LowestOrder, HighestOrder, controls.OrdenSpin);
-    const QString frequency = ToQString(controls.FrecEdit);
-    if (widgets.Frequency->Text() != frequency) {
-        widgets.Frequency->SetText(frequency);
-    }
+    ShowText(widgets.Frequency, ToQString(controls.FrecEdit));
     for (QWidget* control :
          {static_cast<QWidget*>(widgets.Family), static_cast<QWidget*>(widgets.Order),
           static_cast<QWidget*>(widgets.Frequency)}) {
@@ -219,9 +216,7 @@ void XoverWindow::Refresh() {
     modeKeys_.Show(model_.GraphMode == TXOVERForm::Mode::Magnitude);
     for (auto [edit, value] :
          {std::pair{yMaximum_, model_.YMaxUpDown}, std::pair{yMinimum_, model_.YMinUpDown}}) {
-        if (edit->Text() != QString::number(value)) {
-            edit->SetText(QString::number(value));
-        }
+        ShowText(edit, QString::number(value));
     }
     ShowText(info_, ToQString(model_.InfoLabel));
     graph_->SetContent(CrossoverGraph(model_));
