@@ -10,7 +10,6 @@
 #include "ui/real_time_lamp.h"
 #include "ui/widget_values.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -101,7 +100,7 @@ private:
 };
 
 DelayWindow::DelayWindow(TDelayFinoForm& model, QWidget* owner)
-    : FormWindow(model.Changed(), owner), model_(model) {
+    : ActivatedWindow(model, model.Changed(), owner) {
     setObjectName("DelayFinoForm");
     setWindowTitle(ToQString(TDelayFinoForm::Caption));
     setPalette(RackPalette::Window(palette()));
@@ -264,17 +263,6 @@ void DelayWindow::Refresh() {
     }
     realTime_->SetLit(model_.RealTimeLamp);
     ApplyVisible(model_.Visible);
-}
-
-void DelayWindow::CloseRequested() {
-    model_.Close();
-}
-
-void DelayWindow::changeEvent(QEvent* event) {
-    FormWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        model_.Activate();
-    }
 }
 
 } // namespace quorvex

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/delay_fino_form.h"
 #include "config/dimensions.h"
-#include "ui/form_window.h"
+#include "ui/activated_window.h"
 
 #include <array>
 
@@ -14,12 +15,11 @@ class LedButton;
 class RackSlider;
 class RealSpinEdit;
 class SpeakerLineDrawing;
-class TDelayFinoForm;
 
 /// The delay editor ("Output Delay"): each output's delay by fader, milliseconds and
 /// centimetres, the air temperature, the relative distances of the speakers with their
 /// drawing, "Auto Align" and the look-ahead it takes into account.
-class DelayWindow : public FormWindow {
+class DelayWindow : public ActivatedWindow<TDelayFinoForm> {
     Q_OBJECT
 
 public:
@@ -28,9 +28,6 @@ public:
     void Refresh() override;
 
 protected:
-    void CloseRequested() override;
-    void changeEvent(QEvent* event) override;
-
 private:
     struct Strip {
         QLabel* Name = nullptr;
@@ -47,7 +44,6 @@ private:
     RealSpinEdit* AddDelayField(int output, const char* name, QWidget* parent,
                                 void (TDelayFinoForm::*enter)(int, std::string_view));
 
-    TDelayFinoForm& model_;
     std::array<Strip, OutputCount> strips_{};
     QSpinBox* celsius_ = nullptr;
     QSpinBox* fahrenheit_ = nullptr;

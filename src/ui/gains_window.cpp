@@ -10,7 +10,6 @@
 #include "ui/real_time_lamp.h"
 #include "ui/widget_values.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,7 +43,7 @@ QWidget* Scale(QWidget* parent) {
 } // namespace
 
 GainsWindow::GainsWindow(TGainsForm& model, QWidget* owner)
-    : FormWindow(model.Changed(), owner), model_(model) {
+    : ActivatedWindow(model, model.Changed(), owner) {
     setObjectName("GainsForm");
     setWindowTitle(ToQString(TGainsForm::Caption));
     setPalette(RackPalette::Window(palette()));
@@ -140,17 +139,6 @@ void GainsWindow::Refresh() {
     }
     realTime_->SetLit(model_.RealTimeLamp);
     ApplyVisible(model_.Visible);
-}
-
-void GainsWindow::CloseRequested() {
-    model_.Close();
-}
-
-void GainsWindow::changeEvent(QEvent* event) {
-    FormWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        model_.Activate();
-    }
 }
 
 } // namespace quorvex

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/gains_form.h"
 #include "config/dimensions.h"
-#include "ui/form_window.h"
+#include "ui/activated_window.h"
 
 #include <array>
 
@@ -12,11 +13,10 @@ namespace quorvex {
 class LedButton;
 class RackSlider;
 class RealSpinEdit;
-class TGainsForm;
 
 /// The levels editor ("Output Levels"): a strip per output with its level fader, the gain
 /// field in dB, and the "Mute" and "Inv" lamps.
-class GainsWindow : public FormWindow {
+class GainsWindow : public ActivatedWindow<TGainsForm> {
     Q_OBJECT
 
 public:
@@ -25,9 +25,6 @@ public:
     void Refresh() override;
 
 protected:
-    void CloseRequested() override;
-    void changeEvent(QEvent* event) override;
-
 private:
     struct Strip {
         QLabel* Name = nullptr;
@@ -39,7 +36,6 @@ private:
 
     QWidget* BuildStrip(int output);
 
-    TGainsForm& model_;
     std::array<Strip, OutputCount> strips_{};
     LedButton* realTime_ = nullptr;
 };

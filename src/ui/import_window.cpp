@@ -5,7 +5,6 @@
 #include "ui/widget_values.h"
 
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,7 +25,7 @@ std::size_t Index(int output) {
 } // namespace
 
 ImportWindow::ImportWindow(TImportForm& model, QWidget* owner)
-    : FormWindow(model.Changed(), owner), model_(model) {
+    : ActivatedWindow(model, model.Changed(), owner) {
     setObjectName("ImportForm");
     setWindowTitle(ToQString(TImportForm::Caption));
     auto* layout = new QVBoxLayout(this);
@@ -138,13 +137,6 @@ void ImportWindow::Refresh() {
 
 void ImportWindow::CloseRequested() {
     model_.CancelButtonClick();
-}
-
-void ImportWindow::changeEvent(QEvent* event) {
-    FormWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        model_.Activate();
-    }
 }
 
 } // namespace quorvex

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/import_form.h"
 #include "config/dimensions.h"
-#include "ui/form_window.h"
+#include "ui/activated_window.h"
 
 #include <array>
 #include <vector>
@@ -12,11 +13,9 @@ class QRadioButton;
 
 namespace quorvex {
 
-class TImportForm;
-
 /// The "Import Speaker Data" window: a measurement file per output with "..." and "Clear",
 /// the export format, the reference level, OK and Cancel.
-class ImportWindow : public FormWindow {
+class ImportWindow : public ActivatedWindow<TImportForm> {
     Q_OBJECT
 
 public:
@@ -26,14 +25,12 @@ public:
 
 protected:
     void CloseRequested() override;
-    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* BuildFiles();
     QWidget* BuildFormats();
     QWidget* BuildReferenceLevel();
 
-    TImportForm& model_;
     std::array<QLabel*, OutputCount> names_{};
     std::array<QLineEdit*, OutputCount> files_{};
     std::vector<std::pair<QRadioButton*, int>> formats_;

@@ -9,7 +9,6 @@
 #include "ui/rounded_button.h"
 #include "ui/widget_values.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -52,7 +51,7 @@ QLineEdit* ReadoutField(const char* name, QWidget* parent) {
 } // namespace
 
 LoudnessWindow::LoudnessWindow(TLoudnessForm& model, QWidget* owner)
-    : FormWindow(model.Changed(), owner), model_(model) {
+    : ActivatedWindow(model, model.Changed(), owner) {
     setObjectName("LoudnessForm");
     setWindowTitle(ToQString(TLoudnessForm::Caption));
     setPalette(RackPalette::Window(palette()));
@@ -150,17 +149,6 @@ void LoudnessWindow::Refresh() {
     ShowText(gainField_, ToQString(model_.FilterGainEdit));
     realTime_->SetLit(model_.RealTimePictureOn);
     ApplyVisible(model_.Visible);
-}
-
-void LoudnessWindow::CloseRequested() {
-    model_.Close();
-}
-
-void LoudnessWindow::changeEvent(QEvent* event) {
-    FormWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        model_.Activate();
-    }
 }
 
 } // namespace quorvex

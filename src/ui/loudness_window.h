@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/form_window.h"
+#include "app/loudness_form.h"
+#include "ui/activated_window.h"
 
 class QLabel;
 class QLineEdit;
@@ -10,11 +11,10 @@ namespace quorvex {
 class LedButton;
 class RackSlider;
 class RoundedButton;
-class TLoudnessForm;
 
 /// The "Sub Reforcement" window: the SUB1/SUB2 keys, the "Param" and "High P." lamps and
 /// the frequency and gain faders of the selected sub's reinforcement filter.
-class LoudnessWindow : public FormWindow {
+class LoudnessWindow : public ActivatedWindow<TLoudnessForm> {
     Q_OBJECT
 
 public:
@@ -23,14 +23,10 @@ public:
     void Refresh() override;
 
 protected:
-    void CloseRequested() override;
-    void changeEvent(QEvent* event) override;
-
 private:
     QWidget* BuildFader(RackSlider* slider, QLineEdit* field, const QString& unit,
                         const QStringList& marks);
 
-    TLoudnessForm& model_;
     RoundedButton* sub1_ = nullptr;
     RoundedButton* sub2_ = nullptr;
     QLabel* subLabel_ = nullptr;

@@ -61,7 +61,7 @@ void ShareCaptionWidth(const std::vector<QPushButton*>& keys) {
 
 MainWindow::MainWindow(Program& program, TAboutForm& about, QWidget* owner,
                        std::function<void()> endProgram)
-    : FormWindow(program.Main().Changed(), owner), program_(program), model_(program.Main()),
+    : ActivatedWindow(program.Main(), program.Main().Changed(), owner), program_(program),
       endProgram_(std::move(endProgram)) {
     setObjectName("MainForm");
     ApplyRackWindowPalette(this);
@@ -344,13 +344,6 @@ void MainWindow::Refresh() {
 void MainWindow::CloseRequested() {
     if (model_.CloseQuery() && endProgram_) {
         endProgram_();
-    }
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-    FormWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        model_.Activate();
     }
 }
 

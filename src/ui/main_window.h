@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/main_form.h"
 #include "config/dimensions.h"
-#include "ui/form_window.h"
+#include "ui/activated_window.h"
 
 #include <array>
 #include <functional>
@@ -18,11 +19,10 @@ namespace quorvex {
 class LedButton;
 class Program;
 class TAboutForm;
-class TMainForm;
 
 /// The main window: the two inputs, the six outputs with their route switches, names and
 /// chain buttons, the memory selector, and the file, device and mode buttons.
-class MainWindow : public FormWindow {
+class MainWindow : public ActivatedWindow<TMainForm> {
     Q_OBJECT
 
 public:
@@ -35,7 +35,6 @@ public:
 
 protected:
     void CloseRequested() override;
-    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -55,7 +54,6 @@ private:
     void ApplyHints();
 
     Program& program_;
-    TMainForm& model_;
     std::function<void()> endProgram_;
 
     std::vector<QWidget*> deviceControls_;

@@ -11,7 +11,6 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -35,7 +34,7 @@ void ShowItem(QComboBox* list, int item) {
 } // namespace
 
 SpeakerWindow::SpeakerWindow(TSpeakerForm& model, QWidget* owner)
-    : FormWindow(model.Changed(), owner, Modality::Modal), model_(model) {
+    : ActivatedWindow(model, model.Changed(), owner, Modality::Modal) {
     setObjectName("SpeakerForm");
     setWindowTitle(ToQString(TSpeakerForm::Caption));
     setPalette(RackPalette::Window(palette()));
@@ -167,17 +166,6 @@ void SpeakerWindow::Refresh() {
     balanced_->SetLit(model_.BalanceadoLit);
     ShowItem(speakers_, model_.NumberSpeakersItem);
     ApplyVisible(model_.Visible);
-}
-
-void SpeakerWindow::CloseRequested() {
-    model_.Close();
-}
-
-void SpeakerWindow::changeEvent(QEvent* event) {
-    FormWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        model_.Activate();
-    }
 }
 
 } // namespace quorvex

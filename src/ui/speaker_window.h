@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/form_window.h"
+#include "app/speaker_form.h"
+#include "ui/activated_window.h"
 
 #include <array>
 
@@ -12,11 +13,10 @@ namespace quorvex {
 class LedButton;
 class RealSpinEdit;
 class RoundedButton;
-class TSpeakerForm;
 
 /// The modal "Speaker and Amplifier Parameters" window: the box and amplifier data of the
 /// dynamics block of the chosen output.
-class SpeakerWindow : public FormWindow {
+class SpeakerWindow : public ActivatedWindow<TSpeakerForm> {
     Q_OBJECT
 
 public:
@@ -25,9 +25,6 @@ public:
     void Refresh() override;
 
 protected:
-    void CloseRequested() override;
-    void changeEvent(QEvent* event) override;
-
 private:
     QWidget* BuildOutputs();
     QWidget* BuildParameters();
@@ -36,7 +33,6 @@ private:
     RealSpinEdit* AddNumberField(const char* name, void (TSpeakerForm::*change)(int),
                                  void (TSpeakerForm::*step)(bool), QWidget* parent);
 
-    TSpeakerForm& model_;
     std::array<RoundedButton*, 6> outputs_{};
     QLabel* outputName_ = nullptr;
     QComboBox* impedance_ = nullptr;
