@@ -1,9 +1,9 @@
 #include "app/delay_fino_form.h"
 
+#include "app/document.h"
+#include "app/editor_host.h"
 #include "app/field_format.h"
-#include "app/final_response_form.h"
-#include "app/main_form.h"
-#include "app/program.h"
+#include "app/processor_connection.h"
 #include "app/real_time_writes.h"
 #include "config/new_configuration.h"
 #include "config/rounding.h"
@@ -29,13 +29,15 @@ std::size_t Index(int output) {
 
 } // namespace
 
-TDelayFinoForm::TDelayFinoForm(Program& program) : program_(program) {
-    ResetDelays(program_.Doc().Config);
+TDelayFinoForm::TDelayFinoForm(Document& doc, const ProcessorConnection& processor,
+                               RealTimeWrites& writes, EditorHost& host)
+    : doc_(doc), processor_(processor), writes_(writes), host_(host) {
+    ResetDelays(doc_.Config);
     Reset();
 }
 
 int TDelayFinoForm::TemperatureC() const {
-    return program_.Doc().Config.TemperatureC;
+    return doc_.Config.TemperatureC;
 }
 
 void TDelayFinoForm::Show() {
@@ -46,8 +48,8 @@ void TDelayFinoForm::Show() {
 
 void TDelayFinoForm::Activate() {
     HandlerScope scope(changed_);
-    ChannelLabel = program_.Doc().Config.OutputNames;
-    RealTimeLamp = program_.Processor().RealTime;
+    ChannelLabel = doc_.Config.OutputNames;
+    RealTimeLamp = processor_.RealTime;
 }
 
 void TDelayFinoForm::SetPosition(int output, int position) {
@@ -60,11 +62,11 @@ void TDelayFinoForm::DelTrackChange(int output) {
     HandlerScope scope(changed_);
     // The slider has one position more than there are delays; its last one stays at 0.
     const int samples = LimitDelaySamples(MaxDelaySamples - Position.at(Index(output)));
-    program_.Doc().Config.Output(output).Delay.DelaySamples = samples;
+    doc_.Config.Output(output).Delay.DelaySamples = samples;
     ShowDelayOf(output);
-    program_.Main().ShowDelay(output, DelayMsFromSamples(samples));
+    host_.ShowDelay(output, DelayMsFromSamples(samples));
     DrawLines();
-    program_.FinalResponse().DibujaFinalResponse();
+    responseChanged_.Mark();
     SendDelay(output);
 }
 
@@ -87,12 +89,12 @@ void TDelayFinoForm::CmEditEnter(int output, std::string_view text) {
     if (!cm || *cm < 0.0 || *cm > MaximumCm) {
         return;
     }
-    ApplySamples(output, SamplesFromDistanceCm(*cm, program_.Doc().Config.TemperatureC));
+    ApplySamples(output, SamplesFromDistanceCm(*cm, doc_.Config.TemperatureC));
 }
 
 void TDelayFinoForm::StepUp(int output) {
     HandlerScope scope(changed_);
-    const int samples = program_.Doc().Config.Output(output).Delay.DelaySamples;
+    const int samples = doc_.Config.Output(output).Delay.DelaySamples;
     if (StepDelayUp(samples) != samples) {
         ApplySamples(output, StepDelayUp(samples));
     }
@@ -100,7 +102,7 @@ void TDelayFinoForm::StepUp(int output) {
 
 void TDelayFinoForm::StepDown(int output) {
     HandlerScope scope(changed_);
-    const int samples = program_.Doc().Config.Output(output).Delay.DelaySamples;
+    const int samples = doc_.Config.Output(output).Delay.DelaySamples;
     if (StepDelayDown(samples) != samples) {
         ApplySamples(output, StepDelayDown(samples));
     }
@@ -108,7 +110,7 @@ void TDelayFinoForm::StepDown(int output) {
 
 void TDelayFinoForm::TemperatureCChange(int celsius) {
     HandlerScope scope(changed_);
-    Configuration& config = program_.Doc().Config;
+    Configuration& config = doc_.Config;
     config.TemperatureC = std::clamp(celsius, MinimumCelsius, MaximumCelsius);
     TemperatureF = FahrenheitFromCelsius(config.TemperatureC);
     RefreshDisplays();
@@ -117,7 +119,7 @@ void TDelayFinoForm::TemperatureCChange(int celsius) {
 void TDelayFinoForm::TemperatureFChange(int fahrenheit) {
     HandlerScope scope(changed_);
     TemperatureF = std::clamp(fahrenheit, MinimumFahrenheit, MaximumFahrenheit);
-    program_.Doc().Config.TemperatureC =
+    doc_.Config.TemperatureC =
         std::clamp(CelsiusFromFahrenheit(TemperatureF), MinimumCelsius, MaximumCelsius);
     RefreshDisplays();
 }
@@ -143,7 +145,7 @@ void TDelayFinoForm::DistanceStepDown(int output) {
 }
 
 void TDelayFinoForm::EditDistance(int output, DistanceEdit edit) {
-    Configuration& config = program_.Doc().Config;
+    Configuration& config = doc_.Config;
     CmPerOutput fields{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         fields[i] = ParseFieldValue(DistanceText[i]).value_or(0.0);
@@ -159,7 +161,7 @@ void TDelayFinoForm::EditDistance(int output, DistanceEdit edit) {
 
 void TDelayFinoForm::AutoAlignClick() {
     HandlerScope scope(changed_);
-    const Configuration& config = program_.Doc().Config;
+    const Configuration& config = doc_.Config;
     SamplesPerOutput distances{};
     for (int output = 1; output <= OutputCount; ++output) {
         distances[Index(output)] = config.Output(output).Delay.RelativeDistanceSamples;
@@ -172,8 +174,8 @@ void TDelayFinoForm::AutoAlignClick() {
 
 void TDelayFinoForm::RealTimeBClick() {
     HandlerScope scope(changed_);
-    program_.Main().RealTimeBClick();
-    RealTimeLamp = program_.Processor().RealTime;
+    host_.RealTimeBClick();
+    RealTimeLamp = processor_.RealTime;
 }
 
 void TDelayFinoForm::SetLookAhead(int block, int samples) {
@@ -193,7 +195,7 @@ void TDelayFinoForm::ReapplyDelay(int output) {
 
 void TDelayFinoForm::ApplyStoredDelays() {
     HandlerScope scope(changed_);
-    const Configuration& config = program_.Doc().Config;
+    const Configuration& config = doc_.Config;
     SetLookAhead(1, config.Block(1).LookAheadSamples);
     SetLookAhead(2, config.Block(2).LookAheadSamples);
     for (int output = 1; output <= OutputCount; ++output) {
@@ -205,12 +207,12 @@ void TDelayFinoForm::Reset() {
     HandlerScope scope(changed_);
     for (int output = 1; output <= OutputCount; ++output) {
         Position[Index(output)] = MaxDelaySamples;
-        program_.Main().ShowDelay(output, 0.0);
+        host_.ShowDelay(output, 0.0);
     }
     ResetDistances();
     SetLookAhead(1, lookAhead_[0]);
     SetLookAhead(2, lookAhead_[1]);
-    TemperatureF = FahrenheitFromCelsius(program_.Doc().Config.TemperatureC);
+    TemperatureF = FahrenheitFromCelsius(doc_.Config.TemperatureC);
     RefreshDisplays();
 }
 
@@ -224,7 +226,7 @@ void TDelayFinoForm::ResetDistances() {
 
 void TDelayFinoForm::ShowStoredDistances() {
     HandlerScope scope(changed_);
-    const Configuration& config = program_.Doc().Config;
+    const Configuration& config = doc_.Config;
     for (int output = 1; output <= OutputCount; ++output) {
         const double cm = DistanceCmFromSamples(config.Output(output).Delay.RelativeDistanceSamples,
                                                 config.TemperatureC);
@@ -240,14 +242,14 @@ void TDelayFinoForm::RefreshDisplays() {
 }
 
 void TDelayFinoForm::ShowDelayOf(int output) {
-    const Configuration& config = program_.Doc().Config;
+    const Configuration& config = doc_.Config;
     const int samples = config.Output(output).Delay.DelaySamples;
     MsText.at(Index(output)) = FormatFixed(DelayMsFromSamples(samples), 2);
     CmText.at(Index(output)) = FormatFixed(DistanceCmFromSamples(samples, config.TemperatureC), 1);
 }
 
 void TDelayFinoForm::DrawLines() {
-    const Configuration& config = program_.Doc().Config;
+    const Configuration& config = doc_.Config;
     for (int output = 1; output <= OutputCount; ++output) {
         const DelaySetting& delay = config.Output(output).Delay;
         LineLength[Index(output)] = RoundHalfEven(
@@ -257,8 +259,8 @@ void TDelayFinoForm::DrawLines() {
 
 void TDelayFinoForm::SendDelay(int output) {
     // The processor's delay word is one more than the delay in samples.
-    const int samples = program_.Doc().Config.Output(output).Delay.DelaySamples;
-    program_.Writes().WriteInteger(DspOf(output), DelayWord(PositionInDspOf(output)), samples + 1);
+    const int samples = doc_.Config.Output(output).Delay.DelaySamples;
+    writes_.WriteInteger(DspOf(output), DelayWord(PositionInDspOf(output)), samples + 1);
 }
 
 } // namespace quorvex

@@ -11,7 +11,10 @@
 
 namespace quorvex {
 
-class Program;
+class EditorHost;
+class RealTimeWrites;
+struct Document;
+struct ProcessorConnection;
 
 /// The delay editor ("Output Delay"): each output's delay, the air temperature, the
 /// relative distances of the speakers and Auto Align.
@@ -22,10 +25,14 @@ public:
     static constexpr double MaximumMs = 5.00;
     static constexpr double MaximumCm = 168.8;
 
-    explicit TDelayFinoForm(Program& program);
+    TDelayFinoForm(Document& doc, const ProcessorConnection& processor, RealTimeWrites& writes,
+                   EditorHost& host);
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
+    /// Announces, once per batch of handlers, that a stage response the combined response
+    /// is drawn from changed.
+    ChangeSignal& ResponseChanged() { return responseChanged_; }
 
     bool Visible = false;
     bool RealTimeLamp = false;
@@ -98,8 +105,12 @@ private:
     void DrawLines();
     void SendDelay(int output);
 
-    Program& program_;
+    Document& doc_;
+    const ProcessorConnection& processor_;
+    RealTimeWrites& writes_;
+    EditorHost& host_;
     ChangeSignal changed_;
+    ChangeSignal responseChanged_;
     std::array<int, 2> lookAhead_{};
 };
 

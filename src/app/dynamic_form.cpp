@@ -1,13 +1,11 @@
 #include "app/dynamic_form.h"
 
 #include "app/delay_fino_form.h"
+#include "app/document.h"
 #include "app/editor_fields.h"
+#include "app/editor_host.h"
 #include "app/field_format.h"
-#include "app/final_response_form.h"
-#include "app/main_form.h"
-#include "app/program.h"
 #include "app/real_time_writes.h"
-#include "app/speaker_form.h"
 #include "config/dynamics_setting.h"
 #include "config/dynamics_times.h"
 #include "config/new_configuration.h"
@@ -71,9 +69,11 @@ int NoiseItemOf(float position) {
 
 } // namespace
 
-TDynamicform::TDynamicform(Program& program) : program_(program) {
+TDynamicform::TDynamicform(Document& doc, MessageLoop& pump, RealTimeWrites& writes,
+                           EditorHost& host)
+    : doc_(doc), pump_(pump), writes_(writes), host_(host) {
     ConnectSliders();
-    ResetDynamics(Doc().Config);
+    ResetDynamics(doc_.Config);
     Reset();
 }
 
@@ -86,7 +86,7 @@ void TDynamicform::ConnectSliders() {
 void TDynamicform::Reset() {
     HandlerScope scope(changed_);
     for (int block = 1; block <= DynamicsBlockCount; ++block) {
-        Doc().Engine.Block(block) = TDYNAMIC{};
+        doc_.Engine.Block(block) = TDYNAMIC{};
     }
     for (int block = 1; block <= DynamicsBlockCount; ++block) {
         Block = block;
@@ -97,11 +97,18 @@ void TDynamicform::Reset() {
     }
 }
 
+void TDynamicform::ShowBlock(int block) {
+    HandlerScope scope(changed_);
+    EditorBlock = block;
+    SelectBlock(block);
+    Show();
+}
+
 void TDynamicform::Activate() {
     HandlerScope scope(changed_);
-    Services().MessagePump.Run(1);
+    pump_.Run(1);
     CalculaPower();
-    SelectBlock(program_.Main().EditorBlock);
+    SelectBlock(EditorBlock);
     LookAheadVisible = false;
     GateFieldsVisible = false;
     lookAheadCount_ = 0;
@@ -355,12 +362,13 @@ void TDynamicform::LookAheadEditExit(std::string_view text) {
     Setting().LookAheadSamples = samples;
     Engine().LookAheadSamples = samples;
     LookAheadEdit = FormatFixed(MsFromSamples(samples, ProcessorSampleRate), 2);
-    const bool sent = program_.Writes().WriteInteger(Block, LookAheadAddress, samples);
-    program_.FinalResponse().LookAheadChanged();
-    TDelayFinoForm& delay = program_.Delay();
-    delay.SetLookAhead(Block, samples);
-    for (int output = 1; output <= LastAlignedOutput; ++output) {
-        delay.ReapplyDelay(output);
+    const bool sent = writes_.WriteInteger(Block, LookAheadAddress, samples);
+    lookAheadChanged_.Mark();
+    if (delay_ != nullptr) {
+        delay_->SetLookAhead(Block, samples);
+        for (int output = 1; output <= LastAlignedOutput; ++output) {
+            delay_->ReapplyDelay(output);
+        }
     }
     if (sent) {
         ApplyRelease();
@@ -431,12 +439,12 @@ void TDynamicform::ShowInfoClick(bool checked) {
 
 void TDynamicform::BoxParametersClick() {
     HandlerScope scope(changed_);
-    program_.Speaker().Show();
+    speakerWindowAsked_.Mark();
 }
 
 void TDynamicform::RealTimeBClick() {
     HandlerScope scope(changed_);
-    program_.Main().RealTimeBClick();
+    host_.RealTimeBClick();
 }
 
 void TDynamicform::CurveChanged() {
@@ -517,7 +525,7 @@ void TDynamicform::SendGainTable() {
         std::array<long double, EntriesPerGroup> group{};
         std::copy_n(engine.GainTable.begin() + first, EntriesPerGroup, group.begin());
         for (const int dsp : DspsOfBlock()) {
-            if (!program_.Writes().WriteCoefficients(dsp, base + first, group)) {
+            if (!writes_.WriteCoefficients(dsp, base + first, group)) {
                 return;
             }
         }
@@ -526,7 +534,7 @@ void TDynamicform::SendGainTable() {
 
 bool TDynamicform::SendValue(int address, double value) {
     for (const int dsp : DspsOfBlock()) {
-        if (!program_.Writes().WriteCoefficient(dsp, address, value)) {
+        if (!writes_.WriteCoefficient(dsp, address, value)) {
             return false;
         }
     }
@@ -535,7 +543,7 @@ bool TDynamicform::SendValue(int address, double value) {
 
 bool TDynamicform::SendWord(int address, int value) {
     for (const int dsp : DspsOfBlock()) {
-        if (!program_.Writes().WriteInteger(dsp, address, value)) {
+        if (!writes_.WriteInteger(dsp, address, value)) {
             return false;
         }
     }
@@ -562,23 +570,11 @@ std::string TDynamicform::Stepped(const std::string& field, double step, int dec
 }
 
 DynamicsSetting& TDynamicform::Setting() {
-    return Doc().Config.Block(Block);
+    return doc_.Config.Block(Block);
 }
 
 TDYNAMIC& TDynamicform::Engine() {
-    return Doc().Engine.Block(Block);
-}
-
-Document& TDynamicform::Doc() {
-    return program_.Doc();
-}
-
-ProcessorConnection& TDynamicform::Processor() {
-    return program_.Processor();
-}
-
-FrontEnd& TDynamicform::Services() {
-    return program_.Services();
+    return doc_.Engine.Block(Block);
 }
 
 } // namespace quorvex

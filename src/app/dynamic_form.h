@@ -13,7 +13,11 @@
 
 namespace quorvex {
 
-class Program;
+class TDelayFinoForm;
+
+class EditorHost;
+class MessageLoop;
+class RealTimeWrites;
 struct DynamicsSetting;
 struct Document;
 struct FrontEnd;
@@ -52,15 +56,22 @@ public:
     static std::string ThresholdText(double dbu);
     static std::string KneeText(double db);
 
-    explicit TDynamicform(Program& program);
+    TDynamicform(Document& doc, MessageLoop& pump, RealTimeWrites& writes, EditorHost& host);
     TDynamicform(const TDynamicform&) = delete;
     TDynamicform& operator=(const TDynamicform&) = delete;
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
+    /// Announces, once per batch of handlers, that a block's look-ahead changed.
+    ChangeSignal& LookAheadChanged() { return lookAheadChanged_; }
+    /// Announces that the person asked for the speaker window ("Box Parameters").
+    ChangeSignal& SpeakerWindowAsked() { return speakerWindowAsked_; }
+    /// The delay editor that keeps the aligned outputs' delays after a look-ahead change.
+    void Aligns(TDelayFinoForm& delay) { delay_ = &delay; }
 
     bool Visible = false;
-    int Block = 1; ///< the selected block, 1..3
+    int Block = 1;       ///< the selected block, 1..3
+    int EditorBlock = 1; ///< the block the main window asked for last
     std::string GroupCaption;
     std::string GraphTitle;
     std::array<bool, DynamicsBlockCount> BlockLit{};
@@ -96,6 +107,8 @@ public:
     PowerCheckResult Power;
     std::array<std::string, 2> InfoLines{}; ///< empty while "Show INFO" is unchecked
 
+    /// The main window's DYNAMIC button: block `block` selected and the window shown.
+    void ShowBlock(int block);
     void Show() {
         HandlerScope scope(changed_);
         Visible = true;
@@ -177,12 +190,15 @@ private:
     double DbuOffset() const;
     DynamicsSetting& Setting();
     TDYNAMIC& Engine();
-    Document& Doc();
-    ProcessorConnection& Processor();
-    FrontEnd& Services();
 
-    Program& program_;
+    Document& doc_;
+    MessageLoop& pump_;
+    RealTimeWrites& writes_;
+    EditorHost& host_;
     ChangeSignal changed_;
+    ChangeSignal lookAheadChanged_;
+    ChangeSignal speakerWindowAsked_;
+    TDelayFinoForm* delay_ = nullptr;
     bool loading_ = false;
     int lookAheadCount_ = 0;
     int gateCount_ = 0;

@@ -71,7 +71,7 @@ std::size_t TextBytes(const Configuration& config) {
 EditorSelections SelectionsOf(Program& program) {
     EditorSelections selections;
     selections.EditorOutput = program.Main().EditorOutput;
-    selections.EditorBlock = program.Main().EditorBlock;
+    selections.EditorBlock = program.Dynamics().EditorBlock;
     selections.EqualiserOutput = program.Peq().Output;
     selections.EqualiserBands = program.Peq().SelectedBand;
     selections.CrossoverOutput = program.Xover().Output;
@@ -91,7 +91,7 @@ void PutState(Program& program, const EditorSnapshot& snapshot) {
     PutEach(program.Doc().ReinforcementResponse, snapshot.ReinforcementResponse);
     const EditorSelections& selections = snapshot.Selections;
     program.Main().EditorOutput = selections.EditorOutput;
-    program.Main().EditorBlock = selections.EditorBlock;
+    program.Dynamics().EditorBlock = selections.EditorBlock;
     program.Peq().SelectedBand = selections.EqualiserBands;
     program.Delay().CurrentOutput = selections.DelayOutput;
 }

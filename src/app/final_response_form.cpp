@@ -1,8 +1,7 @@
 #include "app/final_response_form.h"
 
-#include "app/import_form.h"
+#include "app/document.h"
 #include "app/plot_readout.h"
-#include "app/program.h"
 #include "engine/combined_response.h"
 #include "engine/fixed_sub_low_pass.h"
 #include "engine/response_grid.h"
@@ -20,10 +19,10 @@ std::size_t Index(int curve) {
 
 } // namespace
 
-TFinalResponseForm::TFinalResponseForm(Program& program) : program_(program) {
+TFinalResponseForm::TFinalResponseForm(Document& doc) : doc_(doc) {
     ViaLabel.back() = SumLabel;
     for (int output = 1; output <= OutputCount; ++output) {
-        ViaLabel[Index(output)] = program_.Doc().Config.OutputNames[Index(output)];
+        ViaLabel[Index(output)] = doc_.Config.OutputNames[Index(output)];
     }
 }
 
@@ -35,7 +34,7 @@ void TFinalResponseForm::Show() {
 
 void TFinalResponseForm::Activate() {
     HandlerScope scope(changed_);
-    const Configuration& config = program_.Doc().Config;
+    const Configuration& config = doc_.Config;
     ReadLookAhead();
     for (int output = 1; output <= OutputCount; ++output) {
         ViaLabel[Index(output)] = config.OutputNames[Index(output)];
@@ -52,28 +51,36 @@ void TFinalResponseForm::LookAheadChanged() {
     DibujaFinalResponse();
 }
 
+void TFinalResponseForm::FollowStage(ChangeSignal& stageChanged) {
+    stageChanged.Listen([this] { DibujaFinalResponse(); });
+}
+
+void TFinalResponseForm::FollowLookAhead(ChangeSignal& lookAheadChanged) {
+    lookAheadChanged.Listen([this] { LookAheadChanged(); });
+}
+
 void TFinalResponseForm::ReadLookAhead() {
-    const Configuration& config = program_.Doc().Config;
+    const Configuration& config = doc_.Config;
     LookAhead = {config.Block(1).LookAheadSamples, config.Block(2).LookAheadSamples};
 }
 
 void TFinalResponseForm::DibujaFinalResponse() {
     HandlerScope scope(changed_);
     CombinedResponseInputs inputs;
-    TakeOutputSettings(program_.Doc().Config, inputs);
+    TakeOutputSettings(doc_.Config, inputs);
     for (int output = 1; output <= OutputCount; ++output) {
         OutputResponseInputs& stage = inputs.Outputs[Index(output)];
-        stage.Equaliser = &program_.Doc().EqualiserResponse[Index(output)];
-        stage.Crossover = &program_.Doc().CrossoverResponse[Index(output)];
-        stage.Speaker = &program_.Doc().SpeakerResponse[Index(output)];
+        stage.Equaliser = &doc_.EqualiserResponse[Index(output)];
+        stage.Crossover = &doc_.CrossoverResponse[Index(output)];
+        stage.Speaker = &doc_.SpeakerResponse[Index(output)];
         // The window uses the look-ahead it read when it was last activated.
         const int block = DynamicsBlockOf(output);
         stage.LookAheadSamples = block <= 2 ? LookAhead[static_cast<std::size_t>(block - 1)] : 0;
     }
     inputs.SubLowPass = &FixedSubLowPassResponse();
-    inputs.View = program_.Doc().Config.ResponseView;
+    inputs.View = doc_.Config.ResponseView;
     inputs.Mode = GraphMode == Mode::Magnitude ? ResponseMode::Magnitude : ResponseMode::Phase;
-    inputs.SampleRate = program_.Doc().Config.SampleRate;
+    inputs.SampleRate = doc_.Config.SampleRate;
     Curves = ComputeCombinedResponse(inputs);
 }
 
@@ -104,37 +111,37 @@ void TFinalResponseForm::PhaseClick() {
 
 void TFinalResponseForm::SpkDataClick(bool checked) {
     HandlerScope scope(changed_);
-    program_.Doc().Config.ResponseView.SpeakerDataView = checked;
+    doc_.Config.ResponseView.SpeakerDataView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::PEQBoxClick(bool checked) {
     HandlerScope scope(changed_);
-    program_.Doc().Config.ResponseView.PeqView = checked;
+    doc_.Config.ResponseView.PeqView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::XOVERBoxClick(bool checked) {
     HandlerScope scope(changed_);
-    program_.Doc().Config.ResponseView.CrossoverView = checked;
+    doc_.Config.ResponseView.CrossoverView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::GAINBoxClick(bool checked) {
     HandlerScope scope(changed_);
-    program_.Doc().Config.ResponseView.GainView = checked;
+    doc_.Config.ResponseView.GainView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::DelayBoxClick(bool checked) {
     HandlerScope scope(changed_);
-    program_.Doc().Config.ResponseView.DelayView = checked;
+    doc_.Config.ResponseView.DelayView = checked;
     DibujaFinalResponse();
 }
 
 void TFinalResponseForm::ImportBClick() {
     HandlerScope scope(changed_);
-    program_.Import().Show();
+    importWindowAsked_.Mark();
 }
 
 void TFinalResponseForm::MouseMove(double frequencyHz, double value) {

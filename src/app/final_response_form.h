@@ -11,7 +11,7 @@
 
 namespace quorvex {
 
-class Program;
+struct Document;
 
 /// The "Final response" window: each output's combined response and their sum.
 class TFinalResponseForm {
@@ -23,7 +23,7 @@ public:
 
     enum class Mode { Magnitude, Phase };
 
-    explicit TFinalResponseForm(Program& program);
+    explicit TFinalResponseForm(Document& doc);
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
@@ -52,6 +52,13 @@ public:
     /// The dynamics editor changed a look-ahead: while the window is shown it reads the
     /// look-ahead again and redraws, so that the open window never draws a stale delay.
     void LookAheadChanged();
+    /// The combined response is drawn again after each change of `stageChanged` (an
+    /// editor's stage responses) ...
+    void FollowStage(ChangeSignal& stageChanged);
+    /// ... and its look-ahead read again after each change of `lookAheadChanged`.
+    void FollowLookAhead(ChangeSignal& lookAheadChanged);
+    /// Announces that the person asked for the import window ("Import").
+    ChangeSignal& ImportWindowAsked() { return importWindowAsked_; }
 
     /// Recomputes the seven curves from the stored stage responses and the view flags.
     void DibujaFinalResponse();
@@ -83,8 +90,9 @@ private:
     void SetMode(Mode mode);
     void ReadLookAhead();
 
-    Program& program_;
+    Document& doc_;
     ChangeSignal changed_;
+    ChangeSignal importWindowAsked_;
 };
 
 } // namespace quorvex

@@ -1,9 +1,9 @@
 #include "app/gains_form.h"
 
+#include "app/document.h"
+#include "app/editor_host.h"
 #include "app/field_format.h"
-#include "app/final_response_form.h"
-#include "app/main_form.h"
-#include "app/program.h"
+#include "app/processor_connection.h"
 #include "app/real_time_writes.h"
 #include "config/level_setting.h"
 #include "image/dsp_address.h"
@@ -45,12 +45,14 @@ SubFeedCoefficients SubFeedFor(bool firstMuted, bool secondMuted) {
     return {};
 }
 
-TGainsForm::TGainsForm(Program& program) : program_(program) {
+TGainsForm::TGainsForm(Document& doc, const ProcessorConnection& processor, RealTimeWrites& writes,
+                       EditorHost& host)
+    : doc_(doc), processor_(processor), writes_(writes), host_(host) {
     Reset();
 }
 
 LevelSetting& TGainsForm::Level(int output) {
-    return program_.Doc().Config.Output(output).Level;
+    return doc_.Config.Output(output).Level;
 }
 
 void TGainsForm::Show() {
@@ -61,8 +63,8 @@ void TGainsForm::Show() {
 
 void TGainsForm::Activate() {
     HandlerScope scope(changed_);
-    ChannelLabel = program_.Doc().Config.OutputNames;
-    RealTimeLamp = program_.Processor().RealTime;
+    ChannelLabel = doc_.Config.OutputNames;
+    RealTimeLamp = processor_.RealTime;
 }
 
 void TGainsForm::SetPosition(int output, int position) {
@@ -82,7 +84,7 @@ void TGainsForm::OutputTrackChange(int output) {
     level.GainDb = ParseFieldValue(GainText[Index(output)]).value_or(0.0);
     level.GainFactor = GainFactorOf(level.GainDb, level.PolaritySign);
     SendOutputGain(output);
-    program_.FinalResponse().DibujaFinalResponse();
+    responseChanged_.Mark();
 }
 
 void TGainsForm::ApplyGainDb(int output, double gainDb) {
@@ -129,21 +131,21 @@ void TGainsForm::MuteClick(int output) {
     level.Muted = MuteLamp[Index(output)];
     level.MuteFactor = level.Muted ? 0.0 : 1.0;
     RecomputeSubFeeds();
-    program_.Main().ShowMuteIndicators(output, level.Muted);
+    host_.ShowMuteIndicators(output, level.Muted);
     if (SendOutputGain(output)) {
         SendSubFeeds();
     }
-    program_.FinalResponse().DibujaFinalResponse();
+    responseChanged_.Mark();
 }
 
 void TGainsForm::RealTimeBClick() {
     HandlerScope scope(changed_);
-    program_.Main().RealTimeBClick();
-    RealTimeLamp = program_.Processor().RealTime;
+    host_.RealTimeBClick();
+    RealTimeLamp = processor_.RealTime;
 }
 
 void TGainsForm::RecomputeSubFeeds() {
-    Configuration& config = program_.Doc().Config;
+    Configuration& config = doc_.Config;
     for (int dsp = 1; dsp <= DspCount; ++dsp) {
         config.SubFeed.at(static_cast<std::size_t>(dsp - 1)) =
             SubFeedFor(config.Output(OutputAt(dsp, 1)).Level.Muted,
@@ -154,18 +156,17 @@ void TGainsForm::RecomputeSubFeeds() {
 bool TGainsForm::SendOutputGain(int output) {
     // The gain goes to the word the written memory keeps it in (255..257), so a real-time
     // change and a later full write agree on where the output gain lives.
-    return program_.Writes().WriteCoefficient(
-        DspOf(output), OutputGainWord(PositionInDspOf(output)), OutputGainValue(Level(output)));
+    return writes_.WriteCoefficient(DspOf(output), OutputGainWord(PositionInDspOf(output)),
+                                    OutputGainValue(Level(output)));
 }
 
 bool TGainsForm::SendSubFeeds() {
     for (int dsp = 1; dsp <= DspCount; ++dsp) {
-        const SubFeedCoefficients& feed =
-            program_.Doc().Config.SubFeed.at(static_cast<std::size_t>(dsp - 1));
+        const SubFeedCoefficients& feed = doc_.Config.SubFeed.at(static_cast<std::size_t>(dsp - 1));
         const std::array<double, 4> values{feed.P, feed.Q, feed.R, feed.S};
         for (int k = 0; k < 4; ++k) {
-            if (!program_.Writes().WriteCoefficient(dsp, SubFeedWord + k,
-                                                    values[static_cast<std::size_t>(k)])) {
+            if (!writes_.WriteCoefficient(dsp, SubFeedWord + k,
+                                          values[static_cast<std::size_t>(k)])) {
                 return false;
             }
         }
@@ -181,7 +182,7 @@ void TGainsForm::ApplyLamps(int output) {
     level.Muted = MuteLamp[Index(output)];
     level.MuteFactor = level.Muted ? 0.0 : 1.0;
     RecomputeSubFeeds();
-    program_.Main().ShowMuteIndicators(output, level.Muted);
+    host_.ShowMuteIndicators(output, level.Muted);
     OutputTrackChange(output);
 }
 
@@ -195,7 +196,7 @@ void TGainsForm::RefreshFromSettings() {
         level.MuteFactor = level.Muted ? 0.0 : 1.0;
         GainText[Index(output)] = FormatFixed(ShownGainDb(level.GainFactor), 1);
         ApplyGainDb(output, ParseFieldValue(GainText[Index(output)]).value_or(MinimumGainDb));
-        program_.Main().ShowMuteIndicators(output, level.Muted);
+        host_.ShowMuteIndicators(output, level.Muted);
     }
 }
 

@@ -10,7 +10,10 @@
 
 namespace quorvex {
 
-class Program;
+class EditorHost;
+class RealTimeWrites;
+struct Document;
+struct ProcessorConnection;
 
 /// The levels editor ("Output Levels"): gain, polarity and mute of the six outputs, and
 /// the sub feed of each DSP that follows the mutes.
@@ -18,10 +21,14 @@ class TGainsForm {
 public:
     static constexpr std::string_view Caption = "Output Levels";
 
-    explicit TGainsForm(Program& program);
+    TGainsForm(Document& doc, const ProcessorConnection& processor, RealTimeWrites& writes,
+               EditorHost& host);
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
+    /// Announces, once per batch of handlers, that a stage response the combined response
+    /// is drawn from changed.
+    ChangeSignal& ResponseChanged() { return responseChanged_; }
 
     bool Visible = false;
     bool RealTimeLamp = false;
@@ -75,8 +82,12 @@ private:
     bool SendSubFeeds();
     LevelSetting& Level(int output);
 
-    Program& program_;
+    Document& doc_;
+    const ProcessorConnection& processor_;
+    RealTimeWrites& writes_;
+    EditorHost& host_;
     ChangeSignal changed_;
+    ChangeSignal responseChanged_;
 };
 
 /// The sub feed of a DSP from the mutes of its two main outputs.

@@ -1,9 +1,8 @@
 #include "app/import_form.h"
 
 #include "app/dialogs.h"
+#include "app/document.h"
 #include "app/field_format.h"
-#include "app/final_response_form.h"
-#include "app/program.h"
 #include "app/sensitivity_form.h"
 #include "config/measurement_formats.h"
 #include "config/measurement_import.h"
@@ -32,30 +31,11 @@ FrequencyResponse ResponseOf(const SpeakerCurve& curve) {
 
 } // namespace
 
-TImportForm::TImportForm(Program& program) : program_(program) {
-    OutputLabel = Doc().Config.OutputNames;
+TImportForm::TImportForm(Document& doc, Dialogs& dialogs, TSensitivityForm& sensitivity)
+    : doc_(doc), dialogs_(dialogs), sensitivity_(sensitivity) {
+    OutputLabel = doc_.Config.OutputNames;
     FollowFormat();
     ShowReferenceLevel();
-}
-
-Document& TImportForm::Doc() {
-    return program_.Doc();
-}
-
-ProcessorConnection& TImportForm::Processor() {
-    return program_.Processor();
-}
-
-FrontEnd& TImportForm::Services() {
-    return program_.Services();
-}
-
-const Document& TImportForm::Doc() const {
-    return program_.Doc();
-}
-
-const ProcessorConnection& TImportForm::Processor() const {
-    return program_.Processor();
 }
 
 void TImportForm::Show() {
@@ -66,23 +46,23 @@ void TImportForm::Show() {
 
 void TImportForm::Activate() {
     HandlerScope scope(changed_);
-    OutputLabel = Doc().Config.OutputNames;
+    OutputLabel = doc_.Config.OutputNames;
     DialogFileName.clear();
     FollowFormat();
     ShowReferenceLevel();
 }
 
 std::int32_t TImportForm::Format() const {
-    return Doc().Config.ImportFormat;
+    return doc_.Config.ImportFormat;
 }
 
 const std::string& TImportForm::FileField(int output) const {
-    return Doc().Config.Output(output).SpeakerFile;
+    return doc_.Config.Output(output).SpeakerFile;
 }
 
 void TImportForm::FileFieldChange(int output, std::string_view text) {
     HandlerScope scope(changed_);
-    Doc().Config.Output(output).SpeakerFile =
+    doc_.Config.Output(output).SpeakerFile =
         std::string(text.substr(0, static_cast<std::size_t>(SpeakerFileCapacity)));
 }
 
@@ -90,7 +70,7 @@ void TImportForm::DataButtonClick(int output) {
     HandlerScope scope(changed_);
     const FileDialogRequest request{
         std::string(FileDialogTitle), DialogFilter, "", DialogFileName, false, false};
-    if (const auto path = Services().DialogBoxes.ChooseOpenFile(request)) {
+    if (const auto path = dialogs_.ChooseOpenFile(request)) {
         DialogFileName = *path;
         FileFieldChange(output, *path);
     }
@@ -105,13 +85,12 @@ void TImportForm::FormatButtonClick(std::int32_t code) {
     HandlerScope scope(changed_);
     const ImportFormatChoice choice = ChooseImportFormat(code);
     if (!choice.Warning.empty()) {
-        Services().DialogBoxes.ShowMessage(MessageKind::Warning, MessageButtons::Ok,
-                                           choice.Warning);
+        dialogs_.ShowMessage(MessageKind::Warning, MessageButtons::Ok, choice.Warning);
     }
-    Doc().Config.ImportFormat = choice.Format;
+    doc_.Config.ImportFormat = choice.Format;
     FollowFormat();
     if (choice.Format == MinilyzerDbuFormat) {
-        program_.Sensitivity().Show();
+        sensitivity_.Show();
     }
 }
 
@@ -120,7 +99,7 @@ void TImportForm::ReferenceLevelExit(std::string_view text) {
     const auto typed = ParseFieldValue(text);
     if (typed && std::isfinite(*typed)) {
         const double tenths = std::round(*typed * 10.0) / 10.0;
-        Doc().Config.ImportReferenceLevel =
+        doc_.Config.ImportReferenceLevel =
             static_cast<float>(std::clamp(tenths, MinimumReferenceLevel, MaximumReferenceLevel));
     }
     ShowReferenceLevel();
@@ -128,7 +107,7 @@ void TImportForm::ReferenceLevelExit(std::string_view text) {
 
 bool TImportForm::OKButtonClick() {
     HandlerScope scope(changed_);
-    Configuration& config = Doc().Config;
+    Configuration& config = doc_.Config;
     std::array<std::string, OutputCount> fields{};
     for (int output = 1; output <= OutputCount; ++output) {
         fields[Index(output)] = config.Output(output).SpeakerFile;
@@ -136,14 +115,13 @@ bool TImportForm::OKButtonClick() {
     SpeakerImportSettings settings;
     settings.Format = config.ImportFormat;
     settings.ReferenceLevelDb = config.ImportReferenceLevel;
-    settings.MicrophoneSensitivity = Doc().MicrophoneSensitivity;
-    settings.ConfigurationFolder = Doc().ConfigurationFolder;
+    settings.MicrophoneSensitivity = doc_.MicrophoneSensitivity;
+    settings.ConfigurationFolder = doc_.ConfigurationFolder;
     const SpeakerImport import = ImportSpeakerData(fields, settings, TheResponseGrid().FrequencyHz);
 
     for (const SpeakerImportResult& result : import.Outputs) {
         if (!result.Message.empty()) {
-            Services().DialogBoxes.ShowMessage(MessageKind::Information, MessageButtons::Ok,
-                                               result.Message);
+            dialogs_.ShowMessage(MessageKind::Information, MessageButtons::Ok, result.Message);
         }
     }
     if (import.OutOfMemory) {
@@ -151,24 +129,24 @@ bool TImportForm::OKButtonClick() {
     }
     for (int output = 1; output <= OutputCount; ++output) {
         const SpeakerImportResult& result = import.Outputs[Index(output)];
-        Doc().SpeakerResponse[Index(output)] = result.Status == SpeakerImportStatus::Imported
-                                                   ? ResponseOf(result.Curve)
-                                                   : FrequencyResponse{};
+        doc_.SpeakerResponse[Index(output)] = result.Status == SpeakerImportStatus::Imported
+                                                  ? ResponseOf(result.Curve)
+                                                  : FrequencyResponse{};
         if (result.Status == SpeakerImportStatus::NotFound) {
             config.Output(output).SpeakerFile.clear();
         }
     }
     Close();
-    program_.FinalResponse().DibujaFinalResponse();
+    responseChanged_.Mark();
     return true;
 }
 
 void TImportForm::ShowReferenceLevel() {
-    ReferenceLevelText = FormatFixed(Doc().Config.ImportReferenceLevel, 1);
+    ReferenceLevelText = FormatFixed(doc_.Config.ImportReferenceLevel, 1);
 }
 
 void TImportForm::FollowFormat() {
-    DialogFilter = Doc().Config.ImportFormat == DaasFormat ? SplFilter : TextFilter;
+    DialogFilter = doc_.Config.ImportFormat == DaasFormat ? SplFilter : TextFilter;
 }
 
 } // namespace quorvex

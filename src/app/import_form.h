@@ -11,7 +11,8 @@
 
 namespace quorvex {
 
-class Program;
+class Dialogs;
+class TSensitivityForm;
 struct Document;
 struct FrontEnd;
 struct ProcessorConnection;
@@ -48,10 +49,13 @@ public:
         {"MiniLyzerFFT", "Acoustilyzer (FFT)", 10},
     }};
 
-    explicit TImportForm(Program& program);
+    TImportForm(Document& doc, Dialogs& dialogs, TSensitivityForm& sensitivity);
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
+    /// Announces, once per batch of handlers, that a stage response the combined response
+    /// is drawn from changed.
+    ChangeSignal& ResponseChanged() { return responseChanged_; }
 
     bool Visible = false;
     /// Each output's name as the main window shows it, taken at every activation.
@@ -99,14 +103,12 @@ public:
 private:
     void ShowReferenceLevel();
     void FollowFormat();
-    Document& Doc();
-    ProcessorConnection& Processor();
-    FrontEnd& Services();
-    const Document& Doc() const;
-    const ProcessorConnection& Processor() const;
 
-    Program& program_;
+    Document& doc_;
+    Dialogs& dialogs_;
+    TSensitivityForm& sensitivity_;
     ChangeSignal changed_;
+    ChangeSignal responseChanged_;
 };
 
 } // namespace quorvex

@@ -1,8 +1,7 @@
 #include "app/input_pass_form.h"
 
 #include "app/dialogs.h"
-#include "app/main_form.h"
-#include "app/program.h"
+#include "app/processor_connection.h"
 #include "link/message_loop.h"
 
 namespace quorvex {
@@ -13,12 +12,19 @@ constexpr int UnlockPumps = 100;
 
 } // namespace
 
-TInputPassForm::TInputPassForm(Program& program) : program_(program) {}
+TInputPassForm::TInputPassForm(ProcessorConnection& processor, Dialogs& dialogs, MessageLoop& pump)
+    : processor_(processor), dialogs_(dialogs), pump_(pump) {}
 
 void TInputPassForm::Show() {
     HandlerScope scope(changed_);
     Visible = true;
     FormActivate();
+}
+
+void TInputPassForm::Show(std::function<void()> memoryRangeChanged) {
+    HandlerScope scope(changed_);
+    memoryRangeChanged_ = std::move(memoryRangeChanged);
+    Show();
 }
 
 void TInputPassForm::FormActivate() {
@@ -35,13 +41,14 @@ void TInputPassForm::PasswordEditEnter() {
     HandlerScope scope(changed_);
     const bool unlocked = protection_.EnterCode(PasswordEdit);
     Close();
-    program_.Processor().MemoryMinimum = protection_.MinimumMemory();
+    processor_.MemoryMinimum = protection_.MinimumMemory();
     // The selector keeps its value inside its range: protecting again lifts 1..20 to 21.
-    program_.Main().NProgramSpinChange(program_.Processor().MemoryNumber);
+    if (memoryRangeChanged_) {
+        memoryRangeChanged_();
+    }
     if (unlocked) {
-        program_.Services().MessagePump.Run(UnlockPumps);
-        program_.Services().DialogBoxes.ShowMessage(MessageKind::Information, MessageButtons::Ok,
-                                                    UnprotectedText);
+        pump_.Run(UnlockPumps);
+        dialogs_.ShowMessage(MessageKind::Information, MessageButtons::Ok, UnprotectedText);
     }
 }
 

@@ -4,12 +4,15 @@
 
 #include "link/memory_protection.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace quorvex {
 
-class Program;
+class Dialogs;
+class MessageLoop;
+struct ProcessorConnection;
 
 /// The access-code dialog opened from the main window's logo: the right code lets memories
 /// 1..20 be chosen and written, any other code protects them again without a word.
@@ -20,7 +23,7 @@ public:
         "Unprotected System. Now you can write in all the memories";
     static constexpr int CodeCapacity = 4;
 
-    explicit TInputPassForm(Program& program);
+    TInputPassForm(ProcessorConnection& processor, Dialogs& dialogs, MessageLoop& pump);
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
@@ -30,6 +33,9 @@ public:
 
     /// Shown modally; the field starts empty.
     void Show();
+    /// The main window's request: the window shown, `memoryRangeChanged` told once a code
+    /// has been entered (the lowest memory may have moved).
+    void Show(std::function<void()> memoryRangeChanged);
     void Close() {
         HandlerScope scope(changed_);
         Visible = false;
@@ -43,8 +49,11 @@ public:
     const MemoryProtection& Protection() const { return protection_; }
 
 private:
-    Program& program_;
+    ProcessorConnection& processor_;
+    Dialogs& dialogs_;
+    MessageLoop& pump_;
     ChangeSignal changed_;
+    std::function<void()> memoryRangeChanged_;
     MemoryProtection protection_;
 };
 

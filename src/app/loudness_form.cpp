@@ -1,8 +1,9 @@
 #include "app/loudness_form.h"
 
+#include "app/document.h"
+#include "app/editor_host.h"
 #include "app/field_format.h"
-#include "app/main_form.h"
-#include "app/program.h"
+#include "app/processor_connection.h"
 #include "app/real_time_writes.h"
 #include "app/xover_form.h"
 #include "config/rounding.h"
@@ -24,7 +25,9 @@ constexpr double HighPassQBase = 0.707;
 
 } // namespace
 
-TLoudnessForm::TLoudnessForm(Program& program) : program_(program) {
+TLoudnessForm::TLoudnessForm(Document& doc, const ProcessorConnection& processor,
+                             RealTimeWrites& writes, EditorHost& host, TXOVERForm& xover)
+    : doc_(doc), processor_(processor), writes_(writes), host_(host), xover_(xover) {
     FrecSlider.OnChange([this] { FrecSliderChange(); });
     FilterGainSlider.OnChange([this] { FilterGainSliderChange(); });
     Reset();
@@ -32,7 +35,7 @@ TLoudnessForm::TLoudnessForm(Program& program) : program_(program) {
 
 void TLoudnessForm::Reset() {
     HandlerScope scope(changed_);
-    for (TSOS& section : Doc().Engine.Reinforcement) {
+    for (TSOS& section : doc_.Engine.Reinforcement) {
         section = TSOS{};
         section.FilterType = ParametricCode;
         section.Q = ParametricQ;
@@ -53,7 +56,7 @@ void TLoudnessForm::Reset() {
 
 void TLoudnessForm::Activate() {
     HandlerScope scope(changed_);
-    RealTimePictureOn = Processor().RealTime;
+    RealTimePictureOn = processor_.RealTime;
     LoadSliders();
 }
 
@@ -84,7 +87,7 @@ void TLoudnessForm::FilterGainSliderMove(int position) {
 
 void TLoudnessForm::ParamLEDClick() {
     HandlerScope scope(changed_);
-    for (TSOS& section : Doc().Engine.Reinforcement) {
+    for (TSOS& section : doc_.Engine.Reinforcement) {
         section.Q = ParametricQ;
     }
     Section().FilterType = ParametricCode;
@@ -107,8 +110,8 @@ void TLoudnessForm::HighLEDClick() {
 
 void TLoudnessForm::RealTimeBClick() {
     HandlerScope scope(changed_);
-    program_.Main().RealTimeBClick();
-    RealTimePictureOn = Processor().RealTime;
+    host_.RealTimeBClick();
+    RealTimePictureOn = processor_.RealTime;
 }
 
 void TLoudnessForm::FrecSliderChange() {
@@ -147,32 +150,20 @@ void TLoudnessForm::DesignSelected() {
 
 void TLoudnessForm::SendSelected() {
     // SUB1 runs on DSP 1 and SUB2 on DSP 2.
-    program_.Writes().WriteSection(Sub, ReinforcementAddress, Section());
+    writes_.WriteSection(Sub, ReinforcementAddress, Section());
 }
 
 void TLoudnessForm::DibujaLoudness() {
     HandlerScope scope(changed_);
-    for (std::size_t k = 0; k < Doc().Engine.Reinforcement.size(); ++k) {
-        AddResponse(std::span<const TSOS>(&Doc().Engine.Reinforcement[k], 1), 1,
-                    Doc().ReinforcementResponse[k]);
+    for (std::size_t k = 0; k < doc_.Engine.Reinforcement.size(); ++k) {
+        AddResponse(std::span<const TSOS>(&doc_.Engine.Reinforcement[k], 1), 1,
+                    doc_.ReinforcementResponse[k]);
     }
-    program_.Xover().UpdateEdge(CrossoverEdge::Upper);
+    xover_.UpdateEdge(CrossoverEdge::Upper);
 }
 
 TSOS& TLoudnessForm::Section() {
-    return Doc().Engine.Reinforcement.at(static_cast<std::size_t>(Sub - 1));
-}
-
-Document& TLoudnessForm::Doc() {
-    return program_.Doc();
-}
-
-ProcessorConnection& TLoudnessForm::Processor() {
-    return program_.Processor();
-}
-
-FrontEnd& TLoudnessForm::Services() {
-    return program_.Services();
+    return doc_.Engine.Reinforcement.at(static_cast<std::size_t>(Sub - 1));
 }
 
 } // namespace quorvex

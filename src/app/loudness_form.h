@@ -9,7 +9,9 @@
 
 namespace quorvex {
 
-class Program;
+class EditorHost;
+class RealTimeWrites;
+class TXOVERForm;
 struct Document;
 struct FrontEnd;
 struct ProcessorConnection;
@@ -31,7 +33,8 @@ public:
     static constexpr int HighestFrequency = 80;
     static constexpr int GainSliderMaximum = 121;
 
-    explicit TLoudnessForm(Program& program);
+    TLoudnessForm(Document& doc, const ProcessorConnection& processor, RealTimeWrites& writes,
+                  EditorHost& host, TXOVERForm& xover);
     TLoudnessForm(const TLoudnessForm&) = delete;
     TLoudnessForm& operator=(const TLoudnessForm&) = delete;
 
@@ -81,11 +84,12 @@ private:
     void SendSelected();
     void LoadSliders();
     TSOS& Section();
-    Document& Doc();
-    ProcessorConnection& Processor();
-    FrontEnd& Services();
 
-    Program& program_;
+    Document& doc_;
+    const ProcessorConnection& processor_;
+    RealTimeWrites& writes_;
+    EditorHost& host_;
+    TXOVERForm& xover_;
     ChangeSignal changed_;
 };
 

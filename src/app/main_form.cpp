@@ -258,6 +258,15 @@ void TMainForm::SystemNameChange(std::string_view text) {
     }
 }
 
+void TMainForm::FollowSystemInfo() {
+    TSystemInfoForm& systemInfo = program_.SystemInfo();
+    systemInfo.Changed().Listen([this, &systemInfo] {
+        if (systemInfo.SystemName != SystemName) {
+            SystemNameChange(systemInfo.SystemName);
+        }
+    });
+}
+
 void TMainForm::InputNameChange(int input, std::string_view text) {
     HandlerScope scope(changed_);
     Doc().Config.InputNames.at(static_cast<std::size_t>(input - 1)) =
@@ -323,9 +332,7 @@ void TMainForm::DelayBtnClick(int output) {
 void TMainForm::DynamicBtnClick(int output) {
     HandlerScope scope(changed_);
     const int block = DynamicsBlockOf(output);
-    EditorBlock = block;
-    program_.Dynamics().SelectBlock(block);
-    program_.Dynamics().Show();
+    program_.Dynamics().ShowBlock(block);
 }
 
 void TMainForm::FinalResponseBClick() {

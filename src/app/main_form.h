@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/change_signal.h"
+#include "app/editor_host.h"
 
 #include "config/dimensions.h"
 
@@ -17,7 +18,7 @@ struct ProcessorConnection;
 
 /// The main window: names, routes, memory and mode, the chain buttons that open the
 /// editors, New configuration, Save, the real-time switch and closing.
-class TMainForm {
+class TMainForm : public EditorHost {
 public:
     static constexpr std::string_view CaptionPrefix = "Quorvex Loudspeaker Management System ";
     static constexpr std::string_view SaveQuestion =
@@ -50,7 +51,6 @@ public:
     std::array<bool, OutputCount> OutputNameEnabled{}; ///< `Out1Edit`..`OutSub2Edit`
     std::array<std::string, OutputCount> DelayText{};  ///< each output's delay, "0.00 ms"
     int EditorOutput = 1;       ///< output (1..6) whose chain button was pressed last
-    int EditorBlock = 1;        ///< dynamics processor (1..3) asked for last
     int HiddenButtonClicks = 0; ///< clicks on "PROGRAM" since the window was activated
 
     void Show();
@@ -68,11 +68,14 @@ public:
     /// Save: the save dialog, then the file. True when a file was written.
     bool SaveButtonClick();
     /// The real-time switch.
-    void RealTimeBClick();
+    void RealTimeBClick() override;
     /// `Route1B`..`Route6B`: the route of `output` (1..6) steps on.
     void RouteBClick(int output);
     /// A change of the `SystemName` field; copied to System Info at once.
     void SystemNameChange(std::string_view text);
+    /// Once every window exists: the System Info window's name field is copied here after
+    /// each of its changes, as this window's is copied there.
+    void FollowSystemInfo();
     /// A change of an input (1, 2) or output (1..6) name field; at most six characters.
     void InputNameChange(int input, std::string_view text);
     void OutputNameChange(int output, std::string_view text);
@@ -93,11 +96,11 @@ public:
     void CopyOutsBClick();
 
     /// The address of the band being edited, as the equaliser reports it.
-    void ShowBandAddress(int dspAddress);
+    void ShowBandAddress(int dspAddress) override;
     /// The "MUTE" and "x" labels and the name field of an output follow its mute.
-    void ShowMuteIndicators(int output, bool muted);
+    void ShowMuteIndicators(int output, bool muted) override;
     /// An output's delay indicator, "0.00" followed by " ms".
-    void ShowDelay(int output, double delayMs);
+    void ShowDelay(int output, double delayMs) override;
     /// `RealTimeB`'s picture (and the sub reinforcement editor's) for the current flag.
     void ShowRealTimePicture();
     /// The import window's OK action: every output's speaker data from its measurement file

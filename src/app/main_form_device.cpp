@@ -182,7 +182,7 @@ void TMainForm::ConnectButtonClick() {
 
 void TMainForm::LOGOImageClick() {
     HandlerScope scope(changed_);
-    program_.InputPass().Show();
+    program_.InputPass().Show([this] { NProgramSpinChange(Processor().MemoryNumber); });
 }
 
 bool TMainForm::ReadButtonClick() {
@@ -261,7 +261,7 @@ bool TMainForm::UnblockBClick() {
 void TMainForm::PasswordBClick() {
     HandlerScope scope(changed_);
     Busy();
-    program_.Password().Show();
+    program_.Password().Show([this](bool accepted) { return PasswordWindowClosed(accepted); });
 }
 
 bool TMainForm::PasswordWindowClosed(bool ok) {

@@ -1,8 +1,5 @@
 #include "app/password_form.h"
 
-#include "app/main_form.h"
-#include "app/program.h"
-
 #include <algorithm>
 
 namespace quorvex {
@@ -16,7 +13,7 @@ constexpr std::size_t ActiveIndex = KeyboardPasswordLength;
 
 } // namespace
 
-TPasswordForm::TPasswordForm(Program& program) : program_(program) {
+TPasswordForm::TPasswordForm() {
     FormActivate();
 }
 
@@ -24,6 +21,12 @@ void TPasswordForm::Show() {
     HandlerScope scope(changed_);
     Visible = true;
     FormActivate();
+}
+
+void TPasswordForm::Show(Answer answer) {
+    HandlerScope scope(changed_);
+    answer_ = std::move(answer);
+    Show();
 }
 
 void TPasswordForm::FormActivate() {
@@ -112,13 +115,15 @@ bool TPasswordForm::OK_BitBtnClick() {
         return false;
     }
     Visible = false;
-    return program_.Main().PasswordWindowClosed(true);
+    return answer_ ? answer_(true) : false;
 }
 
 void TPasswordForm::BitBtn2Click() {
     HandlerScope scope(changed_);
     Visible = false;
-    program_.Main().PasswordWindowClosed(false);
+    if (answer_) {
+        answer_(false);
+    }
 }
 
 } // namespace quorvex

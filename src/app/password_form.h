@@ -5,12 +5,11 @@
 #include "link/password_block.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace quorvex {
-
-class Program;
 
 /// The password window: the processor's keyboard password is entered as on the unit itself,
 /// one letter at a time with UP, DOWN and ENTER. OK becomes possible once six letters are
@@ -25,7 +24,7 @@ public:
     /// The knob picture: the ENTER one, or turned while UP or DOWN is held.
     enum class KnobPicture { Enter, TurnedUp, TurnedDown };
 
-    explicit TPasswordForm(Program& program);
+    TPasswordForm();
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
@@ -39,6 +38,10 @@ public:
 
     /// Shown modally by the main window's "Set Password"; every showing starts afresh.
     void Show();
+    /// The main window's request: the window shown, `answer` told of OK (true) or Cancel
+    /// (false); what it returns is what OK returns.
+    using Answer = std::function<bool(bool accepted)>;
+    void Show(Answer answer);
     void FormActivate();
     /// "Clear": back to a fresh entry.
     void SpeedButton1Click();
@@ -68,8 +71,8 @@ private:
     void Step(int direction);
     void ShowLetters();
 
-    Program& program_;
     ChangeSignal changed_;
+    Answer answer_;
     std::array<char, KeyboardPasswordLength> letters_{};
     PasswordBlock block_{};
     int position_ = 0;

@@ -1,13 +1,11 @@
 #include "app/peq_form.h"
 
+#include "app/document.h"
 #include "app/editor_fields.h"
+#include "app/editor_host.h"
 #include "app/field_format.h"
-#include "app/final_response_form.h"
-#include "app/main_form.h"
 #include "app/plot_readout.h"
-#include "app/program.h"
 #include "app/real_time_writes.h"
-#include "app/show_coeff_form.h"
 #include "config/new_configuration.h"
 #include "config/peq_band.h"
 #include "config/rounding.h"
@@ -85,9 +83,10 @@ int BandAddress(int output, int band) {
 
 } // namespace
 
-TPEQForm::TPEQForm(Program& program) : program_(program) {
+TPEQForm::TPEQForm(Document& doc, RealTimeWrites& writes, EditorHost& host)
+    : doc_(doc), writes_(writes), host_(host) {
     ConnectSliders();
-    ResetEqualisers(Doc().Config);
+    ResetEqualisers(doc_.Config);
     TheResponseGrid();
     Reset();
 }
@@ -103,7 +102,7 @@ void TPEQForm::Reset() {
     for (int output = 1; output <= OutputCount; ++output) {
         SelectedBand[static_cast<std::size_t>(output - 1)] = 1;
         for (int band = 1; band <= MaxBandsPerOutput; ++band) {
-            TSOS& section = Doc().Engine.Band(output, band);
+            TSOS& section = doc_.Engine.Band(output, band);
             section = TSOS{};
             section.DspAddress = BandAddress(output, band);
         }
@@ -116,7 +115,7 @@ void TPEQForm::Reset() {
     for (int output = 1; output <= OutputCount; ++output) {
         ShowOutput(output);
         SpinFiltro = 1;
-        program_.Main().ShowBandAddress(Section().DspAddress);
+        host_.ShowBandAddress(Section().DspAddress);
         ShowStoredBand();
     }
 }
@@ -136,7 +135,7 @@ void TPEQForm::Activate() {
 void TPEQForm::TakeOutputNames() {
     for (int output = 1; output <= OutputCount; ++output) {
         ModPEQCaption[static_cast<std::size_t>(output - 1)] =
-            Doc().Config.OutputNames[static_cast<std::size_t>(output - 1)];
+            doc_.Config.OutputNames[static_cast<std::size_t>(output - 1)];
     }
 }
 
@@ -167,9 +166,9 @@ void TPEQForm::SelectBand(int band) {
     band = std::clamp(band, 1, BandCountOf(Output));
     SpinFiltro = band;
     SelectedBand[static_cast<std::size_t>(Output - 1)] = band;
-    OutputChannel& channel = Doc().Config.Output(Output);
+    OutputChannel& channel = doc_.Config.Output(Output);
     channel.BandsInUse = std::max(channel.BandsInUse, band);
-    program_.Main().ShowBandAddress(Section().DspAddress);
+    host_.ShowBandAddress(Section().DspAddress);
     LoadControlsFromBand();
 }
 
@@ -361,8 +360,8 @@ void TPEQForm::SetQFromField(double q) {
 }
 
 void TPEQForm::DesignBand(int band) {
-    PeqBand& stored = Doc().Config.Output(Output).Band(band);
-    TSOS& section = Doc().Engine.Band(Output, band);
+    PeqBand& stored = doc_.Config.Output(Output).Band(band);
+    TSOS& section = doc_.Engine.Band(Output, band);
     static_cast<PeqBand&>(section) = stored;
     section.Design();
     stored = section; // the designs of some types store their own code or a gain of 0
@@ -373,8 +372,9 @@ void TPEQForm::Redesign() {
     const TSOS& section = Section();
     const PeqBand& band = Band();
     // The address map, as the memory image uses it, not the section's own copy.
-    program_.Writes().WriteSection(DspOf(Output), BandAddress(Output, SpinFiltro), section);
-    program_.ShowCoeff().Update(section);
+    writes_.WriteSection(DspOf(Output), BandAddress(Output, SpinFiltro), section);
+    designed_ = section;
+    sectionDesigned_.Mark();
     MarkerFrequency = band.Frequency;
     MarkerGain = band.Gain;
     MarkerLabel = std::to_string(SpinFiltro);
@@ -388,23 +388,31 @@ void TPEQForm::Redesign() {
         }
     }
     const auto index = static_cast<std::size_t>(Output - 1);
-    const std::span<const TSOS> sections(Doc().Engine.Bands[index].data(),
+    const std::span<const TSOS> sections(doc_.Engine.Bands[index].data(),
                                          static_cast<std::size_t>(BandCountOf(Output)));
-    EqualiserResponse(sections, Doc().Config.Output(Output).BandsInUse,
-                      Doc().EqualiserResponse[index]);
+    EqualiserResponse(sections, doc_.Config.Output(Output).BandsInUse,
+                      doc_.EqualiserResponse[index]);
     RedrawCurve(Output);
-    program_.FinalResponse().DibujaFinalResponse();
+    responseChanged_.Mark();
 }
 
 void TPEQForm::RedrawCurve(int output) {
     const auto index = static_cast<std::size_t>(output - 1);
-    const FrequencyResponse& response = Doc().EqualiserResponse[index];
+    const FrequencyResponse& response = doc_.EqualiserResponse[index];
     auto& curve = Curves[index];
     for (std::size_t i = 0; i < curve.size(); ++i) {
         curve[i] = GraphMode == Mode::Magnitude
                        ? response.Magnitude[i]
                        : static_cast<float>(WrappedDegrees(response.Phase[i]));
     }
+}
+
+void TPEQForm::FollowCrossover(ChangeSignal& crossoverChanged) {
+    crossoverChanged.Listen([this] {
+        if (Visible) {
+            Redraw();
+        }
+    });
 }
 
 void TPEQForm::Redraw() {
@@ -455,7 +463,7 @@ void TPEQForm::XoverCheckClick(bool checked) {
 
 void TPEQForm::RealTimeBClick() {
     HandlerScope scope(changed_);
-    program_.Main().RealTimeBClick();
+    host_.RealTimeBClick();
 }
 
 void TPEQForm::MouseMove(double frequencyHz, double value, bool inside) {
@@ -506,7 +514,7 @@ void TPEQForm::MouseWheel(double frequencyHz, double value, double notches) {
 }
 
 bool TPEQForm::OnBand(double frequencyHz, double value) const {
-    const PeqBand& band = Doc().Config.Output(Output).Band(SpinFiltro);
+    const PeqBand& band = doc_.Config.Output(Output).Band(SpinFiltro);
     if (frequencyHz <= 0.0 || band.Frequency <= 0.0) {
         return false;
     }
@@ -557,31 +565,11 @@ double TPEQForm::FieldQ() const {
 }
 
 PeqBand& TPEQForm::Band() {
-    return Doc().Config.Output(Output).Band(SpinFiltro);
+    return doc_.Config.Output(Output).Band(SpinFiltro);
 }
 
 TSOS& TPEQForm::Section() {
-    return Doc().Engine.Band(Output, SpinFiltro);
-}
-
-Document& TPEQForm::Doc() {
-    return program_.Doc();
-}
-
-ProcessorConnection& TPEQForm::Processor() {
-    return program_.Processor();
-}
-
-FrontEnd& TPEQForm::Services() {
-    return program_.Services();
-}
-
-const Document& TPEQForm::Doc() const {
-    return program_.Doc();
-}
-
-const ProcessorConnection& TPEQForm::Processor() const {
-    return program_.Processor();
+    return doc_.Engine.Band(Output, SpinFiltro);
 }
 
 } // namespace quorvex

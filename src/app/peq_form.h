@@ -5,6 +5,7 @@
 #include "config/dimensions.h"
 #include "config/peq_band.h"
 #include "engine/frequency_response.h"
+#include "engine/tsos.h"
 
 #include <array>
 #include <string>
@@ -12,12 +13,12 @@
 
 namespace quorvex {
 
-class Program;
+class EditorHost;
+class RealTimeWrites;
 struct PeqBand;
 struct Document;
 struct FrontEnd;
 struct ProcessorConnection;
-struct TSOS;
 
 /// The "Parametric Equalization" window: the equaliser bands of the six outputs. Every
 /// change redesigns the selected band, sends it in real-time mode, shows its coefficients
@@ -53,12 +54,15 @@ public:
 
     enum class Mode { Magnitude, Phase };
 
-    explicit TPEQForm(Program& program);
+    TPEQForm(Document& doc, RealTimeWrites& writes, EditorHost& host);
     TPEQForm(const TPEQForm&) = delete;
     TPEQForm& operator=(const TPEQForm&) = delete;
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
+    /// Announces, once per batch of handlers, that a stage response the combined response
+    /// is drawn from changed.
+    ChangeSignal& ResponseChanged() { return responseChanged_; }
 
     bool Visible = false;
     int Output = 1; ///< the selected output, 1..6
@@ -167,6 +171,14 @@ public:
 
     /// Every output's curve drawn again from its stored equaliser response.
     void Redraw();
+    /// While the window is shown its curves are drawn again after each change of
+    /// `crossoverChanged` (the crossover's responses, which the XOVER check box adds in).
+    void FollowCrossover(ChangeSignal& crossoverChanged);
+
+    /// Announces, once per batch of handlers, that a band was designed; the coefficient
+    /// display shows `DesignedSection()`, the one designed last.
+    ChangeSignal& SectionDesigned() { return sectionDesigned_; }
+    const TSOS& DesignedSection() const { return designed_; }
 
 private:
     void ConnectSliders();
@@ -198,14 +210,14 @@ private:
 
     PeqBand& Band();
     TSOS& Section();
-    Document& Doc();
-    ProcessorConnection& Processor();
-    FrontEnd& Services();
-    const Document& Doc() const;
-    const ProcessorConnection& Processor() const;
 
-    Program& program_;
+    Document& doc_;
+    RealTimeWrites& writes_;
+    EditorHost& host_;
     ChangeSignal changed_;
+    ChangeSignal responseChanged_;
+    ChangeSignal sectionDesigned_;
+    TSOS designed_{};
     bool redrawSuspended_ = false;
     double wheelNotches_ = 0.0; ///< turned but not yet a whole notch
 };

@@ -31,27 +31,47 @@ constexpr int StartUpPumps = 100;
 
 Program::Program(Dialogs& dialogs, Progress& progress, MessageLoop& pump)
     : services_{dialogs, progress, pump}, writes_(processor_, dialogs) {
+    // The main window and the workflows reach the windows they drive through the program;
+    // every other window is given what it needs.
     connect_ = std::make_unique<TConnectForm>(*this);
     copyOutputs_ = std::make_unique<TCopyOutputsForm>(*this);
-    sensitivity_ = std::make_unique<TSensitivityForm>(*this);
-    inputPass_ = std::make_unique<TInputPassForm>(*this);
+    sensitivity_ = std::make_unique<TSensitivityForm>(document_);
+    inputPass_ = std::make_unique<TInputPassForm>(processor_, dialogs, pump);
     pump.Run(StartUpPumps);
     main_ = std::make_unique<TMainForm>(*this);
-    showCoeff_ = std::make_unique<TShowCoeffForm>(*this);
-    finalResponse_ = std::make_unique<TFinalResponseForm>(*this);
-    peq_ = std::make_unique<TPEQForm>(*this);
-    gains_ = std::make_unique<TGainsForm>(*this);
-    dynamics_ = std::make_unique<TDynamicform>(*this);
-    delay_ = std::make_unique<TDelayFinoForm>(*this);
-    xover_ = std::make_unique<TXOVERForm>(*this);
-    speaker_ = std::make_unique<TSpeakerForm>(*this);
-    loudness_ = std::make_unique<TLoudnessForm>(*this);
-    systemInfo_ = std::make_unique<TSystemInfoForm>(*this);
-    password_ = std::make_unique<TPasswordForm>(*this);
-    import_ = std::make_unique<TImportForm>(*this);
+    showCoeff_ = std::make_unique<TShowCoeffForm>();
+    finalResponse_ = std::make_unique<TFinalResponseForm>(document_);
+    peq_ = std::make_unique<TPEQForm>(document_, writes_, *main_);
+    gains_ = std::make_unique<TGainsForm>(document_, processor_, writes_, *main_);
+    dynamics_ = std::make_unique<TDynamicform>(document_, pump, writes_, *main_);
+    delay_ = std::make_unique<TDelayFinoForm>(document_, processor_, writes_, *main_);
+    xover_ = std::make_unique<TXOVERForm>(document_, dialogs, writes_, *main_);
+    speaker_ = std::make_unique<TSpeakerForm>(document_, *dynamics_);
+    loudness_ = std::make_unique<TLoudnessForm>(document_, processor_, writes_, *main_, *xover_);
+    systemInfo_ = std::make_unique<TSystemInfoForm>(document_);
+    password_ = std::make_unique<TPasswordForm>();
+    import_ = std::make_unique<TImportForm>(document_, dialogs, *sensitivity_);
+    FollowWindows();
     history_ = std::make_unique<EditHistory>(*this);
     history_->Restart();
     FollowEdits();
+}
+
+void Program::FollowWindows() {
+    // The combined response follows every stage it is drawn from.
+    finalResponse_->FollowStage(peq_->ResponseChanged());
+    finalResponse_->FollowStage(xover_->ResponseChanged());
+    finalResponse_->FollowStage(gains_->ResponseChanged());
+    finalResponse_->FollowStage(delay_->ResponseChanged());
+    finalResponse_->FollowStage(import_->ResponseChanged());
+    finalResponse_->FollowLookAhead(dynamics_->LookAheadChanged());
+    showCoeff_->Follow(*peq_);
+    peq_->FollowCrossover(xover_->ResponseChanged());
+    main_->FollowSystemInfo();
+    dynamics_->Aligns(*delay_);
+    // Windows that another one opens.
+    dynamics_->SpeakerWindowAsked().Listen([this] { speaker_->Show(); });
+    finalResponse_->ImportWindowAsked().Listen([this] { import_->Show(); });
 }
 
 void Program::FollowEdits() {

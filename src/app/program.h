@@ -72,6 +72,8 @@ public:
     void StartNewHistory();
 
 private:
+    /// Once every window exists: who follows whose changes, and who opens whom.
+    void FollowWindows();
     /// Every editor's announcement records a step in the history when the edit changed
     /// the configuration.
     void FollowEdits();

@@ -1,7 +1,7 @@
 #include "app/sensitivity_form.h"
 
+#include "app/document.h"
 #include "app/field_format.h"
-#include "app/program.h"
 #include "config/rounding.h"
 
 #include <algorithm>
@@ -15,8 +15,8 @@ constexpr double MillivoltsPerVolt = 1000.0;
 
 } // namespace
 
-TSensitivityForm::TSensitivityForm(Program& program) : program_(program) {
-    program_.Doc().MicrophoneSensitivity = DefaultMillivolts / MillivoltsPerVolt;
+TSensitivityForm::TSensitivityForm(Document& doc) : doc_(doc) {
+    doc_.MicrophoneSensitivity = DefaultMillivolts / MillivoltsPerVolt;
     ShowSensitivity();
 }
 
@@ -26,7 +26,7 @@ void TSensitivityForm::SensitivityExit() {
     if (typed && std::isfinite(*typed)) {
         const int millivolts =
             std::clamp<int>(RoundHalfEven(*typed), MinimumMillivolts, MaximumMillivolts);
-        program_.Doc().MicrophoneSensitivity = millivolts / MillivoltsPerVolt;
+        doc_.MicrophoneSensitivity = millivolts / MillivoltsPerVolt;
     }
     ShowSensitivity();
 }
@@ -38,7 +38,7 @@ void TSensitivityForm::OKButtonClick() {
 }
 
 void TSensitivityForm::ShowSensitivity() {
-    const double millivolts = program_.Doc().MicrophoneSensitivity * MillivoltsPerVolt;
+    const double millivolts = doc_.MicrophoneSensitivity * MillivoltsPerVolt;
     SensitivityText = std::to_string(static_cast<long>(std::lround(millivolts)));
 }
 

@@ -7,7 +7,7 @@
 
 namespace quorvex {
 
-class Program;
+struct Document;
 
 /// The "Input Sensitivity" window: the sensitivity of the measuring microphone that the
 /// dBu export needs, shown in mV/Pa and kept in the document in V/Pa.
@@ -20,7 +20,7 @@ public:
     static constexpr int MaximumMillivolts = 999;
     static constexpr int DefaultMillivolts = 20;
 
-    explicit TSensitivityForm(Program& program);
+    explicit TSensitivityForm(Document& doc);
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
@@ -51,7 +51,7 @@ public:
 private:
     void ShowSensitivity();
 
-    Program& program_;
+    Document& doc_;
     ChangeSignal changed_;
 };
 

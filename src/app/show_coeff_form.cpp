@@ -1,12 +1,18 @@
 #include "app/show_coeff_form.h"
 
 #include "app/field_format.h"
+#include "app/peq_form.h"
 #include "engine/tsos.h"
 
 namespace quorvex {
 
-TShowCoeffForm::TShowCoeffForm(Program& /*program*/) {
+TShowCoeffForm::TShowCoeffForm() {
     Update(TSOS{});
+}
+
+void TShowCoeffForm::Follow(TPEQForm& equaliser) {
+    Update(equaliser.DesignedSection());
+    equaliser.SectionDesigned().Listen([this, &equaliser] { Update(equaliser.DesignedSection()); });
 }
 
 void TShowCoeffForm::Update(const TSOS& section) {

@@ -7,13 +7,13 @@
 
 namespace quorvex {
 
-class Program;
+class TPEQForm;
 struct TSOS;
 
 /// "Show Filter Coefficients": the five coefficients of the band being edited.
 class TShowCoeffForm {
 public:
-    explicit TShowCoeffForm(Program& program);
+    TShowCoeffForm();
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
@@ -36,6 +36,8 @@ public:
 
     /// The section's b0, b1, b2, a1, a2 into the five fields, also while hidden.
     void Update(const TSOS& section);
+    /// Shows the equaliser's band designed last, now and after each band it designs.
+    void Follow(TPEQForm& equaliser);
 
 private:
     ChangeSignal changed_;

@@ -1,8 +1,8 @@
 #include "app/speaker_form.h"
 
+#include "app/document.h"
 #include "app/dynamic_form.h"
 #include "app/field_format.h"
-#include "app/program.h"
 #include "config/dynamics_setting.h"
 #include "config/rounding.h"
 #include "engine/speaker_choices.h"
@@ -51,7 +51,7 @@ std::string AmpGainDbText(double gain) {
     return FormatFixed(db, decimals) + std::string(TSpeakerForm::GainUnit);
 }
 
-TSpeakerForm::TSpeakerForm(Program& program) : program_(program) {
+TSpeakerForm::TSpeakerForm(Document& doc, TDynamicform& dynamics) : doc_(doc), dynamics_(dynamics) {
     LoadControls();
 }
 
@@ -63,14 +63,14 @@ void TSpeakerForm::Show() {
 
 void TSpeakerForm::Activate() {
     HandlerScope scope(changed_);
-    Button = 2 * program_.Dynamics().Block - 1;
+    Button = 2 * dynamics_.Block - 1;
     LoadControls();
 }
 
 void TSpeakerForm::OutputButtonClick(int button) {
     HandlerScope scope(changed_);
     Button = std::clamp(button, 1, static_cast<int>(ButtonNames.size()));
-    program_.Dynamics().SelectBlock(BlockOfSpeakerButton(Button));
+    dynamics_.SelectBlock(BlockOfSpeakerButton(Button));
     LoadControls();
     SpeakerDataEdited();
 }
@@ -84,7 +84,7 @@ void TSpeakerForm::LoadControls() {
     ShowGainDb();
     BalanceadoLit = setting.Balanced == 1;
     NumberSpeakersItem = setting.SpeakerCountIndex;
-    OutputName = program_.Doc().Config.OutputNames.at(static_cast<std::size_t>(Button - 1));
+    OutputName = doc_.Config.OutputNames.at(static_cast<std::size_t>(Button - 1));
 }
 
 void TSpeakerForm::ShowGainDb() {
@@ -154,7 +154,7 @@ void TSpeakerForm::BalanceadoClick() {
     HandlerScope scope(changed_);
     BalanceadoLit = !BalanceadoLit;
     Setting().Balanced = BalanceadoLit ? 1 : 0;
-    program_.Dynamics().CurveChanged();
+    dynamics_.CurveChanged();
     SpeakerDataEdited();
 }
 
@@ -169,11 +169,11 @@ void TSpeakerForm::NumberSpeakersChange(int item) {
 }
 
 void TSpeakerForm::SpeakerDataEdited() {
-    program_.Dynamics().SpeakerDataChanged();
+    dynamics_.SpeakerDataChanged();
 }
 
 DynamicsSetting& TSpeakerForm::Setting() {
-    return program_.Doc().Config.Block(program_.Dynamics().Block);
+    return doc_.Config.Block(dynamics_.Block);
 }
 
 } // namespace quorvex

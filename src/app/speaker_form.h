@@ -8,7 +8,8 @@
 
 namespace quorvex {
 
-class Program;
+class TDynamicform;
+struct Document;
 struct DynamicsSetting;
 
 /// "Speaker and Amplifier Parameters": the box and amplifier data of a dynamics block, with
@@ -27,7 +28,7 @@ public:
     static constexpr int MinimumAmpGain = 5;
     static constexpr int MaximumAmpGain = 200;
 
-    explicit TSpeakerForm(Program& program);
+    TSpeakerForm(Document& doc, TDynamicform& dynamics);
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
@@ -73,7 +74,8 @@ private:
     void SpeakerDataEdited();
     DynamicsSetting& Setting();
 
-    Program& program_;
+    Document& doc_;
+    TDynamicform& dynamics_;
     ChangeSignal changed_;
 };
 

@@ -7,12 +7,12 @@
 
 namespace quorvex {
 
-class Program;
+struct Document;
 
 /// The "System Info" window: preset name, project, engineer and comments.
 class TSystemInfoForm {
 public:
-    explicit TSystemInfoForm(Program& program);
+    explicit TSystemInfoForm(Document& doc);
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
@@ -42,7 +42,7 @@ public:
     void CommentsChange(std::string_view text);
 
 private:
-    Program& program_;
+    Document& doc_;
     ChangeSignal changed_;
 };
 

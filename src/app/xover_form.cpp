@@ -1,13 +1,11 @@
 #include "app/xover_form.h"
 
 #include "app/dialogs.h"
+#include "app/document.h"
 #include "app/editor_fields.h"
+#include "app/editor_host.h"
 #include "app/field_format.h"
-#include "app/final_response_form.h"
-#include "app/main_form.h"
-#include "app/peq_form.h"
 #include "app/plot_readout.h"
-#include "app/program.h"
 #include "app/real_time_writes.h"
 #include "config/crossover_setting.h"
 #include "config/new_configuration.h"
@@ -78,15 +76,16 @@ std::string SummaryText(const CrossoverSection& section, std::uint8_t customFami
 
 } // namespace
 
-TXOVERForm::TXOVERForm(Program& program) : program_(program) {
-    ResetCrossovers(Doc().Config);
+TXOVERForm::TXOVERForm(Document& doc, Dialogs& dialogs, RealTimeWrites& writes, EditorHost& host)
+    : doc_(doc), dialogs_(dialogs), writes_(writes), host_(host) {
+    ResetCrossovers(doc_.Config);
     Reset();
 }
 
 void TXOVERForm::Reset() {
     HandlerScope scope(changed_);
     for (int output = 1; output <= OutputCount; ++output) {
-        Doc().Engine.Crossover(output) = TXOVER{};
+        doc_.Engine.Crossover(output) = TXOVER{};
     }
     setAside_ = {};
     AssignAddresses();
@@ -98,7 +97,7 @@ void TXOVERForm::Reset() {
 
 void TXOVERForm::AssignAddresses() {
     for (int output = 1; output <= OutputCount; ++output) {
-        TXOVER& crossover = Doc().Engine.Crossover(output);
+        TXOVER& crossover = doc_.Engine.Crossover(output);
         const EdgeAddresses first = AddressesOf(output);
         AssignEdgeAddresses(crossover.LowPass, first.LowPass);
         AssignEdgeAddresses(crossover.HighPass, first.HighPass);
@@ -120,7 +119,7 @@ void TXOVERForm::SelectOutput(int output) {
 }
 
 void TXOVERForm::LoadControls() {
-    const CrossoverSetting& setting = Doc().Config.Output(Output).Crossover;
+    const CrossoverSetting& setting = doc_.Config.Output(Output).Crossover;
     const bool sub = IsSubOutput(Output);
     auto load = [](CrossoverEdgeControls& controls, const CrossoverSection& section,
                    CrossoverEdge edge) {
@@ -148,7 +147,7 @@ void TXOVERForm::LoadControls() {
 
 void TXOVERForm::UpdateEdge(CrossoverEdge edge) {
     HandlerScope scope(changed_);
-    CrossoverSetting& setting = Doc().Config.Output(Output).Crossover;
+    CrossoverSetting& setting = doc_.Config.Output(Output).Crossover;
     CrossoverEdgeControls& controls = Controls(edge);
     CrossoverSection& section = Setting(edge);
 
@@ -178,15 +177,12 @@ void TXOVERForm::UpdateEdge(CrossoverEdge edge) {
         section.Family = FamilyCodeOf(controls.TipoXCombo, edge == CrossoverEdge::Lower);
     }
     DesignEdge(edge);
-    CrossoverResponse(Doc().Engine.Crossover(Output),
-                      Doc().CrossoverResponse[static_cast<std::size_t>(Output - 1)]);
+    CrossoverResponse(doc_.Engine.Crossover(Output),
+                      doc_.CrossoverResponse[static_cast<std::size_t>(Output - 1)]);
     Redraw();
     UpdateSummary();
-    if (program_.Peq().Visible) {
-        program_.Peq().Redraw();
-    }
     SendSections();
-    program_.FinalResponse().DibujaFinalResponse();
+    responseChanged_.Mark();
 }
 
 void TXOVERForm::DesignEdge(CrossoverEdge edge) {
@@ -203,14 +199,12 @@ void TXOVERForm::DesignEdge(CrossoverEdge edge) {
         // The design has moved the filter to its maximum; it is designed there at once
         // rather than through the edge's update again, whose edge rule could lift it back
         // above the maximum for ever.
-        Services().DialogBoxes.ShowMessage(MessageKind::Information, MessageButtons::Ok,
-                                           result.Message);
+        dialogs_.ShowMessage(MessageKind::Information, MessageButtons::Ok, result.Message);
         ShowFrequency(Controls(edge), filter.Frequency);
         result = filter.DesignCrossover();
     }
     if (result.Outcome == CrossoverDesignOutcome::OrderRefused) {
-        Services().DialogBoxes.ShowMessage(MessageKind::Information, MessageButtons::Ok,
-                                           result.Message);
+        dialogs_.ShowMessage(MessageKind::Information, MessageButtons::Ok, result.Message);
     }
     section = filter; // the design may raise an odd order or lower a Bessel frequency
 }
@@ -221,12 +215,12 @@ void TXOVERForm::ShowFrequency(CrossoverEdgeControls& controls, double hz) {
 }
 
 void TXOVERForm::SendSections() {
-    const TXOVER& crossover = Doc().Engine.Crossover(Output);
+    const TXOVER& crossover = doc_.Engine.Crossover(Output);
     const int dsp = DspOf(Output);
     auto send = [&](const TXOVERPB& filter) {
         for (int k = 0; k < SectionsSent; ++k) {
             const TSOS& section = filter.Sections[static_cast<std::size_t>(k)];
-            if (!program_.Writes().WriteSection(dsp, section.DspAddress, section)) {
+            if (!writes_.WriteSection(dsp, section.DspAddress, section)) {
                 return false;
             }
         }
@@ -241,7 +235,7 @@ void TXOVERForm::SendSections() {
 void TXOVERForm::UpdateSummary() {
     constexpr std::uint8_t CustomHighPass = 8;
     constexpr std::uint8_t CustomLowPass = 7;
-    const CrossoverSetting& setting = Doc().Config.Output(Output).Crossover;
+    const CrossoverSetting& setting = doc_.Config.Output(Output).Crossover;
     CrossoverSummary& summary = Summary[static_cast<std::size_t>(Output - 1)];
     summary.HighPass = SummaryText(setting.HighPass, CustomHighPass);
     summary.LowPass = SummaryText(setting.LowPass, CustomLowPass);
@@ -319,7 +313,7 @@ void TXOVERForm::OnlyHClick() {
 }
 
 void TXOVERForm::SetSolo(CrossoverEdge kept) {
-    CrossoverSetting& setting = Doc().Config.Output(Output).Crossover;
+    CrossoverSetting& setting = doc_.Config.Output(Output).Crossover;
     const bool lower = kept == CrossoverEdge::Lower;
     bool& flag = lower ? setting.SoloHighPass : setting.SoloLowPass;
     if (flag) {
@@ -338,7 +332,7 @@ void TXOVERForm::SetSolo(CrossoverEdge kept) {
 }
 
 void TXOVERForm::RestoreSetAside() {
-    CrossoverSetting& setting = Doc().Config.Output(Output).Crossover;
+    CrossoverSetting& setting = doc_.Config.Output(Output).Crossover;
     std::optional<std::uint8_t>& family = setAside_[static_cast<std::size_t>(Output - 1)];
     if (family) {
         if (setting.SoloHighPass) {
@@ -393,7 +387,7 @@ void TXOVERForm::YMinUpDownClick(bool up) {
 
 void TXOVERForm::RealTimeBClick() {
     HandlerScope scope(changed_);
-    program_.Main().RealTimeBClick();
+    host_.RealTimeBClick();
 }
 
 void TXOVERForm::MouseMove(double frequencyHz, double value, bool inside) {
@@ -414,12 +408,12 @@ void TXOVERForm::Redraw() {
 
 void TXOVERForm::DrawCurve(int output) {
     const auto index = static_cast<std::size_t>(output - 1);
-    const FrequencyResponse& crossover = Doc().CrossoverResponse[index];
+    const FrequencyResponse& crossover = doc_.CrossoverResponse[index];
     const FrequencyResponse* subLowPass = nullptr;
     const FrequencyResponse* reinforcement = nullptr;
     if (IsSubOutput(output)) {
         subLowPass = &FixedSubLowPassResponse();
-        reinforcement = &Doc().ReinforcementResponse[static_cast<std::size_t>(output - 5)];
+        reinforcement = &doc_.ReinforcementResponse[static_cast<std::size_t>(output - 5)];
     }
     auto& curve = Curves[index];
     for (std::size_t i = 0; i < curve.size(); ++i) {
@@ -440,25 +434,13 @@ CrossoverEdgeControls& TXOVERForm::Controls(CrossoverEdge edge) {
 }
 
 CrossoverSection& TXOVERForm::Setting(CrossoverEdge edge) {
-    CrossoverSetting& setting = Doc().Config.Output(Output).Crossover;
+    CrossoverSetting& setting = doc_.Config.Output(Output).Crossover;
     return edge == CrossoverEdge::Lower ? setting.HighPass : setting.LowPass;
 }
 
 TXOVERPB& TXOVERForm::Filter(CrossoverEdge edge) {
-    TXOVER& crossover = Doc().Engine.Crossover(Output);
+    TXOVER& crossover = doc_.Engine.Crossover(Output);
     return edge == CrossoverEdge::Lower ? crossover.HighPass : crossover.LowPass;
-}
-
-Document& TXOVERForm::Doc() {
-    return program_.Doc();
-}
-
-ProcessorConnection& TXOVERForm::Processor() {
-    return program_.Processor();
-}
-
-FrontEnd& TXOVERForm::Services() {
-    return program_.Services();
 }
 
 } // namespace quorvex

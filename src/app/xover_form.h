@@ -13,7 +13,9 @@
 
 namespace quorvex {
 
-class Program;
+class Dialogs;
+class EditorHost;
+class RealTimeWrites;
 struct CrossoverSection;
 struct Document;
 struct FrontEnd;
@@ -61,12 +63,15 @@ public:
 
     enum class Mode { Magnitude, Phase };
 
-    explicit TXOVERForm(Program& program);
+    TXOVERForm(Document& doc, Dialogs& dialogs, RealTimeWrites& writes, EditorHost& host);
     TXOVERForm(const TXOVERForm&) = delete;
     TXOVERForm& operator=(const TXOVERForm&) = delete;
 
     /// Announces, once per batch of handlers, that this window's state changed.
     ChangeSignal& Changed() { return changed_; }
+    /// Announces, once per batch of handlers, that a stage response the combined response
+    /// is drawn from changed.
+    ChangeSignal& ResponseChanged() { return responseChanged_; }
 
     bool Visible = false;
     int Output = 1;
@@ -153,12 +158,13 @@ private:
     CrossoverSection& Setting(CrossoverEdge edge);
     TXOVERPB& Filter(CrossoverEdge edge);
     void AssignAddresses();
-    Document& Doc();
-    ProcessorConnection& Processor();
-    FrontEnd& Services();
 
-    Program& program_;
+    Document& doc_;
+    Dialogs& dialogs_;
+    RealTimeWrites& writes_;
+    EditorHost& host_;
     ChangeSignal changed_;
+    ChangeSignal responseChanged_;
     /// Per output: the family of the edge a solo button switched off, kept to restore it.
     std::array<std::optional<std::uint8_t>, OutputCount> setAside_{};
 };

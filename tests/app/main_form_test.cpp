@@ -2,6 +2,7 @@
 
 #include "app/connect_form.h"
 #include "app/delay_fino_form.h"
+#include "app/dynamic_form.h"
 #include "app/gains_form.h"
 #include "app/loudness_form.h"
 #include "app/system_info_form.h"
@@ -322,9 +323,9 @@ TEST_F(MainWindow, ChainButtonsChooseTheEditorsTarget) {
     EXPECT_EQ(h.App.Delay().CurrentOutput, 5);
     EXPECT_TRUE(h.App.Delay().Visible);
     main.DynamicBtnClick(4);
-    EXPECT_EQ(h.App.Main().EditorBlock, 2);
+    EXPECT_EQ(h.App.Dynamics().EditorBlock, 2);
     main.DynamicBtnClick(6);
-    EXPECT_EQ(h.App.Main().EditorBlock, 3);
+    EXPECT_EQ(h.App.Dynamics().EditorBlock, 3);
     main.OutputNameChange(3, "Fill");
     main.GainBtnClick(3);
     EXPECT_TRUE(h.App.Gains().Visible);
