@@ -50,6 +50,11 @@ public:
     /// and USB unless the front end points it elsewhere.
     LinkFactory Links;
 
+    /// New configuration: the link buttons can be pressed again.
+    void EnableButtons() {
+        HandlerScope scope(changed_);
+        ButtonsEnabled = true;
+    }
     void Show() {
         HandlerScope scope(changed_);
         Visible = true;

@@ -144,8 +144,7 @@ void TCopyOutputsForm::CopyRoute(int source, int target) {
     Configuration& config = program_.Doc().Config;
     config.Route.at(Index(target)) = config.Route.at(Index(source)) - 1;
     CycleRoute(config, target);
-    program_.Main().RoutePicture[Index(target)] = config.Route[Index(target)];
-    program_.Main().Changed().Mark();
+    program_.Main().ShowRoute(target);
 }
 
 void TCopyOutputsForm::CopyCrossover(int source, int target) {

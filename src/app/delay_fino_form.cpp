@@ -40,6 +40,11 @@ int TDelayFinoForm::TemperatureC() const {
     return doc_.Config.TemperatureC;
 }
 
+void TDelayFinoForm::SelectOutput(int output) {
+    HandlerScope scope(changed_);
+    CurrentOutput = output;
+}
+
 void TDelayFinoForm::Show() {
     HandlerScope scope(changed_);
     Visible = true;

@@ -54,6 +54,8 @@ public:
     int TemperatureC() const;
 
     void Show();
+    /// The main window's DELAY button of `output`.
+    void SelectOutput(int output);
     void Close() {
         HandlerScope scope(changed_);
         Visible = false;

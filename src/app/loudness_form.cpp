@@ -108,6 +108,11 @@ void TLoudnessForm::HighLEDClick() {
     DibujaLoudness();
 }
 
+void TLoudnessForm::ShowRealTimePicture() {
+    HandlerScope scope(changed_);
+    RealTimePictureOn = processor_.RealTime;
+}
+
 void TLoudnessForm::RealTimeBClick() {
     HandlerScope scope(changed_);
     host_.RealTimeBClick();

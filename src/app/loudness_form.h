@@ -51,6 +51,8 @@ public:
     bool ParamLEDLit = true;
     bool HighLEDLit = false;
     bool RealTimePictureOn = false;
+    /// The lamp follows the connection's real-time mode (the main window switched it).
+    void ShowRealTimePicture();
 
     void Show() {
         HandlerScope scope(changed_);

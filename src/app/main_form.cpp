@@ -162,8 +162,7 @@ void TMainForm::RunNewConfigurationStep(int index) {
         break;
     case 8:
         ApplyNewConfigurationStep(config, index);
-        program_.Connect().ButtonsEnabled = true;
-        program_.Connect().Changed().Mark();
+        program_.Connect().EnableButtons();
         ReimportSpeakerData();
         break;
     case 9:
@@ -182,8 +181,7 @@ bool TMainForm::SaveButtonClick() {
         return false;
     }
     Doc().ChosenFileName = *path;
-    // The caption names the file as Open does, without its folder.
-    Caption = std::string(CaptionPrefix) + std::string(FileNameOf(*path));
+    ShowFileName(*path);
     return true;
 }
 
@@ -221,14 +219,13 @@ void TMainForm::RealTimeBClick() {
 void TMainForm::ShowRealTimePicture() {
     HandlerScope scope(changed_);
     RealTimePictureOn = Processor().RealTime;
-    program_.Loudness().RealTimePictureOn = Processor().RealTime;
-    program_.Loudness().Changed().Mark();
+    program_.Loudness().ShowRealTimePicture();
 }
 
 void TMainForm::RouteBClick(int output) {
     HandlerScope scope(changed_);
     CycleRoute(Doc().Config, output);
-    RoutePicture.at(Index(output)) = Doc().Config.Route[Index(output)];
+    ShowRoute(output);
     SendRoute(output);
     program_.FinalResponse().DibujaFinalResponse();
 }
@@ -324,8 +321,7 @@ void TMainForm::GainBtnClick(int output) {
 void TMainForm::DelayBtnClick(int output) {
     HandlerScope scope(changed_);
     EditorOutput = output;
-    program_.Delay().CurrentOutput = output;
-    program_.Delay().Changed().Mark();
+    program_.Delay().SelectOutput(output);
     program_.Delay().Show();
 }
 
@@ -375,6 +371,16 @@ void TMainForm::ShowDelay(int output, double delayMs) {
 void TMainForm::ReimportSpeakerData() {
     HandlerScope scope(changed_);
     program_.Import().OKButtonClick();
+}
+
+void TMainForm::ShowRoute(int output) {
+    HandlerScope scope(changed_);
+    RoutePicture.at(Index(output)) = Doc().Config.Route[Index(output)];
+}
+
+void TMainForm::ShowFileName(std::string_view path) {
+    HandlerScope scope(changed_);
+    Caption = std::string(CaptionPrefix) + std::string(FileNameOf(path));
 }
 
 void TMainForm::RefreshNamesAndRoutes() {

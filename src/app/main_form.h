@@ -108,6 +108,10 @@ public:
     void ReimportSpeakerData();
     /// Names and route pictures from the configuration.
     void RefreshNamesAndRoutes();
+    /// The route button of `output` shows the output's stored route.
+    void ShowRoute(int output);
+    /// The caption names the document's file, without its folder.
+    void ShowFileName(std::string_view path);
 
     /// New configuration without the question: the ten steps with the progress window.
     void ResetConfiguration();

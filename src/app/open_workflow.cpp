@@ -205,8 +205,7 @@ OpenOutcome OpenChosenFile(Program& program, const std::string& path) {
     program.Processor().RealTime = false;
     program.Main().ShowRealTimePicture();
     const OpenOutcome outcome = ReadConfiguration(program, path);
-    program.Main().Caption = std::string(TMainForm::CaptionPrefix) +
-                             std::string(FileNameOf(program.Doc().ChosenFileName));
+    program.Main().ShowFileName(program.Doc().ChosenFileName);
     program.Services().DialogBoxes.SetWaitCursor(false);
     program.FinalResponse().DibujaFinalResponse();
     program.Services().ProgressWindow.Close();
