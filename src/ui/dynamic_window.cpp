@@ -65,8 +65,8 @@ void ShowColour(QLabel* label, const QColor& colour) {
 } // namespace
 
 DynamicWindow::DynamicWindow(Program& program, QWidget* owner)
-    : FormWindow(program.Dynamics().Changed(), owner), program_(program),
-      model_(program.Dynamics()) {
+    : ModelWindow(program.Dynamics(), program.Dynamics().Changed(), owner), program_(program),
+      mainListener_(program.Main().Changed(), [this] { Refresh(); }) {
     setObjectName("Dynamicform");
     setWindowTitle(ToQString(TDynamicform::Caption));
     ApplyRackWindowPalette(this);
@@ -82,12 +82,7 @@ DynamicWindow::DynamicWindow(Program& program, QWidget* owner)
     inside->addWidget(BuildTimes());
     layout->addWidget(group_, 1);
     layout->addWidget(BuildPowerCheck());
-    mainListener_ = program_.Main().Changed().Listen([this] { Refresh(); });
     Refresh();
-}
-
-DynamicWindow::~DynamicWindow() {
-    program_.Main().Changed().Forget(mainListener_);
 }
 
 QWidget* DynamicWindow::BuildBlockRow() {
@@ -344,13 +339,7 @@ void DynamicWindow::RefreshPower() {
 }
 
 QSize DynamicWindow::GrabSize() const {
-    const QFontMetrics metrics(font());
-    return FormWindow::GrabSize().expandedTo(
-        {metrics.averageCharWidth() * 150, metrics.height() * 34});
-}
-
-void DynamicWindow::CloseRequested() {
-    model_.Close();
+    return GrabSizeAtLeast(150, 34);
 }
 
 } // namespace quorvex

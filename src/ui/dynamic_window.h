@@ -1,6 +1,8 @@
 #pragma once
 
-#include "ui/form_window.h"
+#include "app/dynamic_form.h"
+#include "ui/change_listener.h"
+#include "ui/model_window.h"
 
 #include <QString>
 
@@ -21,23 +23,18 @@ class Program;
 class RackSlider;
 class RealSpinEdit;
 class RoundedButton;
-class TDynamicform;
 class TxyGraph;
 
 /// "Dynamic Configuration": the three dynamics blocks, the selected block's transfer curve
 /// and its power check.
-class DynamicWindow : public FormWindow {
+class DynamicWindow : public ModelWindow<TDynamicform> {
     Q_OBJECT
 
 public:
     DynamicWindow(Program& program, QWidget* owner);
-    ~DynamicWindow() override;
 
     void Refresh() override;
     QSize GrabSize() const override;
-
-protected:
-    void CloseRequested() override;
 
 private:
     QWidget* BuildBlockRow();
@@ -50,8 +47,8 @@ private:
     void RefreshPower();
 
     Program& program_;
-    TDynamicform& model_;
-    int mainListener_ = 0;
+    /// The real-time lamp follows the program's mode, which the main window switches too.
+    ChangeListener mainListener_;
     std::array<RoundedButton*, 3> blocks_{};
     QGroupBox* group_ = nullptr;
     TxyGraph* graph_ = nullptr;

@@ -45,8 +45,8 @@ constexpr std::array<StageBox, 5> StageBoxes{{
 } // namespace
 
 FinalResponseWindow::FinalResponseWindow(Program& program, QWidget* owner)
-    : FormWindow(program.FinalResponse().Changed(), owner), program_(program),
-      model_(program.FinalResponse()) {
+    : ModelWindow(program.FinalResponse(), program.FinalResponse().Changed(), owner),
+      program_(program) {
     setObjectName("FinalResponseForm");
     setWindowTitle(ToQString(TFinalResponseForm::Caption));
     ApplyRackWindowPalette(this);
@@ -121,13 +121,7 @@ void FinalResponseWindow::Refresh() {
 }
 
 QSize FinalResponseWindow::GrabSize() const {
-    const QFontMetrics metrics(font());
-    return FormWindow::GrabSize().expandedTo(
-        {metrics.averageCharWidth() * 130, metrics.height() * 32});
-}
-
-void FinalResponseWindow::CloseRequested() {
-    model_.Close();
+    return GrabSizeAtLeast(130, 32);
 }
 
 } // namespace quorvex

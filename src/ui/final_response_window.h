@@ -1,7 +1,8 @@
 #pragma once
 
-#include "ui/form_window.h"
+#include "app/final_response_form.h"
 #include "ui/graph_view_keys.h"
+#include "ui/model_window.h"
 
 #include <array>
 
@@ -12,12 +13,11 @@ namespace quorvex {
 
 class LedButton;
 class Program;
-class TFinalResponseForm;
 class TxyGraph;
 
 /// "Final response": each output's combined response and their sum, the stages that enter
 /// chosen by five check boxes.
-class FinalResponseWindow : public FormWindow {
+class FinalResponseWindow : public ModelWindow<TFinalResponseForm> {
     Q_OBJECT
 
 public:
@@ -26,15 +26,11 @@ public:
     void Refresh() override;
     QSize GrabSize() const override;
 
-protected:
-    void CloseRequested() override;
-
 private:
     QWidget* BuildCurveRow();
     QWidget* BuildStageRow();
 
     Program& program_;
-    TFinalResponseForm& model_;
     TxyGraph* graph_ = nullptr;
     std::array<LedButton*, 7> viaButtons_{};
     GraphModeKeys modeKeys_;

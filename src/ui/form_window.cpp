@@ -1,21 +1,17 @@
 #include "ui/form_window.h"
 
-#include "app/change_signal.h"
-
 #include <QCloseEvent>
 
 namespace quorvex {
 
 FormWindow::FormWindow(ChangeSignal& changed, QWidget* owner, Modality modality)
-    : QWidget(owner, Qt::Window), changed_(changed) {
+    : QWidget(owner, Qt::Window), listener_(changed, [this] { Refresh(); }) {
     if (modality == Modality::Modal) {
         setWindowModality(Qt::ApplicationModal);
     }
-    listener_ = changed_.Listen([this] { Refresh(); });
 }
 
 FormWindow::~FormWindow() {
-    changed_.Forget(listener_);
     // The subclass is gone, but its controls still lose the focus while they are destroyed:
     // a field left with an edit would run a handler for a window that no longer exists.
     for (QObject* control : findChildren<QObject*>()) {
@@ -25,6 +21,12 @@ FormWindow::~FormWindow() {
 
 QSize FormWindow::GrabSize() const {
     return sizeHint().expandedTo(minimumSizeHint());
+}
+
+QSize FormWindow::GrabSizeAtLeast(int columns, int lines) const {
+    const QFontMetrics metrics(font());
+    return FormWindow::GrabSize().expandedTo(
+        {metrics.averageCharWidth() * columns, metrics.height() * lines});
 }
 
 void FormWindow::ApplyVisible(bool visible) {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ui/change_listener.h"
+
 #include <QSize>
 #include <QWidget>
 
 namespace quorvex {
-
-class ChangeSignal;
 
 /// Whether a form is shown modally: "shown now, answered later" through its model's
 /// handlers, never by a nested event loop.
@@ -38,6 +38,10 @@ protected:
     /// The title bar's close: forwarded to the model's close handler.
     virtual void CloseRequested() = 0;
 
+    /// The layout's size grown to `columns` average characters by `lines` text lines: the
+    /// room a form with a graph wants in its picture.
+    QSize GrabSizeAtLeast(int columns, int lines) const;
+
     /// Shows (and raises) or hides the window as the model's flag says; nothing when it is
     /// already so, so a refresh of a shown window does not take the focus from another.
     void ApplyVisible(bool visible);
@@ -45,8 +49,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    ChangeSignal& changed_;
-    int listener_ = 0;
+    ChangeListener listener_;
 };
 
 } // namespace quorvex

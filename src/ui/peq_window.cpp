@@ -73,7 +73,8 @@ QWidget* ScaleLabels(const FaderScale& scale, QWidget* parent) {
 } // namespace
 
 PeqWindow::PeqWindow(Program& program, QWidget* owner)
-    : FormWindow(program.Peq().Changed(), owner), program_(program), model_(program.Peq()) {
+    : ModelWindow(program.Peq(), program.Peq().Changed(), owner), program_(program),
+      mainListener_(program.Main().Changed(), [this] { Refresh(); }) {
     setObjectName("PEQForm");
     setWindowTitle(ToQString(TPEQForm::Caption));
     ApplyRackWindowPalette(this);
@@ -94,13 +95,7 @@ PeqWindow::PeqWindow(Program& program, QWidget* owner)
 
     ConnectValues();
     ConnectGraph();
-    // The real-time lamp follows the program's mode, which the main window switches too.
-    mainListener_ = program_.Main().Changed().Listen([this] { Refresh(); });
     Refresh();
-}
-
-PeqWindow::~PeqWindow() {
-    program_.Main().Changed().Forget(mainListener_);
 }
 
 QWidget* PeqWindow::BuildOutputRow() {
@@ -314,13 +309,7 @@ void PeqWindow::RefreshGraph() {
 }
 
 QSize PeqWindow::GrabSize() const {
-    const QFontMetrics metrics(font());
-    return FormWindow::GrabSize().expandedTo(
-        {metrics.averageCharWidth() * 150, metrics.height() * 36});
-}
-
-void PeqWindow::CloseRequested() {
-    model_.Close();
+    return GrabSizeAtLeast(150, 36);
 }
 
 bool PeqWindow::event(QEvent* event) {

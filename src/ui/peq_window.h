@@ -1,7 +1,9 @@
 #pragma once
 
-#include "ui/form_window.h"
+#include "app/peq_form.h"
+#include "ui/change_listener.h"
 #include "ui/graph_view_keys.h"
+#include "ui/model_window.h"
 
 #include <QString>
 
@@ -21,24 +23,21 @@ class Program;
 class RackSlider;
 class RealSpinEdit;
 class RoundedButton;
-class TPEQForm;
 class TxyGraph;
 struct GraphPointer;
 
 /// "Parametric Equalization": the six outputs' equaliser curves with the selected band's
 /// marker, which the mouse drags, and the band's type, frequency, gain and Q controls.
-class PeqWindow : public FormWindow {
+class PeqWindow : public ModelWindow<TPEQForm> {
     Q_OBJECT
 
 public:
     PeqWindow(Program& program, QWidget* owner);
-    ~PeqWindow() override;
 
     void Refresh() override;
     QSize GrabSize() const override;
 
 protected:
-    void CloseRequested() override;
     bool event(QEvent* event) override;
 
 private:
@@ -62,8 +61,8 @@ private:
     void PointerMoved(const GraphPointer& pointer);
 
     Program& program_;
-    TPEQForm& model_;
-    int mainListener_ = 0;
+    /// The real-time lamp follows the program's mode, which the main window switches too.
+    ChangeListener mainListener_;
 
     std::array<RoundedButton*, 6> outputButtons_{};
     std::array<LedButton*, 6> showButtons_{};

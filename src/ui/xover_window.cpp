@@ -49,7 +49,8 @@ constexpr int HighestOrder = 4;
 } // namespace
 
 XoverWindow::XoverWindow(Program& program, QWidget* owner)
-    : FormWindow(program.Xover().Changed(), owner), program_(program), model_(program.Xover()) {
+    : ModelWindow(program.Xover(), program.Xover().Changed(), owner), program_(program),
+      mainListener_(program.Main().Changed(), [this] { Refresh(); }) {
     setObjectName("XOVERForm");
     setWindowTitle(ToQString(TXOVERForm::Caption));
     ApplyRackWindowPalette(this);
@@ -68,13 +69,7 @@ XoverWindow::XoverWindow(Program& program, QWidget* owner)
     middle->addWidget(graph_, 1);
     middle->addWidget(BuildEdgePanel());
     layout->addWidget(BuildViewRow());
-    // The output names and the real-time lamp are the main window's.
-    mainListener_ = program_.Main().Changed().Listen([this] { Refresh(); });
     Refresh();
-}
-
-XoverWindow::~XoverWindow() {
-    program_.Main().Changed().Forget(mainListener_);
 }
 
 QWidget* XoverWindow::BuildOutputRow() {
@@ -224,13 +219,7 @@ void XoverWindow::Refresh() {
 }
 
 QSize XoverWindow::GrabSize() const {
-    const QFontMetrics metrics(font());
-    return FormWindow::GrabSize().expandedTo(
-        {metrics.averageCharWidth() * 150, metrics.height() * 34});
-}
-
-void XoverWindow::CloseRequested() {
-    model_.Close();
+    return GrabSizeAtLeast(150, 34);
 }
 
 } // namespace quorvex

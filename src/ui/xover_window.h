@@ -1,7 +1,9 @@
 #pragma once
 
-#include "ui/form_window.h"
+#include "app/xover_form.h"
+#include "ui/change_listener.h"
 #include "ui/graph_view_keys.h"
+#include "ui/model_window.h"
 
 #include <array>
 
@@ -16,25 +18,20 @@ class LedButton;
 class Program;
 class RealSpinEdit;
 class RoundedButton;
-class TXOVERForm;
 class TxyGraph;
 struct CrossoverEdgeControls;
 enum class CrossoverEdge;
 
 /// "CrossOver Configuration": per output the high pass at the lower edge and the low pass
 /// at the upper edge, and the six crossover curves.
-class XoverWindow : public FormWindow {
+class XoverWindow : public ModelWindow<TXOVERForm> {
     Q_OBJECT
 
 public:
     XoverWindow(Program& program, QWidget* owner);
-    ~XoverWindow() override;
 
     void Refresh() override;
     QSize GrabSize() const override;
-
-protected:
-    void CloseRequested() override;
 
 private:
     /// The controls of one edge: family list, order spin edit, frequency field with its
@@ -52,8 +49,8 @@ private:
     void RefreshEdge(EdgeWidgets& widgets, const CrossoverEdgeControls& controls, bool upperNames);
 
     Program& program_;
-    TXOVERForm& model_;
-    int mainListener_ = 0;
+    /// The output names and the real-time lamp are the main window's.
+    ChangeListener mainListener_;
     TxyGraph* graph_ = nullptr;
     std::array<RoundedButton*, 6> outputButtons_{};
     std::array<LedButton*, 6> showButtons_{};
