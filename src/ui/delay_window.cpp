@@ -3,14 +3,15 @@
 #include "app/delay_fino_form.h"
 #include "plot/curve_colours.h"
 #include "ui/led_button.h"
+#include "ui/output_strips.h"
 #include "ui/qt_text.h"
+#include "ui/rack_fader.h"
 #include "ui/rack_palette.h"
 #include "ui/rack_slider.h"
 #include "ui/real_spin_edit.h"
 #include "ui/real_time_lamp.h"
 #include "ui/widget_values.h"
 
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -107,17 +108,8 @@ DelayWindow::DelayWindow(TDelayFinoForm& model, QWidget* owner)
     setAutoFillBackground(true);
 
     auto* layout = new QVBoxLayout(this);
-    auto* strips = new QHBoxLayout;
-    for (int output = 1; output <= OutputCount; ++output) {
-        if (output > 1) {
-            auto* divider = new QFrame(this);
-            divider->setFrameShape(QFrame::VLine);
-            divider->setFrameShadow(QFrame::Sunken);
-            strips->addWidget(divider);
-        }
-        strips->addWidget(BuildStrip(output));
-    }
-    layout->addLayout(strips, 1);
+    layout->addLayout(
+        MakeStripRow(this, OutputCount, [this](int output) { return BuildStrip(output); }), 1);
 
     auto* lower = new QHBoxLayout;
     lower->addWidget(BuildDistances(), 1);
@@ -152,20 +144,12 @@ QWidget* DelayWindow::BuildStrip(int output) {
     auto* panel = new QWidget(this);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
-    strip.Name = new QLabel(panel);
-    strip.Name->setObjectName(QString("Channel%1Label").arg(output));
-    strip.Name->setAlignment(Qt::AlignCenter);
-    grid->addWidget(strip.Name, 0, 0, 1, 2);
+    strip.Name = AddStripName(panel, grid, output);
 
-    strip.Track = new RackSlider(Qt::Vertical, panel);
-    strip.Track->setObjectName(QString("Del%1track").arg(output));
-    strip.Track->setRange(0, TDelayFinoForm::SliderMaximum);
     // Position 0 is the longest delay: the fader's top.
-    strip.Track->setInvertedAppearance(true);
-    strip.Track->setPageStep(10);
-    strip.Track->setMinimumHeight(fontMetrics().height() * 12);
-    connect(strip.Track, &RackSlider::PositionMoved, this,
-            [this, output](int position) { model_.SetPosition(output, position); });
+    strip.Track =
+        MakeFader(panel, QString("Del%1track").arg(output), TDelayFinoForm::SliderMaximum, 12,
+                  [this, output](int position) { model_.SetPosition(output, position); });
     grid->addWidget(strip.Track, 1, 0, 1, 2, Qt::AlignHCenter);
     grid->setRowStretch(1, 1);
 

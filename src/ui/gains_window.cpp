@@ -3,14 +3,15 @@
 #include "app/gains_form.h"
 #include "config/level_setting.h"
 #include "ui/led_button.h"
+#include "ui/output_strips.h"
 #include "ui/qt_text.h"
+#include "ui/rack_fader.h"
 #include "ui/rack_palette.h"
 #include "ui/rack_slider.h"
 #include "ui/real_spin_edit.h"
 #include "ui/real_time_lamp.h"
 #include "ui/widget_values.h"
 
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,17 +51,8 @@ GainsWindow::GainsWindow(TGainsForm& model, QWidget* owner)
     setAutoFillBackground(true);
 
     auto* layout = new QVBoxLayout(this);
-    auto* strips = new QHBoxLayout;
-    for (int output = 1; output <= OutputCount; ++output) {
-        if (output > 1) {
-            auto* divider = new QFrame(this);
-            divider->setFrameShape(QFrame::VLine);
-            divider->setFrameShadow(QFrame::Sunken);
-            strips->addWidget(divider);
-        }
-        strips->addWidget(BuildStrip(output));
-    }
-    layout->addLayout(strips, 1);
+    layout->addLayout(
+        MakeStripRow(this, OutputCount, [this](int output) { return BuildStrip(output); }), 1);
 
     auto* bottom = new QHBoxLayout;
     realTime_ = MakeRealTimeLamp(this, [this] { model_.RealTimeBClick(); });
@@ -76,20 +68,11 @@ QWidget* GainsWindow::BuildStrip(int output) {
     auto* column = new QGridLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
 
-    strip.Name = new QLabel(panel);
-    strip.Name->setObjectName(QString("Channel%1Label").arg(output));
-    strip.Name->setAlignment(Qt::AlignCenter);
-    column->addWidget(strip.Name, 0, 0, 1, 2);
+    strip.Name = AddStripName(panel, column, output);
 
-    strip.Track = new RackSlider(Qt::Vertical, panel);
-    strip.Track->setObjectName(QString("Output%1Track").arg(output));
-    strip.Track->setRange(0, LevelSliderMax);
     // Position 0 is the loudest: the fader's top.
-    strip.Track->setInvertedAppearance(true);
-    strip.Track->setPageStep(10);
-    strip.Track->setMinimumHeight(fontMetrics().height() * 14);
-    connect(strip.Track, &RackSlider::PositionMoved, this,
-            [this, output](int position) { model_.SetPosition(output, position); });
+    strip.Track = MakeFader(panel, QString("Output%1Track").arg(output), LevelSliderMax, 14,
+                            [this, output](int position) { model_.SetPosition(output, position); });
     column->addWidget(Scale(panel), 1, 0);
     column->addWidget(strip.Track, 1, 1);
     column->setRowStretch(1, 1);

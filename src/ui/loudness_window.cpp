@@ -3,6 +3,7 @@
 #include "app/loudness_form.h"
 #include "ui/led_button.h"
 #include "ui/qt_text.h"
+#include "ui/rack_fader.h"
 #include "ui/rack_palette.h"
 #include "ui/rack_slider.h"
 #include "ui/real_time_lamp.h"
@@ -19,6 +20,9 @@
 namespace quorvex {
 
 namespace {
+
+/// How tall a fader is at least, in text lines.
+constexpr int FaderLines = 12;
 
 /// A fader's scale: the first mark at the top, the last at the bottom, the others spread
 /// evenly between them.
@@ -94,22 +98,14 @@ LoudnessWindow::LoudnessWindow(TLoudnessForm& model, QWidget* owner)
     keys->addStretch(1);
     columns->addLayout(keys);
 
-    frequency_ = new RackSlider(Qt::Vertical, panel);
-    frequency_->setObjectName("FrecSlider");
-    frequency_->setRange(model_.FrecSlider.Minimum(), model_.FrecSlider.Maximum());
-    frequency_->setInvertedAppearance(true);
-    connect(frequency_, &RackSlider::PositionMoved, this,
-            [this](int position) { model_.FrecSliderMove(position); });
+    frequency_ = MakeFader(panel, "FrecSlider", model_.FrecSlider.Maximum(), FaderLines,
+                           [this](int position) { model_.FrecSliderMove(position); });
     frequencyField_ = ReadoutField("FrecEdit", panel);
     columns->addWidget(
         BuildFader(frequency_, frequencyField_, "Hz", {"80 Hz ", "55 Hz ", "30 Hz "}), 1);
 
-    gain_ = new RackSlider(Qt::Vertical, panel);
-    gain_->setObjectName("FilterGainSlider");
-    gain_->setRange(model_.FilterGainSlider.Minimum(), model_.FilterGainSlider.Maximum());
-    gain_->setInvertedAppearance(true);
-    connect(gain_, &RackSlider::PositionMoved, this,
-            [this](int position) { model_.FilterGainSliderMove(position); });
+    gain_ = MakeFader(panel, "FilterGainSlider", model_.FilterGainSlider.Maximum(), FaderLines,
+                      [this](int position) { model_.FilterGainSliderMove(position); });
     gainField_ = ReadoutField("FilterGainEdit", panel);
     columns->addWidget(BuildFader(gain_, gainField_, "dB", {"+12 dB ", "+6 dB ", "0 dB "}), 1);
 
@@ -126,7 +122,6 @@ QWidget* LoudnessWindow::BuildFader(RackSlider* slider, QLineEdit* field, const 
     auto* fader = new QWidget(slider->parentWidget());
     auto* grid = new QGridLayout(fader);
     grid->setContentsMargins(0, 0, 0, 0);
-    slider->setMinimumHeight(fontMetrics().height() * 12);
     grid->addWidget(Scale(marks, fader), 0, 0);
     grid->addWidget(slider, 0, 1);
     grid->setRowStretch(0, 1);
