@@ -20,14 +20,7 @@ protected:
     QLineEdit* Field(const QString& name) {
         return ControlIn<QLineEdit>("DelayFinoForm", name + "Field");
     }
-    void Type(const QString& name, const QString& text) {
-        QLineEdit* field = Field(name);
-        ASSERT_NE(field, nullptr);
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Return);
-    }
+    void Type(const QString& name, const QString& text) { TypeInto(Field(name), text); }
     int Samples(int output) { return Doc().Config.Output(output).Delay.DelaySamples; }
 };
 

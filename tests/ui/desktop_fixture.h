@@ -7,13 +7,19 @@
 #include "app/fakes.h"
 #include "app/program.h"
 #include "ui/desktop.h"
+#include "ui/txy_graph.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
+#include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace quorvex::testing {
 
@@ -77,6 +83,66 @@ protected:
             QTest::mouseClick(button, Qt::LeftButton);
         }
     }
+
+    /// Types `text` over the whole of `field`, as a person does, and presses Enter.
+    void TypeInto(QLineEdit* field, const QString& text) {
+        ASSERT_NE(field, nullptr);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+};
+
+/// A test of one window: the desktop with `window` on the screen, and its own controls.
+class WindowFixture : public DesktopFixture {
+protected:
+    /// Takes the window named `name`, which the test has asked to show, gives it `size`
+    /// when one is given, and waits until it is on the screen.
+    void OpenWindow(const QString& name, QSize size = QSize()) {
+        window = WindowNamed(name);
+        ASSERT_NE(window, nullptr);
+        if (size.isValid()) {
+            window->resize(size);
+        }
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
+
+    /// The control `name` of this window; null (and a failure) if none.
+    template <class T> T* Here(const QString& name) {
+        T* control = window->findChild<T*>(name);
+        EXPECT_NE(control, nullptr) << name.toStdString();
+        return control;
+    }
+
+    /// A left click in the middle of this window's button `name`.
+    void ClickHere(const QString& name) {
+        if (auto* button = Here<QAbstractButton>(name)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+
+    QWidget* window = nullptr;
+};
+
+/// A test of an editor with a graph: the window at a size that leaves the graph room, and
+/// the graph named `graphName`.
+class GraphWindowFixture : public WindowFixture {
+protected:
+    void OpenGraphWindow(const QString& name, const QString& graphName) {
+        ASSERT_NO_FATAL_FAILURE(OpenWindow(name, QSize(1000, 600)));
+        graph = Here<TxyGraph>(graphName);
+        ASSERT_NE(graph, nullptr);
+    }
+
+    /// The pixel of the graph that holds (x, y) as the plot mapping puts it.
+    QPoint At(double x, double y) const {
+        const PlotAxes axes = graph->Axes();
+        return {static_cast<int>(std::floor(axes.X.PixelOf(x))),
+                static_cast<int>(std::floor(axes.Y.PixelOf(y)))};
+    }
+
+    TxyGraph* graph = nullptr;
 };
 
 } // namespace quorvex::testing

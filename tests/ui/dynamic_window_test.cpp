@@ -15,44 +15,24 @@
 namespace quorvex::testing {
 namespace {
 
-class DynamicsWindow : public DesktopFixture {
+class DynamicsWindow : public GraphWindowFixture {
 protected:
     void SetUp() override {
         App().Main().DynamicBtnClick(1);
-        window = WindowNamed("Dynamicform");
-        ASSERT_NE(window, nullptr);
-        window->resize(1000, 600);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        graph = Here<TxyGraph>("DynamicGraph");
-        ASSERT_NE(graph, nullptr);
+        ASSERT_NO_FATAL_FAILURE(OpenGraphWindow("Dynamicform", "DynamicGraph"));
     }
 
-    template <class T> T* Here(const QString& name) {
-        T* control = window->findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
-    }
-    void ClickHere(const QString& name) {
-        if (auto* button = Here<QAbstractButton>(name)) {
-            QTest::mouseClick(button, Qt::LeftButton);
-        }
-    }
     /// Whether a pixel within one of where the mapping puts (input, output) dBu is aqua.
     bool AquaAt(const QImage& image, double input, double output) const {
-        const PlotAxes axes = graph->Axes();
-        const int x = static_cast<int>(std::floor(axes.X.PixelOf(input)));
-        const int y = static_cast<int>(std::floor(axes.Y.PixelOf(output)));
+        const QPoint at = At(input, output);
         for (int dy = -1; dy <= 1; ++dy) {
-            const QColor colour = image.pixelColor(x, y + dy);
+            const QColor colour = image.pixelColor(at.x(), at.y() + dy);
             if (colour.red() < 80 && colour.green() > 150 && colour.blue() > 150) {
                 return true;
             }
         }
         return false;
     }
-
-    QWidget* window = nullptr;
-    TxyGraph* graph = nullptr;
 };
 
 // Block 1 at start: limiter at +14.6 dBu. Below the threshold the curve keeps to the line of

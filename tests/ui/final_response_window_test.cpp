@@ -13,36 +13,13 @@
 namespace quorvex::testing {
 namespace {
 
-class FinalResponseWindowTest : public DesktopFixture {
+class FinalResponseWindowTest : public GraphWindowFixture {
 protected:
     void SetUp() override {
         App().Main().FinalResponseBClick();
-        window = WindowNamed("FinalResponseForm");
-        ASSERT_NE(window, nullptr);
-        window->resize(1000, 600);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        graph = window->findChild<TxyGraph*>("FinalResponseGraph");
-        ASSERT_NE(graph, nullptr);
+        ASSERT_NO_FATAL_FAILURE(OpenGraphWindow("FinalResponseForm", "FinalResponseGraph"));
     }
 
-    /// The control `name` of this window; null (and a failure) if none.
-    template <class T> T* Here(const QString& name) {
-        T* control = window->findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
-    }
-    /// A left click in the middle of this window's button `name`.
-    void ClickHere(const QString& name) {
-        if (auto* button = Here<QAbstractButton>(name)) {
-            QTest::mouseClick(button, Qt::LeftButton);
-        }
-    }
-
-    QPoint At(double hz, double db) const {
-        const PlotAxes axes = graph->Axes();
-        return {static_cast<int>(std::floor(axes.X.PixelOf(hz))),
-                static_cast<int>(std::floor(axes.Y.PixelOf(db)))};
-    }
     /// Whether a pixel within one of the mapped point is close to `colour`.
     bool ColourNear(const QImage& image, QPoint at, const QColor& colour) const {
         for (int dy = -1; dy <= 1; ++dy) {
@@ -76,9 +53,6 @@ protected:
         }
         return drawn.Y[nearest];
     }
-
-    QWidget* window = nullptr;
-    TxyGraph* graph = nullptr;
 };
 
 TEST_F(FinalResponseWindowTest, WithEveryStageOffTheWhiteSumStandsAtSixOutputsWorth) {

@@ -66,10 +66,7 @@ TEST_F(ImportScreen, TheReferenceLevelFieldKeepsItsRangeAndOneDecimal) {
     auto* level = ControlIn<QLineEdit>("ImportForm", "dBspl");
     ASSERT_NE(level, nullptr);
     EXPECT_EQ(level->text(), "90.0");
-    level->setFocus();
-    level->selectAll();
-    QTest::keyClicks(level, "150");
-    QTest::keyClick(level, Qt::Key_Return);
+    TypeInto(level, "150");
     EXPECT_EQ(level->text(), "140.0");
     EXPECT_EQ(Doc().Config.ImportReferenceLevel, 140.0F);
 }

@@ -19,39 +19,15 @@
 namespace quorvex::testing {
 namespace {
 
-class EqualiserWindow : public DesktopFixture {
+class EqualiserWindow : public GraphWindowFixture {
 protected:
     void SetUp() override {
         App().Main().PeqBtnClick(1);
-        window = WindowNamed("PEQForm");
-        ASSERT_NE(window, nullptr);
-        window->resize(1000, 600);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        graph = Here<TxyGraph>("PEQGraph");
-        ASSERT_NE(graph, nullptr);
-    }
-
-    /// The control `name` of this window; null (and a failure) if none.
-    template <class T> T* Here(const QString& name) {
-        T* control = window->findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
-    }
-    /// A left click in the middle of this window's button `name`.
-    void ClickHere(const QString& name) {
-        if (auto* button = Here<QAbstractButton>(name)) {
-            QTest::mouseClick(button, Qt::LeftButton);
-        }
+        ASSERT_NO_FATAL_FAILURE(OpenGraphWindow("PEQForm", "PEQGraph"));
     }
 
     const PeqBand& Band(int output = 1, int band = 1) {
         return Doc().Config.Output(output).Band(band);
-    }
-    /// The pixel of the graph that holds (hz, db) as the plot mapping puts it.
-    QPoint At(double hz, double db) const {
-        const PlotAxes axes = graph->Axes();
-        return {static_cast<int>(std::floor(axes.X.PixelOf(hz))),
-                static_cast<int>(std::floor(axes.Y.PixelOf(db)))};
     }
     /// The mouse position nearest to (hz, db).
     QPoint MouseAt(double hz, double db) const {
@@ -77,9 +53,6 @@ protected:
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }
-
-    QWidget* window = nullptr;
-    TxyGraph* graph = nullptr;
 };
 
 TEST_F(EqualiserWindow, DraggingTheMarkerSixDecibelsUpMovesTheBandAndSendsIt) {

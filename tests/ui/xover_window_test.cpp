@@ -12,38 +12,16 @@
 namespace quorvex::testing {
 namespace {
 
-class CrossoverWindow : public DesktopFixture {
+class CrossoverWindow : public WindowFixture {
 protected:
     void SetUp() override {
         App().Main().XoverBtnClick(1);
-        window = WindowNamed("XOVERForm");
-        ASSERT_NE(window, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    }
-
-    /// The control `name` of this window; null (and a failure) if none.
-    template <class T> T* Here(const QString& name) {
-        T* control = window->findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
-    }
-    /// A left click in the middle of this window's button `name`.
-    void ClickHere(const QString& name) {
-        if (auto* button = Here<QAbstractButton>(name)) {
-            QTest::mouseClick(button, Qt::LeftButton);
-        }
+        ASSERT_NO_FATAL_FAILURE(OpenWindow("XOVERForm"));
     }
 
     const CrossoverSetting& Crossover(int output) { return Doc().Config.Output(output).Crossover; }
     QLineEdit* Field(const char* name) { return window->findChild<QLineEdit*>(name); }
-    void Type(const char* name, const QString& text) {
-        QLineEdit* field = Field(name);
-        ASSERT_NE(field, nullptr) << name;
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Return);
-    }
+    void Type(const char* name, const QString& text) { TypeInto(Field(name), text); }
     void Choose(const char* name, int position) {
         auto* list = window->findChild<QComboBox*>(name);
         ASSERT_NE(list, nullptr) << name;
@@ -59,8 +37,6 @@ protected:
         }
         return count;
     }
-
-    QWidget* window = nullptr;
 };
 
 TEST_F(CrossoverWindow, TheLowerEdgeStopsAtTheUpperOneUnlessItIsSoloed) {
