@@ -13,6 +13,13 @@ bool RealTimeWrites::Allowed() const {
     return processor_.ShouldSendRealTime();
 }
 
+bool RealTimeWrites::Write(const std::function<bool(RealTimeSink&)>& send) {
+    if (!Allowed()) {
+        return true;
+    }
+    return Reported(send(*processor_.Sink));
+}
+
 bool RealTimeWrites::Reported(bool sent) {
     if (sent) {
         return true;
@@ -36,24 +43,15 @@ bool RealTimeWrites::WriteSection(int dsp, int address, const TSOS& section) {
 
 bool RealTimeWrites::WriteCoefficients(int dsp, int address,
                                        const std::array<long double, 5>& coefficients) {
-    if (!Allowed()) {
-        return true;
-    }
-    return Reported(processor_.Sink->SendSection(dsp, address, coefficients));
+    return Write([&](RealTimeSink& sink) { return sink.SendSection(dsp, address, coefficients); });
 }
 
 bool RealTimeWrites::WriteCoefficient(int dsp, int address, double value) {
-    if (!Allowed()) {
-        return true;
-    }
-    return Reported(processor_.Sink->SendCoefficient(dsp, address, value));
+    return Write([&](RealTimeSink& sink) { return sink.SendCoefficient(dsp, address, value); });
 }
 
 bool RealTimeWrites::WriteInteger(int dsp, int address, int value) {
-    if (!Allowed()) {
-        return true;
-    }
-    return Reported(processor_.Sink->SendInteger(dsp, address, value));
+    return Write([&](RealTimeSink& sink) { return sink.SendInteger(dsp, address, value); });
 }
 
 } // namespace quorvex

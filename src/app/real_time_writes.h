@@ -1,10 +1,12 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 namespace quorvex {
 
 class Dialogs;
+class RealTimeSink;
 struct ProcessorConnection;
 struct TSOS;
 
@@ -29,6 +31,8 @@ public:
     bool WriteInteger(int dsp, int address, int value);
 
 private:
+    /// The one gate of every write: `send` runs only while writes are allowed.
+    bool Write(const std::function<bool(RealTimeSink&)>& send);
     bool Reported(bool sent);
 
     ProcessorConnection& processor_;
