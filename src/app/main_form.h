@@ -18,7 +18,7 @@ struct ProcessorConnection;
 
 /// The main window: names, routes, memory and mode, the chain buttons that open the
 /// editors, New configuration, Save, the real-time switch and closing.
-class TMainForm : public EditorHost {
+class TMainForm final : public EditorHost {
 public:
     static constexpr std::string_view CaptionPrefix = "Quorvex Loudspeaker Management System ";
     static constexpr std::string_view SaveQuestion =
