@@ -36,7 +36,7 @@ GraphContent StageGraph(Program& program, const std::string& stage,
         } else {
             window.MagnClick();
         }
-        return CrossoverGraph(window);
+        return CrossoverGraph(window, program.Doc().Config.OutputNames);
     }
     TFinalResponseForm& window = program.FinalResponse();
     window.Show();

@@ -68,13 +68,14 @@ GraphContent EqualiserGraph(const TPEQForm& window) {
     return content;
 }
 
-GraphContent CrossoverGraph(const TXOVERForm& window) {
+GraphContent CrossoverGraph(const TXOVERForm& window,
+                            const std::array<std::string, OutputCount>& outputNames) {
     const bool phase = window.GraphMode == TXOVERForm::Mode::Phase;
     GraphContent content = Frame(window.PlotTitle, window.YAxisTitle, window.YMinimum,
                                  window.YMaximum, HighestFrequency, phase);
     for (int output = 1; output <= OutputCount; ++output) {
         const auto index = static_cast<std::size_t>(output - 1);
-        content.Curves.push_back(Curve(QStringLiteral("Out%1").arg(output),
+        content.Curves.push_back(Curve(OutputName(outputNames[index], output),
                                        OutputCurveColour(output), window.VerXoverChecked[index],
                                        window.Curves[index]));
     }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "config/dimensions.h"
 #include "plot/graph_content.h"
+
+#include <array>
+#include <string>
 
 namespace quorvex {
 
@@ -16,8 +20,10 @@ class TXOVERForm;
 /// mode the selected band's marker. With the "XOVER" view the selected curve is red.
 GraphContent EqualiserGraph(const TPEQForm& window);
 
-/// The crossover's six curves, the selected output's in front.
-GraphContent CrossoverGraph(const TXOVERForm& window);
+/// The crossover's six curves, named as the outputs are (`outputNames`, the configuration's),
+/// the selected output's in front.
+GraphContent CrossoverGraph(const TXOVERForm& window,
+                            const std::array<std::string, OutputCount>& outputNames);
 
 /// The "Final response" window's six outputs, named as in the main window, and their sum.
 GraphContent FinalResponseGraph(const TFinalResponseForm& window);

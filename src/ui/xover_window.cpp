@@ -214,7 +214,7 @@ void XoverWindow::Refresh() {
         ShowText(edit, QString::number(value));
     }
     ShowText(info_, ToQString(model_.InfoLabel));
-    graph_->SetContent(CrossoverGraph(model_));
+    graph_->SetContent(CrossoverGraph(model_, program_.Doc().Config.OutputNames));
     ApplyVisible(model_.Visible);
 }
 

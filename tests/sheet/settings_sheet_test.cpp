@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace quorvex::testing {
 namespace {
@@ -94,6 +96,21 @@ TEST_F(SettingsSheetTest, EndsWithTheEqualiserCrossoverAndFinalResponsePlots) {
     EXPECT_EQ(Sheet.Graphs[0].Title, "OUT 3 Equalization");
     EXPECT_EQ(Sheet.Graphs[2].Title, "Final Frequency Response");
     EXPECT_EQ(Sheet.Graphs[2].Curves.size(), 7U);
+}
+
+TEST_F(SettingsSheetTest, TheEqualiserAndCrossoverPlotsNameTheirCurvesAfterTheOutputs) {
+    ASSERT_EQ(Sheet.Graphs.size(), 3U);
+    std::vector<std::string> outputs(Rig.App.Doc().Config.OutputNames.begin(),
+                                     Rig.App.Doc().Config.OutputNames.end());
+    std::sort(outputs.begin(), outputs.end());
+    for (std::size_t graph = 0; graph < 2; ++graph) {
+        std::vector<std::string> names;
+        for (const GraphCurve& curve : Sheet.Graphs[graph].Curves) {
+            names.push_back(curve.Name.toStdString());
+        }
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, outputs) << Sheet.Graphs[graph].Title.toStdString();
+    }
 }
 
 } // namespace
