@@ -23,6 +23,7 @@ namespace {
 
 constexpr std::string_view SheetTitle = "Quorvex settings sheet";
 constexpr std::string_view Yes = "yes";
+constexpr std::string_view No = "no";
 // The main window's route switch shows the input that feeds the output.
 constexpr std::array<std::string_view, 3> RouteNames{"A", "A+B", "B"};
 constexpr int FirstCustomCrossoverFamily = 7;
@@ -179,7 +180,7 @@ SheetTable DynamicsTable(const Configuration& config) {
     row("Mode", [](const DynamicsSetting& s, int) {
         return Name(s.CompressorMode == 1 ? "compressor" : "limiter");
     });
-    row("Bypass", [](const DynamicsSetting& s, int) { return Name(s.Bypass == 1 ? Yes : ""); });
+    row("Bypass", [](const DynamicsSetting& s, int) { return Name(s.Bypass == 1 ? Yes : No); });
     row("Threshold dBu", [](const DynamicsSetting& s, int block) {
         return TDynamicform::ThresholdText(s.ThresholdDb + DbuOffsetOfBlock(block));
     });

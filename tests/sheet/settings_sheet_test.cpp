@@ -88,6 +88,7 @@ TEST_F(SettingsSheetTest, GivesTheCrossoverEdgesAndTheDynamicsBlocks) {
     // Block 3 is held in dBFS and shown in dBu 23.6 dB higher: -5 dBFS is 18.6 dBu.
     EXPECT_EQ(RowOf("Dynamics", "Threshold dBu"), (Row{"Threshold dBu", "14.6", "14.6", "18.6"}));
     EXPECT_EQ(RowOf("Dynamics", "Ratio"), (Row{"Ratio", "2: 1", "2: 1", "2: 1"}));
+    EXPECT_EQ(RowOf("Dynamics", "Bypass"), (Row{"Bypass", "no", "no", "no"}));
     EXPECT_EQ(RowOf("Measurement files", "Out1"), (Row{"Out1", "none"}));
 }
 
