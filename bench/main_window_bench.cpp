@@ -3,13 +3,13 @@
 #include "ui/desktop.h"
 #include "ui/form_window.h"
 
+#include "offscreen_main.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -53,14 +53,6 @@ BENCHMARK(RouteClickToPaintedMainWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-// Windows need a Qt application, on the offscreen platform so no display is needed.
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quorvex::bench::RunOffscreen<QApplication>(argc, argv);
 }

@@ -1,6 +1,8 @@
 #include "plot/curve_colours.h"
 #include "plot/graph_painter.h"
 
+#include "offscreen_main.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -8,7 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -43,14 +44,6 @@ BENCHMARK(PaintSevenCurves)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-// Text needs a GUI application, on the offscreen platform so no display is needed.
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quorvex::bench::RunOffscreen<QGuiApplication>(argc, argv);
 }

@@ -7,13 +7,12 @@
 #include "sheet/settings_sheet.h"
 #include "sheet/sheet_pdf.h"
 
+#include "offscreen_main.h"
 #include "silent_window.h"
 
 #include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -47,14 +46,6 @@ BENCHMARK(WriteSettingsSheet)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-// Text needs a GUI application, on the offscreen platform so no display is needed.
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quorvex::bench::RunOffscreen<QGuiApplication>(argc, argv);
 }

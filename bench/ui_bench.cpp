@@ -12,6 +12,8 @@
 #include "ui/form_window.h"
 #include "ui/txy_graph.h"
 
+#include "offscreen_main.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -20,7 +22,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -183,14 +184,6 @@ BENCHMARK(ShowEveryEditorOnce)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 
-// Windows need a Qt application, on the offscreen platform so no display is needed.
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quorvex::bench::RunOffscreen<QApplication>(argc, argv);
 }
