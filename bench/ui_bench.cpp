@@ -68,6 +68,15 @@ void SendMouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButtons 
     QApplication::sendEvent(widget, &event);
 }
 
+// The windows a band drag refreshes: the equaliser on output 1 with its selected band
+// parametric, the final response and the coefficient display.
+void OpenDragWindows(Program& app) {
+    app.Main().PeqBtnClick(1);
+    app.Main().FinalResponseBClick();
+    app.Main().ShowCoeffButtonClick();
+    app.Peq().TipoFiltroComboChange(1);
+}
+
 // One step of an equaliser band drag with the final response and the coefficient display
 // open: the mouse event through the form, the model's handler (redesign, equaliser response,
 // combined response, coefficient display), the refresh of every listening window, and the
@@ -75,10 +84,7 @@ void SendMouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButtons 
 void EqualiserDragStep(benchmark::State& state) {
     OfflineDesktop desktop;
     Program& app = desktop.screen.App();
-    app.Main().PeqBtnClick(1);
-    app.Main().FinalResponseBClick();
-    app.Main().ShowCoeffButtonClick();
-    app.Peq().TipoFiltroComboChange(1);
+    OpenDragWindows(app);
     TxyGraph* peq = desktop.Graph("PEQForm", "PEQGraph");
     TxyGraph* final = desktop.Graph("FinalResponseForm", "FinalResponseGraph");
     QApplication::processEvents();
@@ -105,10 +111,7 @@ BENCHMARK(EqualiserDragStep)->Unit(benchmark::kMillisecond);
 void EqualiserDragHandlerOnly(benchmark::State& state) {
     OfflineDesktop desktop;
     Program& app = desktop.screen.App();
-    app.Main().PeqBtnClick(1);
-    app.Main().FinalResponseBClick();
-    app.Main().ShowCoeffButtonClick();
-    app.Peq().TipoFiltroComboChange(1);
+    OpenDragWindows(app);
     desktop.Graph("PEQForm", "PEQGraph");
     desktop.Graph("FinalResponseForm", "FinalResponseGraph");
     app.Peq().MouseDown(1000.0, 0.0);
