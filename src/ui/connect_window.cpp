@@ -38,7 +38,6 @@ ConnectWindow::ConnectWindow(Program& program, std::function<void()> endProgram)
     setObjectName("ConnectForm");
     setWindowTitle("Quorvex");
     ApplyRackWindowPalette(this);
-    setAutoFillBackground(true);
     auto* layout = new QGridLayout(this);
     const int room = fontMetrics().averageCharWidth() * 3;
     layout->setHorizontalSpacing(room);

@@ -8,6 +8,7 @@
 #include "ui/rack_fader.h"
 #include "ui/rack_palette.h"
 #include "ui/rack_slider.h"
+#include "ui/rack_window_palette.h"
 #include "ui/real_spin_edit.h"
 #include "ui/real_time_lamp.h"
 #include "ui/widget_values.h"
@@ -104,8 +105,7 @@ DelayWindow::DelayWindow(TDelayFinoForm& model, QWidget* owner)
     : ActivatedWindow(model, model.Changed(), owner) {
     setObjectName("DelayFinoForm");
     setWindowTitle(ToQString(TDelayFinoForm::Caption));
-    setPalette(RackPalette::Window(palette()));
-    setAutoFillBackground(true);
+    ApplyRackWindowPalette(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(

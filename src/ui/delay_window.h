@@ -27,7 +27,6 @@ public:
 
     void Refresh() override;
 
-protected:
 private:
     struct Strip {
         QLabel* Name = nullptr;

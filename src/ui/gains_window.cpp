@@ -8,6 +8,7 @@
 #include "ui/rack_fader.h"
 #include "ui/rack_palette.h"
 #include "ui/rack_slider.h"
+#include "ui/rack_window_palette.h"
 #include "ui/real_spin_edit.h"
 #include "ui/real_time_lamp.h"
 #include "ui/widget_values.h"
@@ -47,8 +48,7 @@ GainsWindow::GainsWindow(TGainsForm& model, QWidget* owner)
     : ActivatedWindow(model, model.Changed(), owner) {
     setObjectName("GainsForm");
     setWindowTitle(ToQString(TGainsForm::Caption));
-    setPalette(RackPalette::Window(palette()));
-    setAutoFillBackground(true);
+    ApplyRackWindowPalette(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(

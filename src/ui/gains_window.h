@@ -24,7 +24,6 @@ public:
 
     void Refresh() override;
 
-protected:
 private:
     struct Strip {
         QLabel* Name = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/rack_fader.h"
 #include "ui/rack_palette.h"
 #include "ui/rack_slider.h"
+#include "ui/rack_window_palette.h"
 #include "ui/real_time_lamp.h"
 #include "ui/rounded_button.h"
 #include "ui/widget_values.h"
@@ -58,8 +59,7 @@ LoudnessWindow::LoudnessWindow(TLoudnessForm& model, QWidget* owner)
     : ActivatedWindow(model, model.Changed(), owner) {
     setObjectName("LoudnessForm");
     setWindowTitle(ToQString(TLoudnessForm::Caption));
-    setPalette(RackPalette::Window(palette()));
-    setAutoFillBackground(true);
+    ApplyRackWindowPalette(this);
 
     auto* layout = new QVBoxLayout(this);
     auto* panel = new QGroupBox(ToQString(TLoudnessForm::PanelTitle), this);

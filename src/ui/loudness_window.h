@@ -22,7 +22,6 @@ public:
 
     void Refresh() override;
 
-protected:
 private:
     QWidget* BuildFader(RackSlider* slider, QLineEdit* field, const QString& unit,
                         const QStringList& marks);

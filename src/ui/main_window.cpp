@@ -65,7 +65,6 @@ MainWindow::MainWindow(Program& program, TAboutForm& about, QWidget* owner,
       endProgram_(std::move(endProgram)) {
     setObjectName("MainForm");
     ApplyRackWindowPalette(this);
-    setAutoFillBackground(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildButtons());

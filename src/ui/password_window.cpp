@@ -43,7 +43,6 @@ PasswordWindow::PasswordWindow(TPasswordForm& model, QWidget* owner)
     setWindowTitle(ToQString(TPasswordForm::Caption));
     // Drawn as the unit's own front panel, where the password is entered the same way.
     ApplyRackWindowPalette(this);
-    setAutoFillBackground(true);
     auto* layout = new QGridLayout(this);
 
     layout->addWidget(new QLabel("PASSWORD", this), 0, 0, 1, 3);

@@ -4,7 +4,7 @@
 #include "engine/speaker_choices.h"
 #include "ui/led_button.h"
 #include "ui/qt_text.h"
-#include "ui/rack_palette.h"
+#include "ui/rack_window_palette.h"
 #include "ui/real_spin_edit.h"
 #include "ui/rounded_button.h"
 #include "ui/widget_values.h"
@@ -37,8 +37,7 @@ SpeakerWindow::SpeakerWindow(TSpeakerForm& model, QWidget* owner)
     : ActivatedWindow(model, model.Changed(), owner, Modality::Modal) {
     setObjectName("SpeakerForm");
     setWindowTitle(ToQString(TSpeakerForm::Caption));
-    setPalette(RackPalette::Window(palette()));
-    setAutoFillBackground(true);
+    ApplyRackWindowPalette(this);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(BuildOutputs());
     auto* right = new QVBoxLayout;
