@@ -26,7 +26,7 @@ GraphContent StageGraph(Program& program, const std::string& stage,
         } else {
             window.MagClick();
         }
-        return EqualiserGraph(window);
+        return EqualiserGraph(window, program.Doc().Config.OutputNames);
     }
     if (stage == "xover") {
         TXOVERForm& window = program.Xover();

@@ -50,14 +50,15 @@ QString OutputName(const std::string& shown, int output) {
 
 } // namespace
 
-GraphContent EqualiserGraph(const TPEQForm& window) {
+GraphContent EqualiserGraph(const TPEQForm& window,
+                            const std::array<std::string, OutputCount>& outputNames) {
     const bool phase = window.GraphMode == TPEQForm::Mode::Phase;
     GraphContent content = Frame(window.PlotTitle, window.YAxisTitle, window.YMinimum,
                                  window.YMaximum, window.XMaximum, phase);
     for (int output = 1; output <= OutputCount; ++output) {
         const auto index = static_cast<std::size_t>(output - 1);
         const bool red = window.SelectedCurveRed && output == window.Output;
-        content.Curves.push_back(Curve(OutputName(window.ModPEQCaption[index], output),
+        content.Curves.push_back(Curve(OutputName(outputNames[index], output),
                                        red ? OutputCurveColour(2) : OutputCurveColour(output),
                                        window.VerPEQChecked[index], window.Curves[index]));
     }

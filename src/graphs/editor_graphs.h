@@ -16,9 +16,11 @@ class TXOVERForm;
 // The graphs the editors' windows show, built from their models as they stand: titles,
 // axis ranges, the curves in the system's colours with their show buttons' visibility.
 
-/// The equaliser's six curves up to the selected output's frequency maximum; in magnitude
-/// mode the selected band's marker. With the "XOVER" view the selected curve is red.
-GraphContent EqualiserGraph(const TPEQForm& window);
+/// The equaliser's six curves, named as the outputs are (`outputNames`, the configuration's),
+/// up to the selected output's frequency maximum; in magnitude mode the selected band's
+/// marker. With the "XOVER" view the selected curve is red.
+GraphContent EqualiserGraph(const TPEQForm& window,
+                            const std::array<std::string, OutputCount>& outputNames);
 
 /// The crossover's six curves, named as the outputs are (`outputNames`, the configuration's),
 /// the selected output's in front.

@@ -220,7 +220,7 @@ SettingsSheet ComposeSettingsSheet(Program& program) {
     for (int output = 1; output <= OutputCount; ++output) {
         sheet.Tables.push_back(EqualiserTable(config, output));
     }
-    sheet.Graphs.push_back(EqualiserGraph(program.Peq()));
+    sheet.Graphs.push_back(EqualiserGraph(program.Peq(), program.Doc().Config.OutputNames));
     sheet.Graphs.push_back(CrossoverGraph(program.Xover(), program.Doc().Config.OutputNames));
     sheet.Graphs.push_back(FinalResponseGraph(program.FinalResponse()));
     return sheet;

@@ -304,7 +304,7 @@ void PeqWindow::RefreshControls() {
 }
 
 void PeqWindow::RefreshGraph() {
-    graph_->SetContent(EqualiserGraph(model_));
+    graph_->SetContent(EqualiserGraph(model_, program_.Doc().Config.OutputNames));
     graph_->SetCursorShape(model_.HandCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 

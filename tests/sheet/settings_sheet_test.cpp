@@ -1,5 +1,6 @@
 #include "rig_under_test.h"
 
+#include "app/main_form.h"
 #include "sheet/settings_sheet.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +112,17 @@ TEST_F(SettingsSheetTest, TheEqualiserAndCrossoverPlotsNameTheirCurvesAfterTheOu
         }
         std::sort(names.begin(), names.end());
         EXPECT_EQ(names, outputs) << Sheet.Graphs[graph].Title.toStdString();
+    }
+}
+
+TEST_F(SettingsSheetTest, APlotNamesAnOutputRenamedSinceItsEditorWasLastOpened) {
+    Rig.App.Main().OutputNameChange(5, "Sub L");
+    const SettingsSheet renamed = ComposeSettingsSheet(Rig.App);
+    for (std::size_t graph = 0; graph < 2; ++graph) {
+        const auto& curves = renamed.Graphs.at(graph).Curves;
+        EXPECT_TRUE(std::any_of(curves.begin(), curves.end(), [](const GraphCurve& curve) {
+            return curve.Name == "Sub L";
+        })) << renamed.Graphs[graph].Title.toStdString();
     }
 }
 
