@@ -65,6 +65,9 @@ void Program::FollowWindows() {
     finalResponse_->FollowStage(delay_->ResponseChanged());
     finalResponse_->FollowStage(import_->ResponseChanged());
     finalResponse_->FollowLookAhead(dynamics_->LookAheadChanged());
+    // The editors' start-up drew their stages before anyone listened: the combined response
+    // as start-up leaves it.
+    finalResponse_->DibujaFinalResponse();
     showCoeff_->Follow(*peq_);
     peq_->FollowCrossover(xover_->ResponseChanged());
     main_->FollowSystemInfo();

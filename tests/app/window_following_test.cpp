@@ -63,6 +63,15 @@ TEST(WindowFollowing, TheOpenCombinedResponseIsDrawnAgainOnceAfterEachStageEdit)
     }
 }
 
+TEST(WindowFollowing, TheCombinedResponseIsDrawnFromTheStagesStartUpLeaves) {
+    ProgramHarness h;
+    const auto startUp = h.App.FinalResponse().Curves;
+    h.App.FinalResponse().DibujaFinalResponse();
+    EXPECT_EQ(h.App.FinalResponse().Curves, startUp);
+    // The subs' crossovers already cut the top end.
+    EXPECT_LT(startUp[4].back(), -20.0F);
+}
+
 TEST(WindowFollowing, TheCoefficientDisplayShowsTheBandTheEqualiserDesignedLast) {
     ProgramHarness h;
     TPEQForm& peq = h.App.Peq();
