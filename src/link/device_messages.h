@@ -13,6 +13,9 @@ inline constexpr std::string_view Error = "ERROR";
 inline constexpr std::string_view ComCommunicationError =
     "Comunication ERROR. Please verify that the COM port selected is correct and there isn't a "
     "USB Connected and your Quorvex unit is in its Main Menu";
+/// The USB line's counterpart: a failed time-out setting, and a unit that stops answering.
+inline constexpr std::string_view UsbCommunicationError =
+    "Comunication ERROR. Please verify that the USB port is correct";
 inline constexpr std::string_view ComPortInUse = "COM Port already in use. Select another.";
 inline constexpr std::string_view ComPortAlreadyUsed =
     "COM Port already used. Please, select another.";

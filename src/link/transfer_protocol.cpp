@@ -72,19 +72,18 @@ std::optional<std::uint8_t> TransferProtocol::Accept(const Reply& reply, Transfe
     if (reply.HasByte()) {
         return reply.Value;
     }
-    if (!IsUsb()) {
-        result.Messages.push_back({NoticeKind::Error,
-                                   std::string(device_message::ComCommunicationError),
-                                   NoticeButton::Ok, true});
-        result.ConnectionLost = true;
+    // A unit that stops answering ends the connection on either line; a serial port tells
+    // no silence from a line that failed.
+    if (!IsUsb() || reply.Result == Reply::Outcome::TimedOut) {
+        const std::string_view text =
+            IsUsb() ? device_message::UsbCommunicationError : device_message::ComCommunicationError;
+        result.Messages.push_back({NoticeKind::Error, std::string(text), NoticeButton::Ok, true});
         window_.Close();
         link_.Close();
-    } else if (reply.Result == Reply::Outcome::Failed) {
-        if (!reply.Error.empty()) {
-            result.Messages.push_back({NoticeKind::Error, reply.Error});
-        }
-        result.ConnectionLost = true;
+    } else if (!reply.Error.empty()) {
+        result.Messages.push_back({NoticeKind::Error, reply.Error});
     }
+    result.ConnectionLost = true;
     return std::nullopt;
 }
 

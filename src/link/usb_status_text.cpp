@@ -1,5 +1,7 @@
 #include "link/usb_status_text.h"
 
+#include "link/device_messages.h"
+
 namespace quorvex {
 
 namespace {
@@ -45,7 +47,7 @@ std::string_view UsbOperationText(UsbOperation operation) {
     case UsbOperation::SetChars:
         return "FT_SetChars";
     case UsbOperation::SetTimeouts:
-        return "Comunication ERROR. Please verify that the USB port is correct";
+        return device_message::UsbCommunicationError;
     case UsbOperation::Write:
         return "USB Write Failed";
     case UsbOperation::Read:

@@ -336,6 +336,68 @@ TEST(WriteAndRead, ChangeAsksAndSendsOnlyCommandSeven) {
     EXPECT_TRUE(h.Writes.empty());
 }
 
+// --- A unit that falls silent in the middle of an operation ---
+
+/// The line a connection runs over and the message its silence is reported with.
+struct SilentLine {
+    int Tag;
+    std::string_view Message;
+};
+
+class FallsSilent : public ::testing::TestWithParam<SilentLine> {
+protected:
+    /// After the operation: the line's message, the program offline, the buttons off.
+    void ExpectOfflineWithTheLineMessage(DeviceHarness& h) {
+        EXPECT_TRUE(Shown(h.Dialogs, GetParam().Message));
+        EXPECT_GE(h.Dialogs.Beeps, 1);
+        EXPECT_FALSE(h.Processor().Connected);
+        EXPECT_EQ(h.Processor().ConnectionText, "Status : Offline");
+        EXPECT_EQ(h.App.Connect().ConnectionState, OfflineState);
+        EXPECT_TRUE(h.App.Connect().Lamps[TConnectForm::OffLineTag]);
+        EXPECT_FALSE(h.Main().DeviceButtonsEnabled);
+        EXPECT_FALSE(h.App.Connect().Communication.Visible());
+    }
+};
+
+TEST_P(FallsSilent, DuringReadTheProgramGoesOfflineWithTheLineMessage) {
+    DeviceHarness h;
+    h.Connect(GetParam().Tag);
+    // The read request and BEGIN to LONG are answered, then ten data blocks.
+    h.Unit.SetFault({Fault::Silence, 20});
+    h.Dialogs.Answers = {MessageAnswer::No};
+    EXPECT_FALSE(h.Main().ReadButtonClick());
+    ExpectOfflineWithTheLineMessage(h);
+}
+
+TEST_P(FallsSilent, DuringWriteTheProgramGoesOfflineWithTheLineMessage) {
+    DeviceHarness h;
+    h.Connect(GetParam().Tag);
+    // START, COMMAND, NUMBER, LONG and ten data blocks are answered.
+    h.Unit.SetFault({Fault::Silence, 14});
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    EXPECT_FALSE(h.Main().WriteButtonClick());
+    ExpectOfflineWithTheLineMessage(h);
+    EXPECT_EQ(h.Sent(), (std::vector<SentTransaction>{{WriteCommand, 21}}));
+}
+
+TEST_P(FallsSilent, DuringChangeOfMemoryTheProgramGoesOfflineWithTheLineMessage) {
+    DeviceHarness h;
+    h.Connect(GetParam().Tag);
+    // END is not answered.
+    h.Unit.SetFault({Fault::Silence, 4});
+    h.Dialogs.Answers = {MessageAnswer::Yes};
+    EXPECT_FALSE(h.Main().ChangeButtonClick());
+    ExpectOfflineWithTheLineMessage(h);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ComPortAndUsb, FallsSilent,
+    ::testing::Values(SilentLine{TConnectForm::Com1Tag, device_message::ComCommunicationError},
+                      SilentLine{TConnectForm::UsbTag, device_message::UsbCommunicationError}),
+    [](const ::testing::TestParamInfo<SilentLine>& info) {
+        return info.param.Tag == TConnectForm::UsbTag ? std::string("Usb") : std::string("Com");
+    });
+
 // --- Memory selector and access code ---
 
 TEST(AccessCode, TheCodeWidensTheSelectorToAllSixtyMemories) {

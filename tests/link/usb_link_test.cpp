@@ -121,19 +121,24 @@ TEST_F(UsbOperations, SilentDeviceIsNotAQuorvex) {
     EXPECT_FALSE(d2xx.open);
 }
 
+/// A write that failed over USB: offline, the reason first, then the reconnection offered.
+void ExpectReconnectionOffered(const OperationResult& result) {
+    EXPECT_FALSE(result.Ok);
+    EXPECT_TRUE(result.ConnectionLost);
+    EXPECT_TRUE(result.ShowConnectionWindow);
+    ASSERT_EQ(result.Messages.size(), 2U);
+    EXPECT_EQ(result.Messages[1].Text, "The Quorvex was closed. You need to Reconnect.");
+    EXPECT_EQ(result.Messages[1].Kind, NoticeKind::Warning);
+}
+
 TEST_F(UsbOperations, WriteFailureOffersReconnection) {
     d2xx.failures["FT_Write"] = FT_INVALID_BAUD_RATE;
 
     const OperationResult result =
         operations.WriteMemory(30, Bytes(2046, 0x01), MemoryProtection{});
 
-    EXPECT_FALSE(result.Ok);
-    EXPECT_TRUE(result.ConnectionLost);
-    EXPECT_TRUE(result.ShowConnectionWindow);
-    ASSERT_EQ(result.Messages.size(), 2U);
-    EXPECT_EQ(result.Messages[0].Text, "USB Write Failed");
-    EXPECT_EQ(result.Messages[1].Text, "The Quorvex was closed. You need to Reconnect.");
-    EXPECT_EQ(result.Messages[1].Kind, NoticeKind::Warning);
+    ExpectReconnectionOffered(result);
+    EXPECT_EQ(result.Messages.at(0).Text, "USB Write Failed");
     EXPECT_FALSE(d2xx.open);
 }
 
@@ -173,6 +178,86 @@ TEST_F(UsbOperations, WrongBeginNamesTheByteOnUsb) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), "  ¡¡ERROR!! El dato no es el esperado(132)"),
               lines.end());
     EXPECT_EQ(std::find(lines.begin(), lines.end(), "Received BEGIN..."), lines.end());
+}
+
+// A unit that stops answering over USB ends the connection as the reply timer does on a COM
+// port: the USB line's communication error, with its beep, the window closed, offline.
+void ExpectUsbLineWentQuiet(const Notice& notice) {
+    EXPECT_EQ(notice.Text, "Comunication ERROR. Please verify that the USB port is correct");
+    EXPECT_EQ(notice.Kind, NoticeKind::Error);
+    EXPECT_EQ(notice.Button, NoticeButton::Ok);
+    EXPECT_TRUE(notice.Beep);
+}
+
+TEST_F(UsbOperations, ReadThatTheUnitStopsAnsweringGoesOfflineWithTheUsbMessage) {
+    // The command-4 request (five answers), BEGIN to LONG (five) and ten data blocks arrive.
+    unit.SetFault({Fault::Silence, 20});
+    Configuration config;
+    config.Output(1).Level.GainDb = -12.5;
+    window.Show();
+
+    const OperationResult result = operations.ReadMemory(30, config);
+
+    EXPECT_FALSE(result.Ok);
+    EXPECT_TRUE(result.ConnectionLost);
+    ASSERT_EQ(result.Messages.size(), 1U);
+    ExpectUsbLineWentQuiet(result.Messages[0]);
+    EXPECT_EQ(window.Status(), " ¡¡ERROR!! DATA stopped");
+    EXPECT_FALSE(window.Visible());
+    EXPECT_FALSE(d2xx.open);
+    EXPECT_EQ(config.Output(1).Level.GainDb, -12.5) << "nothing of a broken read is taken";
+}
+
+TEST_F(UsbOperations, ReadRequestThatIsNeverAnsweredGoesOffline) {
+    unit.SetFault({Fault::Silence, 0});
+    Configuration config;
+
+    const OperationResult result = operations.ReadMemory(30, config);
+
+    EXPECT_FALSE(result.Ok);
+    EXPECT_TRUE(result.ConnectionLost);
+    ASSERT_EQ(result.Messages.size(), 1U);
+    ExpectUsbLineWentQuiet(result.Messages[0]);
+    EXPECT_EQ(link.Sent(), Bytes{0x85});
+}
+
+TEST_F(UsbOperations, WriteThatTheUnitStopsAnsweringGoesOfflineAndOffersReconnection) {
+    // START, COMMAND, NUMBER, LONG and ten data blocks are answered.
+    unit.SetFault({Fault::Silence, 14});
+
+    const OperationResult result =
+        operations.WriteMemory(30, Bytes(2046, 0x01), MemoryProtection{});
+
+    ExpectReconnectionOffered(result);
+    ExpectUsbLineWentQuiet(result.Messages.at(0));
+    EXPECT_FALSE(window.Visible());
+    EXPECT_FALSE(d2xx.open);
+}
+
+TEST_F(UsbOperations, ChangeOfMemoryThatIsNeverClosedGoesOffline) {
+    // START, COMMAND, NUMBER and LONG are answered, END is not.
+    unit.SetFault({Fault::Silence, 4});
+
+    const OperationResult result = operations.ChangeMemory(30);
+
+    EXPECT_FALSE(result.Ok);
+    EXPECT_TRUE(result.ConnectionLost);
+    ASSERT_EQ(result.Messages.size(), 1U);
+    ExpectUsbLineWentQuiet(result.Messages[0]);
+    EXPECT_EQ(window.Status(), "Sending END...");
+    EXPECT_FALSE(d2xx.open);
+}
+
+TEST_F(UsbOperations, FailingReadCallKeepsItsOwnTextWithoutTheSilenceMessage) {
+    d2xx.failures["FT_Read"] = FT_IO_ERROR;
+
+    const OperationResult result = operations.ChangeMemory(30);
+
+    EXPECT_FALSE(result.Ok);
+    EXPECT_TRUE(result.ConnectionLost);
+    ASSERT_EQ(result.Messages.size(), 1U);
+    EXPECT_EQ(result.Messages[0].Text, "USB Read Failed - General IO Error...");
+    EXPECT_FALSE(result.Messages[0].Beep);
 }
 
 TEST(UsbReceive, AnnouncedLengthOtherThanAnImageFailsBeforeAnyData) {
