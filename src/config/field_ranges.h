@@ -26,6 +26,9 @@ inline constexpr FieldRange<std::int32_t> DelaySamples{0, MaxDelaySamples};
 /// the delay editor takes; normalising makes the nearest speaker 0.
 inline constexpr FieldRange<std::int32_t> RelativeDistanceSamples{0, 244};
 
+/// The delay editor's temperature, in degrees C.
+inline constexpr FieldRange<std::int32_t> TemperatureC{0, 50};
+
 inline constexpr FieldRange<double> BandGainDb{-15.0, 12.0};
 inline constexpr FieldRange<double> BandQ{0.5, 20.0};
 /// The subs' frequency field stops at 500 Hz, but their bands start at 1000 Hz after New
@@ -65,6 +68,11 @@ FieldRange<long double> RmsCoefficient(int sampleRate);
 
 } // namespace field_range
 
+/// `value` brought to the nearer end of `range`.
+template <typename Number> constexpr Number Within(Number value, FieldRange<Number> range) {
+    return std::clamp(value, range.Lowest, range.Highest);
+}
+
 /// Stores a number read into a field when the bytes held it and it is finite, brought to the
 /// nearer end of `range` first (in the stored type, so no conversion can overflow). A
 /// non-finite number leaves the field as it was: after New configuration, its default.
@@ -80,8 +88,7 @@ void AssignWithin(Field& field, const std::optional<Value>& value, FieldRange<Fi
     }
     const auto lowest = static_cast<Value>(range.Lowest);
     const auto highest = static_cast<Value>(range.Highest);
-    field = std::clamp(static_cast<Field>(std::clamp(*value, lowest, highest)), range.Lowest,
-                       range.Highest);
+    field = Within(static_cast<Field>(std::clamp(*value, lowest, highest)), range);
 }
 
 /// For a number whose editor sets no limits: stored only when present and finite.

@@ -15,9 +15,6 @@ namespace {
 
 using namespace qvx;
 
-constexpr std::int32_t MinTemperatureC = 0;
-constexpr std::int32_t MaxTemperatureC = 50;
-
 std::optional<double> Tenths(const std::optional<std::int32_t>& stored) {
     if (!stored) {
         return std::nullopt;
@@ -101,7 +98,7 @@ void ReadVersionAndHeader(std::span<const std::uint8_t> record, Configuration& c
     AssignIfPresent(info.Comments, in.Text(CommentsOffset, CommentsCapacity));
     AssignIfPresent(info.SystemName, in.Text(SystemNameOffset, SystemNameCapacity));
     if (const auto temperature = in.Int32(TemperatureOffset)) {
-        config.TemperatureC = std::clamp(*temperature, MinTemperatureC, MaxTemperatureC);
+        config.TemperatureC = Within(*temperature, field_range::TemperatureC);
     }
     int index = 0;
     for (auto& name : config.InputNames) {

@@ -3,6 +3,7 @@
 #include "config/delay_setting.h"
 #include "config/dimensions.h"
 #include "config/dynamics_times.h"
+#include "config/field_ranges.h"
 #include "config/level_setting.h"
 #include "config/peq_band.h"
 #include "config/rounding.h"
@@ -14,12 +15,7 @@ namespace quorvex {
 
 namespace {
 
-constexpr double MinCrossoverFrequency = 20.0;
-constexpr double MaxCrossoverFrequency = 20000.0;
 constexpr std::int32_t MaxFamily = 8;
-constexpr std::int32_t MinOrder = 2;
-constexpr std::int32_t MaxOrder = 4;
-constexpr std::int32_t MaxTemperature = 50;
 constexpr std::int32_t MinThresholdByte = -1;
 constexpr std::int32_t MaxThresholdByte = 101;
 constexpr std::int32_t MaxRatioByte = 9;
@@ -30,15 +26,6 @@ constexpr std::int32_t MaxLookAheadMs = 2;
 constexpr double MaxHoldMs = 80.0;
 constexpr std::int32_t MinRelease = 1;
 constexpr std::int32_t MaxRelease = 80;
-constexpr float MinImpedance = 2.0F;
-constexpr float MaxImpedance = 16.0F;
-constexpr float MinSpeakerPower = 5.0F;
-constexpr float MinAmpPower = 50.0F;
-constexpr float MaxPower = 4000.0F;
-constexpr float MinAmpGain = 5.0F;
-constexpr float MaxAmpGain = 200.0F;
-constexpr float MaxGatePosition = 33.0F;
-constexpr float MaxGateSlope = 10.0F;
 
 double ThresholdOffset(bool subBlock) {
     return subBlock ? 5.6 : 2.6;
@@ -72,7 +59,7 @@ std::int32_t StoredFrequency(double hz) {
 }
 
 double BandFrequencyFromStored(std::int32_t word) {
-    return std::clamp(static_cast<double>(word), MinimumBandFrequency, MaximumBandFrequency);
+    return Within(static_cast<double>(word), field_range::BandFrequency);
 }
 
 std::int32_t StoredBandGain(double gainDb) {
@@ -80,7 +67,7 @@ std::int32_t StoredBandGain(double gainDb) {
 }
 
 double BandGainFromStored(std::int32_t word) {
-    return std::clamp(BandGainFromPosition(word), MinimumBandGain, MaximumBandGain);
+    return Within(BandGainFromPosition(word), field_range::BandGainDb);
 }
 
 std::int32_t StoredBandQ(double q) {
@@ -88,11 +75,11 @@ std::int32_t StoredBandQ(double q) {
 }
 
 double BandQFromStored(std::int32_t byte) {
-    return std::clamp(BandQFromPosition(byte), MinimumBandQ, MaximumBandQ);
+    return Within(BandQFromPosition(byte), field_range::BandQ);
 }
 
 double CrossoverFrequencyFromStored(std::int32_t word) {
-    return std::clamp(static_cast<double>(word), MinCrossoverFrequency, MaxCrossoverFrequency);
+    return Within(static_cast<double>(word), field_range::CrossoverFrequency);
 }
 
 std::uint8_t CrossoverFamilyFromStored(std::int32_t byte) {
@@ -100,7 +87,7 @@ std::uint8_t CrossoverFamilyFromStored(std::int32_t byte) {
 }
 
 std::int32_t CrossoverOrderFromStored(std::int32_t byte) {
-    return std::clamp(byte, MinOrder, MaxOrder);
+    return Within(byte, field_range::CrossoverOrder);
 }
 
 std::int32_t StoredLevelPosition(double gainDb) {
@@ -117,7 +104,7 @@ void LevelFromStored(std::int32_t position, bool muted, bool inverted, LevelSett
 }
 
 std::int32_t StoredDelay(std::int32_t samples) {
-    return std::clamp(samples, 0, MaxDelaySamples);
+    return Within(samples, field_range::DelaySamples);
 }
 
 std::int32_t DelayFromDelayWord(std::int32_t word) {
@@ -125,7 +112,7 @@ std::int32_t DelayFromDelayWord(std::int32_t word) {
 }
 
 std::int32_t TemperatureFromStored(std::int32_t byte) {
-    return std::clamp(byte, 0, MaxTemperature);
+    return Within(byte, field_range::TemperatureC);
 }
 
 std::int32_t RelativeDistanceFromStored(std::int32_t byte) {
@@ -197,19 +184,19 @@ std::int32_t StoredImpedance(float ohms) {
 }
 
 float ImpedanceFromStored(std::int32_t word) {
-    return std::clamp(static_cast<float>(word) / 100.0F, MinImpedance, MaxImpedance);
+    return Within(static_cast<float>(word) / 100.0F, field_range::LoadImpedance);
 }
 
 float SpeakerMaxPowerFromStored(std::int32_t word) {
-    return std::clamp(static_cast<float>(word), MinSpeakerPower, MaxPower);
+    return Within(static_cast<float>(word), field_range::SpeakerMaxPower);
 }
 
 float AmpMaxPowerFromStored(std::int32_t word) {
-    return std::clamp(static_cast<float>(word), MinAmpPower, MaxPower);
+    return Within(static_cast<float>(word), field_range::AmpMaxPower);
 }
 
 float AmpGainFromStored(std::int32_t byte) {
-    return std::clamp(static_cast<float>(byte), MinAmpGain, MaxAmpGain);
+    return Within(static_cast<float>(byte), field_range::AmpGain);
 }
 
 std::int32_t StoredSubFeed(double value) {
@@ -225,11 +212,11 @@ std::int32_t RouteFromStored(std::int32_t byte) {
 }
 
 float GatePositionFromStored(std::int32_t byte) {
-    return std::clamp(static_cast<float>(byte), 1.0F, MaxGatePosition);
+    return Within(static_cast<float>(byte), field_range::NoiseGatePosition);
 }
 
 float GateSlopeFromStored(std::int32_t byte) {
-    return std::clamp(static_cast<float>(byte), 1.0F, MaxGateSlope);
+    return Within(static_cast<float>(byte), field_range::NoiseGateSlope);
 }
 
 } // namespace quorvex

@@ -1,4 +1,5 @@
 #include "config/configuration.h"
+#include "config/field_ranges.h"
 #include "config/new_configuration.h"
 #include "image/coefficient_image.h"
 #include "image/image_decoder.h"
@@ -179,6 +180,54 @@ TEST(ImageDecoder, LevelsAndRoutesRestoreTheirDerivedValues) {
     EXPECT_EQ(config.Route[1], 2);
     EXPECT_EQ(config.RouteGainA[1], 0.0);
     EXPECT_EQ(config.RouteGainB[1], 1.0);
+}
+
+template <typename Number> bool Inside(Number value, FieldRange<Number> range) {
+    return value >= range.Lowest && value <= range.Highest;
+}
+
+// The numbers an editor shows, whatever a damaged memory holds: every byte of the settings
+// block set to one value, for values that reach both ends of the words and bytes.
+TEST(ImageDecoder, EveryEditedNumberReadsInsideItsEditorsRange) {
+    for (const std::uint8_t fill : {0x00, 0x01, 0x7F, 0x80, 0xFE, 0xFF}) {
+        std::vector<std::uint8_t> image = ReadBackImage(FreshConfiguration());
+        std::fill(image.begin() + 1648, image.begin() + 2038, fill);
+        Configuration config = FreshConfiguration();
+        ASSERT_EQ(DecodeCoefficientImage(image, config), ImageDecodeResult::Decoded);
+        for (int output = 1; output <= 6; ++output) {
+            const OutputChannel& channel = config.Output(output);
+            EXPECT_TRUE(Inside(channel.Delay.DelaySamples, field_range::DelaySamples))
+                << int(fill) << " out " << output;
+            EXPECT_TRUE(Inside(channel.Delay.RelativeDistanceSamples,
+                               field_range::RelativeDistanceSamples));
+            for (const CrossoverSection* section :
+                 {&channel.Crossover.HighPass, &channel.Crossover.LowPass}) {
+                EXPECT_TRUE(Inside(section->Frequency, field_range::CrossoverFrequency));
+                EXPECT_TRUE(Inside(section->Order, field_range::CrossoverOrder));
+            }
+            for (const PeqBand& band : channel.Bands()) {
+                EXPECT_TRUE(Inside(band.Gain, field_range::BandGainDb));
+                EXPECT_TRUE(Inside(band.Frequency, field_range::BandFrequency));
+                EXPECT_TRUE(Inside(band.Q, field_range::BandQ));
+            }
+        }
+        EXPECT_TRUE(Inside(config.TemperatureC, field_range::TemperatureC));
+        for (int block = 1; block <= 3; ++block) {
+            const DynamicsSetting& d = config.Block(block);
+            EXPECT_TRUE(Inside(d.ThresholdDb, field_range::ThresholdDb(block))) << int(fill);
+            EXPECT_TRUE(Inside(d.Ratio, field_range::Ratio));
+            EXPECT_TRUE(Inside(d.KneeDb, field_range::KneeDb));
+            EXPECT_TRUE(Inside(d.HoldSamples, field_range::HoldSamples));
+            EXPECT_TRUE(Inside(d.LookAheadSamples, field_range::LookAheadSamples));
+            EXPECT_TRUE(Inside(d.DecaySteps, field_range::DecaySteps));
+            EXPECT_TRUE(Inside(d.NoiseGatePosition, field_range::NoiseGatePosition));
+            EXPECT_TRUE(Inside(d.NoiseGateSlope, field_range::NoiseGateSlope));
+            EXPECT_TRUE(Inside(d.LoadImpedance, field_range::LoadImpedance));
+            EXPECT_TRUE(Inside(d.SpeakerMaxPower, field_range::SpeakerMaxPower));
+            EXPECT_TRUE(Inside(d.AmpGain, field_range::AmpGain));
+            EXPECT_TRUE(Inside(d.AmpMaxPower, field_range::AmpMaxPower));
+        }
+    }
 }
 
 TEST(ImageDecoder, AllOnesSettingsReadAsTheFieldLimits) {
