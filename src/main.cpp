@@ -64,8 +64,7 @@ int main(int argc, char** argv) {
     Desktop desktop;
     desktop.App().Connect().Links = SystemLinks(options->Ports);
     if (!options->File.empty()) {
-        desktop.App().Main().ResetConfiguration();
-        OpenChosenFile(desktop.App(), options->File);
+        desktop.App().Main().OpenStartFile(options->File);
     }
     if (!options->GrabFolder.empty()) {
         QApplication::processEvents();

@@ -191,6 +191,13 @@ void TMainForm::OpenButtonClick() {
     program_.StartNewHistory();
 }
 
+void TMainForm::OpenStartFile(const std::string& path) {
+    HandlerScope scope(changed_);
+    ResetConfiguration();
+    OpenChosenFile(program_, path);
+    program_.StartNewHistory();
+}
+
 bool TMainForm::WriteConfiguration(const std::string& path) {
     const auto error = WriteConfigurationFile(path, EncodeConfigurationRecord(Doc().Config, path));
     if (error) {

@@ -65,6 +65,9 @@ public:
     void NewButtonClick();
     /// Open: New configuration with its question, the open dialog, the chosen file read.
     void OpenButtonClick();
+    /// A file named when the program starts: New configuration without the save question,
+    /// the file opened as the open dialog would, and the history starting from it.
+    void OpenStartFile(const std::string& path);
     /// Save: the save dialog, then the file. True when a file was written.
     bool SaveButtonClick();
     /// The real-time switch.

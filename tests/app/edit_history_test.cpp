@@ -7,9 +7,11 @@
 #include "app/peq_form.h"
 #include "app/xover_form.h"
 #include "config/qvx_encoder.h"
+#include "config/qvx_file.h"
 #include "device_harness.h"
 #include "image/coefficient_image.h"
 #include "image/coefficient_word.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -214,6 +216,19 @@ TEST_F(History, NewConfigurationOpenAndReadStartANewHistory) {
     SetBandGain(1, 1, "3");
     h.Dialogs.Answers = {MessageAnswer::No};
     h.App.Main().OpenButtonClick(); // the open dialog is cancelled
+    EXPECT_FALSE(history.CanUndo());
+}
+
+TEST_F(History, AFileOpenedAtStartUpIsWhereTheHistoryStarts) {
+    testing::ScratchFolder folder;
+    const std::string path = folder / "rig.QVX";
+    ProgramHarness writer;
+    writer.App.Gains().MuteClick(6);
+    ASSERT_FALSE(
+        WriteConfigurationFile(path, EncodeConfigurationRecord(writer.App.Doc().Config, path)));
+
+    h.App.Main().OpenStartFile(path);
+    EXPECT_TRUE(h.Config().Output(6).Level.Muted);
     EXPECT_FALSE(history.CanUndo());
 }
 
