@@ -69,7 +69,7 @@ FieldRange<long double> RmsCoefficient(int sampleRate);
 } // namespace field_range
 
 /// `value` brought to the nearer end of `range`.
-template <typename Number> constexpr Number Within(Number value, FieldRange<Number> range) {
+template <typename Number> constexpr Number ClampedTo(Number value, FieldRange<Number> range) {
     return std::clamp(value, range.Lowest, range.Highest);
 }
 
@@ -88,7 +88,7 @@ void AssignWithin(Field& field, const std::optional<Value>& value, FieldRange<Fi
     }
     const auto lowest = static_cast<Value>(range.Lowest);
     const auto highest = static_cast<Value>(range.Highest);
-    field = Within(static_cast<Field>(std::clamp(*value, lowest, highest)), range);
+    field = ClampedTo(static_cast<Field>(std::clamp(*value, lowest, highest)), range);
 }
 
 /// For a number whose editor sets no limits: stored only when present and finite.

@@ -98,7 +98,7 @@ void ReadVersionAndHeader(std::span<const std::uint8_t> record, Configuration& c
     AssignIfPresent(info.Comments, in.Text(CommentsOffset, CommentsCapacity));
     AssignIfPresent(info.SystemName, in.Text(SystemNameOffset, SystemNameCapacity));
     if (const auto temperature = in.Int32(TemperatureOffset)) {
-        config.TemperatureC = Within(*temperature, field_range::TemperatureC);
+        config.TemperatureC = ClampedTo(*temperature, field_range::TemperatureC);
     }
     int index = 0;
     for (auto& name : config.InputNames) {

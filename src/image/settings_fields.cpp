@@ -59,7 +59,7 @@ std::int32_t StoredFrequency(double hz) {
 }
 
 double BandFrequencyFromStored(std::int32_t word) {
-    return Within(static_cast<double>(word), field_range::BandFrequency);
+    return ClampedTo(static_cast<double>(word), field_range::BandFrequency);
 }
 
 std::int32_t StoredBandGain(double gainDb) {
@@ -67,7 +67,7 @@ std::int32_t StoredBandGain(double gainDb) {
 }
 
 double BandGainFromStored(std::int32_t word) {
-    return Within(BandGainFromPosition(word), field_range::BandGainDb);
+    return ClampedTo(BandGainFromPosition(word), field_range::BandGainDb);
 }
 
 std::int32_t StoredBandQ(double q) {
@@ -75,11 +75,11 @@ std::int32_t StoredBandQ(double q) {
 }
 
 double BandQFromStored(std::int32_t byte) {
-    return Within(BandQFromPosition(byte), field_range::BandQ);
+    return ClampedTo(BandQFromPosition(byte), field_range::BandQ);
 }
 
 double CrossoverFrequencyFromStored(std::int32_t word) {
-    return Within(static_cast<double>(word), field_range::CrossoverFrequency);
+    return ClampedTo(static_cast<double>(word), field_range::CrossoverFrequency);
 }
 
 std::uint8_t CrossoverFamilyFromStored(std::int32_t byte) {
@@ -87,7 +87,7 @@ std::uint8_t CrossoverFamilyFromStored(std::int32_t byte) {
 }
 
 std::int32_t CrossoverOrderFromStored(std::int32_t byte) {
-    return Within(byte, field_range::CrossoverOrder);
+    return ClampedTo(byte, field_range::CrossoverOrder);
 }
 
 std::int32_t StoredLevelPosition(double gainDb) {
@@ -104,7 +104,7 @@ void LevelFromStored(std::int32_t position, bool muted, bool inverted, LevelSett
 }
 
 std::int32_t StoredDelay(std::int32_t samples) {
-    return Within(samples, field_range::DelaySamples);
+    return ClampedTo(samples, field_range::DelaySamples);
 }
 
 std::int32_t DelayFromDelayWord(std::int32_t word) {
@@ -112,7 +112,7 @@ std::int32_t DelayFromDelayWord(std::int32_t word) {
 }
 
 std::int32_t TemperatureFromStored(std::int32_t byte) {
-    return Within(byte, field_range::TemperatureC);
+    return ClampedTo(byte, field_range::TemperatureC);
 }
 
 std::int32_t RelativeDistanceFromStored(std::int32_t byte) {
@@ -184,19 +184,19 @@ std::int32_t StoredImpedance(float ohms) {
 }
 
 float ImpedanceFromStored(std::int32_t word) {
-    return Within(static_cast<float>(word) / 100.0F, field_range::LoadImpedance);
+    return ClampedTo(static_cast<float>(word) / 100.0F, field_range::LoadImpedance);
 }
 
 float SpeakerMaxPowerFromStored(std::int32_t word) {
-    return Within(static_cast<float>(word), field_range::SpeakerMaxPower);
+    return ClampedTo(static_cast<float>(word), field_range::SpeakerMaxPower);
 }
 
 float AmpMaxPowerFromStored(std::int32_t word) {
-    return Within(static_cast<float>(word), field_range::AmpMaxPower);
+    return ClampedTo(static_cast<float>(word), field_range::AmpMaxPower);
 }
 
 float AmpGainFromStored(std::int32_t byte) {
-    return Within(static_cast<float>(byte), field_range::AmpGain);
+    return ClampedTo(static_cast<float>(byte), field_range::AmpGain);
 }
 
 std::int32_t StoredSubFeed(double value) {
@@ -212,11 +212,11 @@ std::int32_t RouteFromStored(std::int32_t byte) {
 }
 
 float GatePositionFromStored(std::int32_t byte) {
-    return Within(static_cast<float>(byte), field_range::NoiseGatePosition);
+    return ClampedTo(static_cast<float>(byte), field_range::NoiseGatePosition);
 }
 
 float GateSlopeFromStored(std::int32_t byte) {
-    return Within(static_cast<float>(byte), field_range::NoiseGateSlope);
+    return ClampedTo(static_cast<float>(byte), field_range::NoiseGateSlope);
 }
 
 } // namespace quorvex
