@@ -1,6 +1,5 @@
 #include "app/connect_form.h"
 #include "app/main_form.h"
-#include "app/open_workflow.h"
 #include "app/processor_links.h"
 #include "ui/desktop.h"
 #include "ui/desktop_options.h"
